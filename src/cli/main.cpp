@@ -1,0 +1,83 @@
+// ornavo-gen: the module windows without a screen.
+//   ornavo-gen list | describe KEY | constants | run FILE|-
+
+#include "framework/constants.h"
+#include "framework/recipe.h"
+#include "generators/catalogue.h"
+
+#include <fstream>
+#include <iostream>
+
+using namespace ornavo;
+
+namespace {
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Field: return "field";
+    case ControlKind::List: return "list";
+    case ControlKind::Radio: return "radio";
+    case ControlKind::Label: return "label";
+    case ControlKind::Picture: return "picture";
+    case ControlKind::CodeBox: return "codebox";
+    }
+    return "";
+}
+
+int usage() {
+    std::cerr << "usage: ornavo-gen list | describe KEY | constants | run FILE|-\n";
+    return 2;
+}
+
+int describe(const std::string& key) {
+    const ModuleSpec* spec = moduleRegistry().byKey(key);
+    if (!spec) {
+        std::cerr << "ornavo-gen: no module " << key << "\n";
+        return 2;
+    }
+    std::cout << "window\t" << spec->caption << "\t" << spec->width << "x" << spec->height << "\n";
+    for (const Control* c : allControls(*spec)) {
+        std::cout << kindName(c->kind) << "\t" << c->name << "\t" << c->caption << "\t" << c->text;
+        if (c->kind == ControlKind::List)
+            for (const std::string& e : c->entries)
+                std::cout << "\t" << e;
+        std::cout << "\n";
+    }
+    for (const Button& b : spec->buttons)
+        std::cout << "button\t" << b.name << "\t" << b.caption << "\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return usage();
+    const std::string command = argv[1];
+    if (command == "list" && argc == 2) {
+        for (const ModuleSpec& m : moduleRegistry().all())
+            std::cout << m.key << "\t" << m.caption << "\n";
+        return 0;
+    }
+    if (command == "describe" && argc == 3)
+        return describe(argv[2]);
+    if (command == "constants" && argc == 2) {
+        for (Address a : allAddresses())
+            std::cout << addressName(a) << "=" << address(a) << "\n";
+        return 0;
+    }
+    if (command == "run" && argc == 3) {
+        Session session;
+        RecipeRunner runner(moduleRegistry(), session);
+        const std::string path = argv[2];
+        if (path == "-")
+            return runner.run(std::cin, std::cout, std::cerr);
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "ornavo-gen: cannot read " << path << "\n";
+            return 2;
+        }
+        return runner.run(file, std::cout, std::cerr);
+    }
+    return usage();
+}

@@ -1,0 +1,186 @@
+#include "form.h"
+
+#include "text.h"
+
+#include <stdexcept>
+
+namespace ornavo {
+
+namespace {
+const std::string kEmpty;
+// Handlers that change fields whose handlers change fields… stop here rather than loop for ever.
+constexpr int kMaxHandlerDepth = 16;
+} // namespace
+
+Form::Form(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter, WindowHost& host)
+    : spec_(spec), vars_(variables), prompter_(prompter), host_(host) {
+    for (const Control* c : allControls(spec_)) {
+        State s;
+        s.control = c;
+        if (c->kind == ControlKind::Field)
+            s.text = c->text;
+        if (!states_.emplace(c->name, std::move(s)).second)
+            throw std::logic_error("module " + spec_.key + ": control " + c->name + " appears twice");
+    }
+}
+
+const Control* Form::control(const std::string& name) const {
+    const auto it = states_.find(name);
+    return it == states_.end() ? nullptr : it->second.control;
+}
+
+const Button* Form::button(const std::string& name) const {
+    for (const Button& b : spec_.buttons)
+        if (b.name == name)
+            return &b;
+    return nullptr;
+}
+
+Form::State& Form::state(const std::string& name) {
+    const auto it = states_.find(name);
+    if (it == states_.end())
+        throw std::out_of_range("module " + spec_.key + " has no control " + name);
+    return it->second;
+}
+
+const Form::State& Form::state(const std::string& name) const {
+    return const_cast<Form*>(this)->state(name);
+}
+
+const std::string& Form::text(const std::string& name) const {
+    const State& s = state(name);
+    if (s.control->kind == ControlKind::List)
+        return s.index < 0 ? kEmpty : s.control->entries[static_cast<std::size_t>(s.index)];
+    return s.text;
+}
+
+int Form::index(const std::string& name) const { return state(name).index; }
+bool Form::checked(const std::string& radioName) const { return state(radioName).checked; }
+
+const std::string& Form::var(const std::string& name) const {
+    const auto it = vars_.find(name);
+    return it == vars_.end() ? kEmpty : it->second;
+}
+
+void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
+
+void Form::changed(State& s) {
+    if (listener_)
+        listener_(s.control->name);
+    if (s.control->onChange && depth_ < kMaxHandlerDepth) {
+        ++depth_;
+        try {
+            s.control->onChange(*this);
+        } catch (...) {
+            --depth_;
+            throw;
+        }
+        --depth_;
+    }
+}
+
+void Form::setText(const std::string& name, std::string value) {
+    State& s = state(name);
+    if (s.control->kind != ControlKind::Field && s.control->kind != ControlKind::CodeBox)
+        throw std::invalid_argument(name + " holds no text");
+    if (s.text == value)
+        return;
+    s.text = std::move(value);
+    changed(s);
+}
+
+void Form::pick(const std::string& listName, int index) {
+    State& s = state(listName);
+    if (s.control->kind != ControlKind::List)
+        throw std::invalid_argument(listName + " is not a list");
+    if (index < -1 || index >= static_cast<int>(s.control->entries.size()))
+        throw std::out_of_range(listName + ": no entry " + std::to_string(index));
+    if (s.index == index)
+        return;
+    s.index = index;
+    changed(s);
+}
+
+bool Form::pickEntry(const std::string& listName, const std::string& entry) {
+    const State& s = state(listName);
+    const auto& entries = s.control->entries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == entry) {
+            pick(listName, static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::choose(const std::string& radioName) {
+    State& s = state(radioName);
+    if (s.control->kind != ControlKind::Radio)
+        throw std::invalid_argument(radioName + " is not a radio button");
+    for (auto& [name, other] : states_) {
+        if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
+            other.checked) {
+            other.checked = false;
+            if (listener_)
+                listener_(name);
+        }
+    }
+    // Choosing a radio runs its handler even when it is already chosen, as a click on it does.
+    s.checked = true;
+    changed(s);
+}
+
+void Form::clear(const Button& b) {
+    if (prompter_.ask(b.question) == Answer::No)
+        return;
+    for (const std::string& target : b.targets) {
+        const State& s = state(target);
+        if (s.control->kind == ControlKind::List)
+            pick(target, -1);
+        else
+            setText(target, "");
+    }
+}
+
+void Form::press(const std::string& buttonName) {
+    const Button* b = button(buttonName);
+    if (!b)
+        throw std::out_of_range("module " + spec_.key + " has no button " + buttonName);
+    if (closed_)
+        throw std::logic_error("module " + spec_.key + " is closed");
+    switch (b->action) {
+    case Action::Generate:
+        setText(spec_.codeBox.name, b->generate(*this));
+        break;
+    case Action::Copy:
+        host_.putOnClipboard(code());
+        prompter_.notify(code().empty() ? kCopyFailed : kCopyDone);
+        break;
+    case Action::Clear:
+        clear(*b);
+        break;
+    case Action::Preview:
+        host_.showPreview(code());
+        break;
+    case Action::ColourPicker:
+        host_.openColourTable();
+        break;
+    case Action::Exit:
+        requestClose();
+        break;
+    }
+}
+
+bool Form::requestClose() {
+    if (closed_)
+        return true;
+    if (prompter_.ask(kAskExit) == Answer::No)
+        return false;
+    closed_ = true;
+    return true;
+}
+
+std::int64_t fieldInteger(const Form& form, const std::string& name) { return textToInteger(form.text(name)); }
+double fieldDecimal(const Form& form, const std::string& name) { return textToDecimal(form.text(name)); }
+
+} // namespace ornavo

@@ -1,0 +1,90 @@
+#pragma once
+// One open module window without widgets: the texts of its fields, the selection of its lists and
+// radio buttons, the code box, and the actions the user can take on them. The desktop window and the
+// command-line runner drive the same object.
+
+#include "module_spec.h"
+#include "prompter.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ornavo {
+
+// Variables that list and radio handlers set; one set per module, kept for the whole run.
+using WindowVariables = std::map<std::string, std::string>;
+
+// The window variables of every module for one run of the program.
+class Session {
+public:
+    WindowVariables& variables(const std::string& moduleKey) { return vars_[moduleKey]; }
+
+private:
+    std::map<std::string, WindowVariables> vars_;
+};
+
+class Form {
+public:
+    Form(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter, WindowHost& host);
+
+    const ModuleSpec& spec() const { return spec_; }
+    // The control of that name, or nullptr.
+    const Control* control(const std::string& name) const;
+    const Button* button(const std::string& name) const;
+
+    // Text of a field or the code box; for a list, the picked entry's text ("" when none).
+    const std::string& text(const std::string& name) const;
+    // Picked entry of a list, -1 when none.
+    int index(const std::string& name) const;
+    bool checked(const std::string& radioName) const;
+    const std::string& code() const { return text(spec_.codeBox.name); }
+
+    // Window variables (empty until set).
+    const std::string& var(const std::string& name) const;
+    void setVar(const std::string& name, std::string value);
+
+    // Changes as the user or a handler makes them; each runs the control's handler when the value
+    // actually changes.
+    void setText(const std::string& name, std::string value);
+    void pick(const std::string& listName, int index);
+    bool pickEntry(const std::string& listName, const std::string& entry); // false: no such entry
+    void choose(const std::string& radioName);
+
+    // Runs a button's action.
+    void press(const std::string& buttonName);
+    // The frame's close request: asks the exit question; true when the window is now closed.
+    bool requestClose();
+    bool isClosed() const { return closed_; }
+
+    // Called with the control's name after every change of its value, whoever made it.
+    void setChangeListener(std::function<void(const std::string&)> listener) { listener_ = std::move(listener); }
+
+private:
+    struct State {
+        const Control* control = nullptr;
+        std::string text;
+        int index = -1;
+        bool checked = false;
+    };
+    State& state(const std::string& name);
+    const State& state(const std::string& name) const;
+    void changed(State& s);
+    void clear(const Button& b);
+
+    const ModuleSpec& spec_;
+    WindowVariables& vars_;
+    Prompter& prompter_;
+    WindowHost& host_;
+    std::map<std::string, State> states_;
+    std::function<void(const std::string&)> listener_;
+    bool closed_ = false;
+    int depth_ = 0;
+};
+
+// Reads a field as a whole number or decimal (after full-width folding).
+std::int64_t fieldInteger(const Form& form, const std::string& name);
+double fieldDecimal(const Form& form, const std::string& name);
+
+} // namespace ornavo

@@ -1,0 +1,27 @@
+#pragma once
+// How a window asks the user: notices with an OK button, and questions with Yes and No where only
+// No cancels. The desktop shows message boxes; tests and the command line answer from a script.
+
+#include <string>
+
+namespace ornavo {
+
+enum class Answer { Yes, No };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual void notify(const std::string& message) = 0;
+    virtual Answer ask(const std::string& question) = 0;
+};
+
+// What a module window needs from its surroundings besides questions.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    virtual void putOnClipboard(const std::string& text) = 0;
+    virtual void showPreview(const std::string& code) = 0;
+    virtual void openColourTable() = 0;
+};
+
+} // namespace ornavo

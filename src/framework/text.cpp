@@ -1,0 +1,223 @@
+#include "text.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iconv.h>
+#include <limits>
+#include <vector>
+
+namespace ornavo {
+namespace {
+
+// Decodes one UTF-8 sequence at text[pos]; returns its length (0 when malformed).
+std::size_t decodeUtf8(const std::string& text, std::size_t pos, char32_t& out) {
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char c = b(pos);
+    std::size_t len = 0;
+    if (c < 0x80) {
+        out = c;
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        out = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        out = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        out = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (pos + len > text.size())
+        return 0;
+    for (std::size_t i = 1; i < len; ++i) {
+        if ((b(pos + i) & 0xC0) != 0x80)
+            return 0;
+        out = (out << 6) | (b(pos + i) & 0x3F);
+    }
+    return len;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Iconv() {
+        if (cd_ != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd_);
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts the whole input; false on any invalid or unconvertible sequence.
+    bool convert(const std::string& in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::vector<char> buf(in.size() * 4 + 16);
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char* dst = buf.data();
+        std::size_t dstLeft = buf.size();
+        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1))
+            return false;
+        if (iconv(cd_, nullptr, nullptr, &dst, &dstLeft) == static_cast<std::size_t>(-1))
+            return false;
+        out.append(buf.data(), buf.size() - dstLeft);
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+} // namespace
+
+std::string foldFullWidth(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(text, pos, cp);
+        if (len == 0) {
+            out += text[pos++];
+            continue;
+        }
+        if (cp >= 0xFF01 && cp <= 0xFF5E)
+            out += static_cast<char>(cp - 0xFF01 + 0x21);
+        else if (cp == 0x3000)
+            out += ' ';
+        else
+            out.append(text, pos, len);
+        pos += len;
+    }
+    return out;
+}
+
+std::int64_t textToInteger(const std::string& text) {
+    const std::string s = foldFullWidth(text);
+    std::size_t i = 0;
+    while (i < s.size() && isBlank(s[i]))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        const int digit = s[i] - '0';
+        value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+double textToDecimal(const std::string& text) {
+    const std::string s = foldFullWidth(text);
+    std::size_t i = 0;
+    while (i < s.size() && isBlank(s[i]))
+        ++i;
+    const std::size_t start = i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+        ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return 0.0;
+    // Only the characters checked above reach strtod, so no locale, exponent or hex form applies.
+    return std::strtod(s.substr(start, i - start).c_str(), nullptr);
+}
+
+std::string numberToText(double value) {
+    if (std::isnan(value) || std::isinf(value))
+        return "0";
+    if (value == 0.0)
+        return "0";
+    // Thirteen significant digits in exponent form, then laid out as plain decimal.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.12e", value);
+    std::string s(buf);
+    bool negative = false;
+    if (s[0] == '-') {
+        negative = true;
+        s.erase(0, 1);
+    }
+    const std::size_t e = s.find('e');
+    const int exponent = std::atoi(s.c_str() + e + 1);
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out;
+    if (exponent < 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+        out = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+    } else {
+        out = digits.substr(0, exponent + 1) + "." + digits.substr(exponent + 1);
+    }
+    return negative ? "-" + out : out;
+}
+
+std::string integerToText(std::int64_t value) { return std::to_string(value); }
+
+std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy) {
+    Iconv cv("GBK", "UTF-8");
+    if (!cv.ok())
+        return std::nullopt;
+    std::string out;
+    out.reserve(utf8.size());
+    // Convert character by character runs: plain ASCII is copied, everything else goes through
+    // iconv one character at a time so an unencodable one can be replaced on its own.
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(utf8, pos, cp);
+        if (len == 0)
+            return std::nullopt;
+        if (cp < 0x80) {
+            out += utf8[pos];
+        } else if (!cv.convert(utf8.substr(pos, len), out)) {
+            if (policy == Unencodable::Fail)
+                return std::nullopt;
+            out += "&#" + std::to_string(static_cast<std::uint32_t>(cp)) + ";";
+        }
+        pos += len;
+    }
+    return out;
+}
+
+std::optional<std::string> gbkToUtf8(const std::string& gbk) {
+    Iconv cv("UTF-8", "GBK");
+    std::string out;
+    if (!cv.ok() || !cv.convert(gbk, out))
+        return std::nullopt;
+    return out;
+}
+
+std::size_t gbkLength(const std::string& utf8) {
+    Iconv cv("GBK", "UTF-8");
+    std::size_t length = 0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        std::size_t len = decodeUtf8(utf8, pos, cp);
+        if (len == 0) {
+            ++length;
+            ++pos;
+            continue;
+        }
+        std::string bytes;
+        length += (cp < 0x80 || !cv.convert(utf8.substr(pos, len), bytes)) ? 1 : bytes.size();
+        pos += len;
+    }
+    return length;
+}
+
+} // namespace ornavo

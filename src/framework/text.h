@@ -1,0 +1,41 @@
+#pragma once
+// Text operations shared by every generator: the program keeps texts as UTF-8, while the pasted
+// markup and the marketplace count in GBK bytes.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ornavo {
+
+// Reads full-width forms (U+FF01..U+FF5E) as their ASCII counterparts and the ideographic space
+// (U+3000) as a blank; everything else is kept.
+std::string foldFullWidth(const std::string& text);
+
+// Leading blanks, an optional sign and the decimal digits up to the first other character, after
+// full-width folding. A text without leading digits gives 0. Saturates instead of overflowing.
+std::int64_t textToInteger(const std::string& text);
+
+// Like textToInteger but also reads a fractional part ("12.5", ".5"); no number gives 0.
+double textToDecimal(const std::string& text);
+
+// Whole numbers in plain decimal; other values rounded to 13 significant digits, trailing zeros and a
+// bare decimal point dropped, never in exponent form. -0 is written "0".
+std::string numberToText(double value);
+std::string integerToText(std::int64_t value);
+
+// What to do with a character that the GBK code page cannot hold.
+enum class Unencodable {
+    Fail,             // the whole conversion fails
+    NumericReference, // written as an HTML numeric character reference "&#NNNN;"
+};
+
+// UTF-8 to GBK bytes; std::nullopt when the input is not valid UTF-8 or (with Fail) holds a
+// character GBK lacks.
+std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy = Unencodable::Fail);
+// GBK bytes to UTF-8; std::nullopt when the bytes are not valid GBK.
+std::optional<std::string> gbkToUtf8(const std::string& gbk);
+// Length of the text in GBK bytes; a character GBK lacks counts as one byte (as a "?" would).
+std::size_t gbkLength(const std::string& utf8);
+
+} // namespace ornavo

@@ -1,0 +1,94 @@
+#pragma once
+// Helpers for tests that drive module windows without a screen.
+
+#include "framework/form.h"
+#include "framework/recipe.h"
+#include "generators/catalogue.h"
+
+#include <deque>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace ornavo::testing {
+
+// Answers questions from a script (Yes when the script is empty) and records every message.
+struct ScriptedPrompter : Prompter {
+    std::deque<Answer> answers;
+    std::vector<std::string> messages;
+    void notify(const std::string& message) override { messages.push_back(message); }
+    Answer ask(const std::string& question) override {
+        messages.push_back(question);
+        if (answers.empty())
+            return Answer::Yes;
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+struct RecordingHost : WindowHost {
+    std::string clipboard = "(untouched)";
+    std::vector<std::string> previews;
+    int colourTables = 0;
+    void putOnClipboard(const std::string& text) override { clipboard = text; }
+    void showPreview(const std::string& code) override { previews.push_back(code); }
+    void openColourTable() override { ++colourTables; }
+};
+
+// A module window opened with its defaults. Pass the variables of an earlier window to reopen it.
+class OpenWindow {
+public:
+    explicit OpenWindow(const std::string& key, WindowVariables* variables = nullptr)
+        : vars_(variables ? variables : &ownVars_) {
+        const ModuleSpec* spec = moduleRegistry().byKey(key);
+        if (!spec)
+            throw std::invalid_argument("no module " + key);
+        form_ = std::make_unique<Form>(*spec, *vars_, prompter, host);
+    }
+    Form& form() { return *form_; }
+    WindowVariables& variables() { return *vars_; }
+    // Presses the button and returns the code box afterwards.
+    const std::string& press(const std::string& button) {
+        form_->press(button);
+        return form_->code();
+    }
+
+    ScriptedPrompter prompter;
+    RecordingHost host;
+
+private:
+    WindowVariables ownVars_;
+    WindowVariables* vars_;
+    std::unique_ptr<Form> form_;
+};
+
+struct RecipeResult {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+inline RecipeResult runRecipe(const std::string& recipe) {
+    Session session;
+    RecipeRunner runner(moduleRegistry(), session);
+    std::istringstream in(recipe);
+    std::ostringstream out, err;
+    RecipeResult r;
+    r.status = runner.run(in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// Number of non-overlapping occurrences of needle in text.
+inline std::size_t countOf(const std::string& text, const std::string& needle) {
+    std::size_t n = 0;
+    for (std::size_t pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + needle.size()))
+        ++n;
+    return n;
+}
+
+} // namespace ornavo::testing
