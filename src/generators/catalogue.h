@@ -8,6 +8,14 @@ namespace ornavo {
 const Registry& moduleRegistry();
 
 // One function per module window, each in its own source file.
-ModuleSpec fullScreenPosterModule(); // F03
+ModuleSpec autoCentredCarouselModule(); // F01 fullscreen/auto_centred_carousel.cpp
+ModuleSpec multiGroupCarouselModule();  // F02 fullscreen/multi_group_carousel.cpp
+ModuleSpec fullScreenPosterModule();    // F03 fullscreen/full_screen_poster.cpp
+ModuleSpec squareDotCarouselModule();   // F04 fullscreen/square_dot_carousel.cpp
+ModuleSpec imageSwapPosterModule();     // F05 fullscreen/image_swap_poster.cpp
+ModuleSpec shopBackgroundModule();      // F06 fullscreen/shop_background.cpp
+ModuleSpec navigationCssModule();       // F07 navigation/navigation_css.cpp
+ModuleSpec navigationOverImageModule(); // F08 navigation/navigation_over_image.cpp
+ModuleSpec shopSignModule();            // F09 navigation/shop_sign.cpp
 
 } // namespace ornavo
