@@ -1,1 +1,91 @@
+// ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
+
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct GenRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs ornavo-gen with the arguments (a shell fragment), stdout captured, stderr into `errFile`;
+// `environment` is put before the command ("NAME=value ").
+GenRun gen(const std::string& args, const std::string& errFile = "/dev/null", const std::string& environment = "") {
+    const std::string command = environment + ORNAVO_GEN + " " + args + " 2>" + errFile;
+    GenRun r;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p)
+        return r;
+    std::array<char, 4096> buf{};
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int raw = pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+std::string tempPath(const std::string& name) {
+    return ::testing::TempDir() + "ornavo-cli-" + name;
+}
+
+} // namespace
+
+TEST(OrnavoGen, ListsModulesAsKeyTabCaption) {
+    const GenRun r = gen("list");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("F03\t全屏海报\n"), std::string::npos);
+}
+
+TEST(OrnavoGen, DescribesEveryControl) {
+    const GenRun r = gen("describe F03");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("field\t编辑框_海报宽度\t海报宽度：\t1920\n"), std::string::npos);
+    EXPECT_NE(r.out.find("list\t组合框_店铺类型\t店铺类型：\t\t集市店铺\t天猫店铺\n"), std::string::npos);
+    EXPECT_NE(r.out.find("button\t按钮_全屏海报退出\t退出\n"), std::string::npos);
+    EXPECT_EQ(gen("describe F77").status, 2);
+}
+
+TEST(OrnavoGen, ConstantsShowOverrides) {
+    const GenRun r = gen("constants");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\nMAKER_SERVER="), std::string::npos);
+    const GenRun overridden = gen("constants", "/dev/null", "ORNAVO_MARKET_HOME_URL=http://example.invalid/ ");
+    EXPECT_NE(overridden.out.find("MARKET_HOME_URL=http://example.invalid/\n"), std::string::npos);
+    EXPECT_EQ(r.out.find("example.invalid"), std::string::npos);
+}
+
+TEST(OrnavoGen, RunsARecipeFromAFileOrStdin) {
+    const std::string recipe = tempPath("ok.txt");
+    std::ofstream(recipe) << "open F03\nset 编辑框_海报高度 42\nshow 编辑框_海报高度\n";
+    EXPECT_EQ(gen("run " + recipe).out, "42\n");
+    const GenRun fromStdin = gen("run - < " + recipe);
+    EXPECT_EQ(fromStdin.status, 0);
+    EXPECT_EQ(fromStdin.out, "42\n");
+}
+
+TEST(OrnavoGen, FailuresExitWithTwoAndLeaveStdoutEmpty) {
+    const std::string recipe = tempPath("bad.txt");
+    const std::string err = tempPath("bad.err");
+    std::ofstream(recipe) << "open F03\npress 按钮_全屏海报一键生成\nprint\npick 组合框_店铺类型 外星店铺\n";
+    const GenRun r = gen("run " + recipe, err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(slurp(err).find("recipe line 4"), std::string::npos);
+
+    EXPECT_EQ(gen("run " + tempPath("missing.txt")).status, 2);
+    EXPECT_EQ(gen("").status, 2);
+    EXPECT_EQ(gen("bogus").status, 2);
+}

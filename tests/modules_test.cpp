@@ -1,1 +1,141 @@
+// Checks every registered module window description, one row per window.
+
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+using namespace ornavo;
+using namespace ornavo::testing;
+
+namespace {
+
+std::vector<std::string> allKeys() {
+    std::vector<std::string> keys;
+    for (const ModuleSpec& m : moduleRegistry().all())
+        keys.push_back(m.key);
+    return keys;
+}
+
+bool startsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+
+// Windows whose output is a style sheet have no preview button.
+const std::set<std::string> kStyleSheetWindows = {"店铺导航CSS生成模块", "店铺全屏背景", "导航变色效果（图片颜色底图）"};
+
+class EveryModule : public ::testing::TestWithParam<std::string> {
+protected:
+    const ModuleSpec& spec() { return *moduleRegistry().byKey(GetParam()); }
+};
+
+} // namespace
+
+TEST(Registry, KeysAreCatalogueNumbersAndCaptionsAreUnique) {
+    std::set<std::string> captions;
+    for (const ModuleSpec& m : moduleRegistry().all()) {
+        EXPECT_TRUE(std::regex_match(m.key, std::regex("F(0[1-9]|[12][0-9]|3[0-5])"))) << m.key;
+        EXPECT_TRUE(captions.insert(m.caption).second) << m.caption;
+        EXPECT_EQ(moduleRegistry().byCaption(m.caption), &m);
+    }
+    EXPECT_EQ(moduleRegistry().byKey("F00"), nullptr);
+}
+
+TEST_P(EveryModule, ControlNamesCarryTheirKindPrefix) {
+    for (const Control* c : allControls(spec())) {
+        switch (c->kind) {
+        case ControlKind::Field: EXPECT_TRUE(startsWith(c->name, "编辑框_")) << c->name; break;
+        case ControlKind::List:
+            EXPECT_TRUE(startsWith(c->name, "组合框_")) << c->name;
+            EXPECT_FALSE(c->entries.empty()) << c->name;
+            break;
+        case ControlKind::Radio: EXPECT_TRUE(startsWith(c->name, "单选框_")) << c->name; break;
+        case ControlKind::Label: EXPECT_TRUE(startsWith(c->name, "标签")) << c->name; break;
+        case ControlKind::Picture: EXPECT_TRUE(startsWith(c->name, "图片框")) << c->name; break;
+        case ControlKind::CodeBox: EXPECT_TRUE(startsWith(c->name, "超级编辑框_")) << c->name; break;
+        }
+    }
+}
+
+TEST_P(EveryModule, HasTheStandardButtonsWithUniqueNames) {
+    std::set<std::string> names;
+    std::map<Action, int> count;
+    for (const Button& b : spec().buttons) {
+        EXPECT_TRUE(startsWith(b.name, "按钮_")) << b.name;
+        EXPECT_TRUE(names.insert(b.name).second) << b.name;
+        EXPECT_FALSE(b.caption.empty());
+        ++count[b.action];
+        if (b.action == Action::Generate) {
+            EXPECT_TRUE(static_cast<bool>(b.generate)) << b.name;
+        }
+    }
+    EXPECT_GE(count[Action::Generate], 1);
+    EXPECT_EQ(count[Action::Copy], 1);
+    EXPECT_EQ(count[Action::Exit], 1);
+    EXPECT_GE(count[Action::Clear], 1);
+    EXPECT_EQ(count[Action::Preview], kStyleSheetWindows.count(spec().caption) ? 0 : 1) << spec().caption;
+    EXPECT_GT(spec().width, 0);
+    EXPECT_GT(spec().height, 0);
+}
+
+TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
+    OpenWindow w(GetParam());
+    for (const Button& b : spec().buttons) {
+        if (b.action != Action::Clear)
+            continue;
+        EXPECT_FALSE(b.question.empty());
+        std::set<std::string> seen;
+        for (const std::string& t : b.targets) {
+            const Control* c = w.form().control(t);
+            ASSERT_NE(c, nullptr) << b.name << " empties unknown " << t;
+            EXPECT_TRUE(c->kind == ControlKind::Field || c->kind == ControlKind::List || c->kind == ControlKind::CodeBox)
+                << t;
+            EXPECT_TRUE(seen.insert(t).second) << b.name << " lists " << t << " twice";
+        }
+    }
+}
+
+TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
+    OpenWindow w(GetParam());
+    for (const Button& b : spec().buttons) {
+        if (b.action == Action::Generate) {
+            EXPECT_FALSE(w.press(b.name).empty()) << b.name;
+        }
+    }
+    // Every list entry, every radio, and odd texts in every field: nothing may throw.
+    for (const Control* c : allControls(spec())) {
+        if (c->kind == ControlKind::List) {
+            for (const std::string& e : c->entries)
+                EXPECT_TRUE(w.form().pickEntry(c->name, e));
+        }
+        if (c->kind == ControlKind::Radio)
+            w.form().choose(c->name);
+    }
+    for (const char* odd : {"", "ａｂｃ", "-", "99999999999999999999", "<\"'&>"})
+        for (const Control* c : allControls(spec()))
+            if (c->kind == ControlKind::Field)
+                w.form().setText(c->name, odd);
+    for (const Button& b : spec().buttons) {
+        if (b.action == Action::Generate) {
+            EXPECT_NO_THROW(w.press(b.name)) << b.name;
+        }
+    }
+}
+
+TEST_P(EveryModule, RadiosOfAGroupExcludeEachOther) {
+    OpenWindow w(GetParam());
+    std::map<std::string, std::vector<std::string>> groups;
+    for (const Control* c : allControls(spec()))
+        if (c->kind == ControlKind::Radio)
+            groups[c->group].push_back(c->name);
+    for (const auto& [group, radios] : groups) {
+        for (const std::string& chosen : radios) {
+            w.form().choose(chosen);
+            for (const std::string& other : radios)
+                EXPECT_EQ(w.form().checked(other), other == chosen) << other;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryModule, ::testing::ValuesIn(allKeys()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });

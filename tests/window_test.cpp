@@ -1,2 +1,143 @@
+// The generic module window under the offscreen platform, driven through its widgets.
+
+#include "framework/ui/generator_window.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
-int main(int c,char**v){::testing::InitGoogleTest(&c,v);return RUN_ALL_TESTS();}
+
+using namespace ornavo;
+using namespace ornavo::testing;
+
+namespace {
+
+class PosterWindowUi : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter);
+        window->show();
+    }
+    template <typename T> T* find(const char* name) {
+        T* w = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void click(const char* button) { find<QPushButton>(button)->click(); }
+    void pick(const char* list, const char* entry) {
+        auto* combo = find<QComboBox>(list);
+        const int index = combo->findText(QString::fromUtf8(entry));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index); // what a user's choice emits
+    }
+
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    std::unique_ptr<ui::GeneratorWindow> window;
+};
+
+} // namespace
+
+TEST_F(PosterWindowUi, BuiltFromTheDescription) {
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("全屏海报"));
+    EXPECT_EQ(window->size(), QSize(885, 579));
+    EXPECT_EQ(find<QLineEdit>("编辑框_海报宽度")->text(), QStringLiteral("1920"));
+    EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>("组合框_链接打开方式")->count(), 2);
+    EXPECT_TRUE(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText().isEmpty());
+    for (const Button& b : window->form().spec().buttons)
+        EXPECT_EQ(find<QPushButton>(b.name.c_str())->text(), QString::fromStdString(b.caption));
+}
+
+TEST_F(PosterWindowUi, TypingPickingAndGeneratingReachTheCodeBoxAndClipboard) {
+    auto* width = find<QLineEdit>("编辑框_海报宽度");
+    width->clear();
+    QTest::keyClicks(width, QStringLiteral("1921"));
+    pick("组合框_店铺类型", "天猫店铺");
+    pick("组合框_链接打开方式", "新窗口");
+    click("按钮_全屏海报一键生成");
+    const std::string code = window->form().code();
+    EXPECT_NE(code.find("padding:0px;left:-960.5px;top:auto;"), std::string::npos);
+    EXPECT_NE(code.find("target=\"_blank\""), std::string::npos);
+    EXPECT_EQ(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText(),
+              QString::fromStdString(code).replace("\r\n", "\n"));
+
+    click("按钮_全屏海报复制代码");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), code); // CR LF kept
+    EXPECT_EQ(prompter.messages.back(), "复制成功！");
+}
+
+TEST_F(PosterWindowUi, HandTypedCodeIsWhatCopyCopies) {
+    click("按钮_全屏海报复制代码");
+    EXPECT_EQ(prompter.messages.back(), "复制失败，请生成代码后再试！");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+    auto* code = find<QPlainTextEdit>("超级编辑框_全屏海报代码");
+    code->setFocus();
+    QTest::keyClicks(code, QStringLiteral("<p>"));
+    QTest::keyClick(code, Qt::Key_Return);
+    QTest::keyClicks(code, QStringLiteral("x"));
+    click("按钮_全屏海报复制代码");
+    EXPECT_EQ(prompter.messages.back(), "复制成功！");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "<p>\r\nx");
+}
+
+TEST_F(PosterWindowUi, ClearShowsInTheWidgets) {
+    pick("组合框_店铺类型", "集市店铺");
+    click("按钮_全屏海报一键生成");
+    click("按钮_全屏海报清空内容");
+    EXPECT_TRUE(find<QLineEdit>("编辑框_海报宽度")->text().isEmpty());
+    EXPECT_TRUE(find<QLineEdit>("编辑框_链接地址")->text().isEmpty());
+    EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentIndex(), -1);
+    EXPECT_TRUE(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText().isEmpty());
+}
+
+TEST_F(PosterWindowUi, FrameCloseAnsweredNoKeepsTheWindowAndItsContents) {
+    find<QLineEdit>("编辑框_海报高度")->setText(QStringLiteral("7"));
+    prompter.answers = {Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(find<QLineEdit>("编辑框_海报高度")->text(), QStringLiteral("7"));
+    EXPECT_EQ(prompter.messages.back(), "是否要退出？");
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
+    pick("组合框_链接打开方式", "本窗口");
+    prompter.answers = {Answer::No};
+    click("按钮_全屏海报退出");
+    EXPECT_TRUE(window->isVisible());
+    click("按钮_全屏海报退出");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+
+    ui::GeneratorWindow again(*moduleRegistry().byKey("F03"), vars, prompter);
+    again.findChild<QPushButton*>(QString::fromUtf8("按钮_全屏海报一键生成"))->click();
+    EXPECT_NE(again.form().code().find("target=\"_self\""), std::string::npos);
+}
+
+TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
+    for (const ModuleSpec& spec : moduleRegistry().all()) {
+        WindowVariables vars;
+        ScriptedPrompter prompter;
+        ui::GeneratorWindow w(spec, vars, prompter);
+        EXPECT_EQ(w.size(), QSize(spec.width, spec.height)) << spec.key;
+        for (const Control* c : allControls(spec))
+            EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << spec.key << " " << c->name;
+        if (spec.top) {
+            EXPECT_EQ(w.pos().y(), *spec.top) << spec.key;
+        }
+    }
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
