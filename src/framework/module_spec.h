@@ -69,9 +69,17 @@ struct Button {
     std::vector<std::string> targets; // Clear: fields, lists or the code box, emptied in this order
 };
 
+// A button of the main window's catalogue that opens the module's window.
+struct CatalogueButton {
+    std::string name;    // e.g. 按钮_F03全屏海报
+    std::string caption; // e.g. "F03-全屏海报"; the number in it orders the page
+};
+
 struct ModuleSpec {
     std::string key;     // catalogue number on the professional page, "F01".."F35"
     std::string caption; // window caption
+    CatalogueButton professionalButton;
+    std::optional<CatalogueButton> basicButton; // absent: the basic page does not offer the window
     int width = 0;
     int height = 0;
     std::optional<int> top; // moved to this top position when created

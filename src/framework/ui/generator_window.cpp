@@ -156,8 +156,13 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
     }
     case ControlKind::List: {
         auto* combo = new QComboBox;
-        for (const std::string& e : c.entries)
+        int longest = 4;
+        for (const std::string& e : c.entries) {
             combo->addItem(q(e));
+            longest = std::max(longest, static_cast<int>(q(e).size()) * 2); // CJK text is two columns wide
+        }
+        combo->setMinimumContentsLength(longest);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setCurrentIndex(-1);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, name](int index) {
             if (!syncing_)
