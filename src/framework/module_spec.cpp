@@ -69,6 +69,11 @@ Control withHandler(Control control, Handler onChange) {
     return control;
 }
 
+Control inColour(Control control, std::string colour) {
+    control.colour = std::move(colour);
+    return control;
+}
+
 Item line(std::vector<Control> controls) {
     Item item;
     item.line = Line{std::move(controls)};

@@ -29,6 +29,7 @@ struct Control {
     Handler onChange;                 // field change, list pick, radio choice
     std::string group;                // radio group; radios of one group exclude each other
     int columns = 0;                  // preferred width of a field in characters (0: take the room)
+    std::string colour;               // text colour of a radio's or label's caption ("#d00000"), if any
 };
 
 // One row of controls side by side.
@@ -104,6 +105,7 @@ Control label(std::string name, std::string text);
 Control picture(std::string name, std::string path);
 Control codeBox(std::string name);
 Control withHandler(Control control, Handler onChange);
+Control inColour(Control control, std::string colour);
 
 Item line(std::vector<Control> controls);
 Item table(Table t);

@@ -108,8 +108,9 @@ QWidget* GeneratorWindow::buildSection(const Section& section) {
                 if (!c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label)
                     row->addWidget(new QLabel(q(c.caption)));
                 QWidget* w = buildControl(c);
-                const bool wide = c.kind == ControlKind::Label ||
-                                  (c.kind == ControlKind::Field && c.columns == 0 && item.line->controls.size() == 1);
+                // A lone label or field takes the whole row; side by side, controls keep their size.
+                const bool alone = item.line->controls.size() == 1;
+                const bool wide = alone && (c.kind == ControlKind::Label || (c.kind == ControlKind::Field && c.columns == 0));
                 row->addWidget(w, wide ? 1 : 0);
                 stretches = stretches || wide;
                 if (!c.suffix.empty())
@@ -143,6 +144,7 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
     switch (c.kind) {
     case ControlKind::Field: {
         auto* edit = new QLineEdit(q(form_->text(name)));
+        edit->setCursorPosition(0); // long addresses show their beginning
         if (c.columns > 0)
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * c.columns + 12);
         else
@@ -200,6 +202,8 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
     case ControlKind::CodeBox:
         break;
     }
+    if (w && !c.colour.empty())
+        w->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.colour)));
     if (w) {
         w->setObjectName(q(name));
         widgets_.insert(w->objectName(), w);
@@ -252,8 +256,11 @@ void GeneratorWindow::refresh(const std::string& name) {
     syncing_ = true;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         const QString text = q(form_->text(name));
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            if (!edit->hasFocus())
+                edit->setCursorPosition(0);
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(form_->index(name));
     } else if (auto* radioButton = qobject_cast<QRadioButton*>(w)) {

@@ -157,11 +157,11 @@ ModuleSpec squareDotCarouselModule() {
          {
              line({field(kDotsTop, "离顶距：", "470", "px;"), field(kDotsLeft, "靠左距：", "930", "px;")}),
              line({label("标签_颜色", "颜色："),
-                   radio("单选框_红色", "红色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/hongse.png")),
-                   radio("单选框_粉色", "粉色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/fense.gif")),
-                   radio("单选框_蓝色", "蓝色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lanse.gif")),
-                   radio("单选框_绿色", "绿色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lvse.gif")),
-                   radio("单选框_黑色", "黑色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/heise.gif"))}),
+                   inColour(radio("单选框_红色", "红色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/hongse.png")), "#e02020"),
+                   inColour(radio("单选框_粉色", "粉色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/fense.gif")), "#f060a0"),
+                   inColour(radio("单选框_蓝色", "蓝色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lanse.gif")), "#2060e0"),
+                   inColour(radio("单选框_绿色", "绿色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lvse.gif")), "#20a040"),
+                   inColour(radio("单选框_黑色", "黑色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/heise.gif")), "#000000")}),
          }},
         {"模块说明",
          {
