@@ -2,6 +2,7 @@
 //   ornavo-gen list | describe KEY | constants | run FILE|-
 
 #include "framework/constants.h"
+#include "framework/preview_page.h"
 #include "framework/recipe.h"
 #include "generators/catalogue.h"
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     if (command == "run" && argc == 3) {
         Session session;
         RecipeRunner runner(moduleRegistry(), session);
+        runner.setPreviewWriter([](const std::string& code) { return writePreviewPage(code); });
         const std::string path = argv[2];
         if (path == "-")
             return runner.run(std::cin, std::cout, std::cerr);

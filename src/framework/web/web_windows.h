@@ -1,0 +1,76 @@
+#pragma once
+// The two windows with an embedded browser: the preview of a module's code inside a shop page, and
+// the table of common colours from the maker's site. Each exists at most once; opening it again brings
+// the open one to the front. WebEngine starts only when the first of them is created.
+
+#include "framework/preview_page.h"
+
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <string>
+
+class QWebEngineView;
+
+namespace ornavo::web {
+
+// "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html. The
+// browser always covers the whole window; the page file is deleted when the window goes.
+class PreviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    static const char* const kCaption;
+    static const char* const kBrowserName;
+
+    // Writes the page for the code and shows it: in a new window, or in the open one, which is
+    // brought to the front, restored, and loads the new page. A failed write shows an error page
+    // naming the folder.
+    static PreviewWindow* present(const std::string& code, const std::string& folder = defaultPreviewFolder());
+    static PreviewWindow* instance();
+
+    QWebEngineView* browser() const { return browser_; }
+    // The page file's address; empty while the window shows the error page.
+    QUrl pageUrl() const { return pageUrl_; }
+
+    ~PreviewWindow() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PreviewWindow();
+    void display(const std::string& code, const std::string& folder);
+
+    QWebEngineView* browser_ = nullptr;
+    std::string folder_;
+    QUrl pageUrl_;
+};
+
+// "常用颜色表（颜色值请用鼠标右键复制）": the maker's colour page. Values are copied with the
+// browser's own context menu; closing asks nothing.
+class ColourTableWindow : public QWidget {
+    Q_OBJECT
+public:
+    static const char* const kCaption;
+    static const char* const kBrowserName;
+
+    static ColourTableWindow* present();
+    static ColourTableWindow* instance();
+    // MAKER_SERVER followed by the colour page's path.
+    static QUrl address();
+
+    QWebEngineView* browser() const { return browser_; }
+
+private:
+    ColourTableWindow();
+    QWebEngineView* browser_ = nullptr;
+};
+
+// Makes the module windows' preview and colour-picker buttons open these windows.
+void installWebWindows();
+// Closes and destroys both windows (the preview page goes with its window); call before the
+// application object is destroyed.
+void closeWebWindows();
+
+} // namespace ornavo::web

@@ -1,0 +1,86 @@
+// The window skin on the offscreen platform: what it changes, and that a missing theme changes nothing.
+
+#include "app/skin.h"
+#include "framework/ui/generator_window.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+using namespace ornavo;
+
+namespace {
+
+QColor pixel(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
+
+// Colours compared loosely: anti-aliasing and rounding shift a channel by a few steps.
+void expectColour(const QColor& actual, const QColor& expected) {
+    EXPECT_LE(std::abs(actual.red() - expected.red()) + std::abs(actual.green() - expected.green()) +
+                  std::abs(actual.blue() - expected.blue()),
+              12)
+        << actual.name().toStdString() << " instead of " << expected.name().toStdString();
+}
+
+} // namespace
+
+// Runs before the skin is applied (declaration order within this program).
+TEST(Skin, MissingThemeLeavesTheStandardLook) {
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    EXPECT_FALSE(app::applySkin(*qApp, QStringLiteral(":/ornavo/skin/missing.qss")));
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+    EXPECT_EQ(QApplication::style()->name(), style);
+    EXPECT_EQ(QApplication::palette(), palette);
+    EXPECT_EQ(QApplication::font(), font);
+}
+
+TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
+    ASSERT_TRUE(app::applySkin(*qApp));
+    EXPECT_TRUE(QFontInfo(QApplication::font()).family().contains(QStringLiteral("CJK")))
+        << QFontInfo(QApplication::font()).family().toStdString();
+
+    ornavo::testing::ScriptedPrompter prompter;
+    WindowVariables vars;
+    ui::GeneratorWindow window(*moduleRegistry().byKey("F03"), vars, prompter);
+    window.show();
+    auto* generate = window.findChild<QPushButton*>(QStringLiteral("按钮_全屏海报一键生成"));
+    auto* copy = window.findChild<QPushButton*>(QStringLiteral("按钮_全屏海报复制代码"));
+    ASSERT_TRUE(generate && copy);
+    // The generate button has a colour of its own; the other actions stay plain.
+    expectColour(pixel(generate, 6, generate->height() / 2), QColor(0xd8, 0x60, 0x2a));
+    expectColour(pixel(copy, 6, copy->height() / 2), Qt::white);
+    expectColour(pixel(&window, 2, 2), QColor(0xf3, 0xf5, 0xf7));
+
+    auto* code = window.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_全屏海报代码"));
+    ASSERT_NE(code, nullptr);
+    code->ensurePolished();
+    // Monospace: narrow and wide letters take the same room.
+    const QFontMetrics metrics(code->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')))
+        << QFontInfo(code->font()).family().toStdString();
+    const QFontMetrics fieldMetrics(window.findChild<QWidget*>(QStringLiteral("编辑框_图片地址"))->font());
+    EXPECT_NE(fieldMetrics.horizontalAdvance(QLatin1Char('i')), fieldMetrics.horizontalAdvance(QLatin1Char('W')));
+
+    QMessageBox box;
+    box.setText(QStringLiteral("复制成功！"));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.show();
+    expectColour(pixel(&box, 2, 2), QColor(0xf3, 0xf5, 0xf7));
+    EXPECT_STREQ(box.style()->metaObject()->className(), "QStyleSheetStyle");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,249 @@
+// The preview and colour-table windows with a real embedded browser, on the offscreen platform.
+// Every request to a host other than this machine is blocked, so the shop page's marketplace style
+// sheets and scripts stay unloaded and nothing leaves the machine.
+
+#include "framework/form.h"
+#include "framework/text.h"
+#include "framework/ui/generator_window.h"
+#include "framework/web/web_windows.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace ornavo;
+using web::ColourTableWindow;
+using web::PreviewWindow;
+
+namespace {
+
+class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
+public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const QUrl url = info.requestUrl();
+        const bool local = url.isLocalFile() || url.scheme() == QLatin1String("data") ||
+                           url.host() == QLatin1String("127.0.0.1");
+        if (!local)
+            info.block(true);
+    }
+};
+
+// Waits for the browser's next finished load; true when it succeeded.
+bool nextLoad(QWebEngineView* view, int timeoutMs = 20000) {
+    QSignalSpy spy(view, &QWebEngineView::loadFinished);
+    if (!spy.wait(timeoutMs))
+        return false;
+    return spy.takeFirst().at(0).toBool();
+}
+
+QString evaluate(QWebEngineView* view, const QString& script) {
+    QString result = QStringLiteral("(no answer)");
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& v) {
+        result = v.toString();
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        ADD_FAILURE() << "the page did not answer " << script.toStdString();
+    return result;
+}
+
+QString pageText(QWebEngineView* view) {
+    return evaluate(view, QStringLiteral("document.body ? document.body.innerText : ''"));
+}
+
+// Records which windows are blocked by a modal one, as the application tells them.
+struct BlockWatch : QObject {
+    QSet<QObject*> blocked;
+    bool eventFilter(QObject* target, QEvent* e) override {
+        if (e->type() == QEvent::WindowBlocked)
+            blocked.insert(target);
+        if (e->type() == QEvent::WindowUnblocked)
+            blocked.remove(target);
+        return false;
+    }
+    bool isBlocked(QWidget* w) const { return blocked.contains(w) || blocked.contains(w->windowHandle()); }
+};
+
+class WebWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/ornavo-web-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        base = pattern;
+        ::setenv("XDG_RUNTIME_DIR", base.c_str(), 1);
+        web::installWebWindows();
+    }
+    void TearDown() override {
+        web::closeWebWindows();
+        std::error_code ignored;
+        fs::remove_all(base, ignored);
+    }
+    std::string base;
+    ornavo::testing::ScriptedPrompter prompter;
+    WindowVariables vars;
+};
+
+QPushButton* buttonOf(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(QString::fromUtf8(name));
+}
+
+} // namespace
+
+TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter);
+    module.show();
+    module.form().setText("超级编辑框_全屏海报代码", "<p id=\"probe\">宝贝😀</p>");
+    QPushButton* preview = buttonOf(&module, "按钮_全屏海报在线预览");
+    ASSERT_NE(preview, nullptr);
+
+    preview->click();
+    PreviewWindow* window = PreviewWindow::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("效果在线预览     Quillet工作室"));
+    EXPECT_EQ(window->size(), QSize(1000, 600));
+    EXPECT_TRUE(window->isVisible());
+    QWebEngineView* browser = window->browser();
+    EXPECT_EQ(browser->objectName(), QStringLiteral("超文本浏览框_在线预览"));
+    const std::string path = base + "/ornavo/test.html";
+    EXPECT_EQ(window->pageUrl(), QUrl::fromLocalFile(QString::fromStdString(path)));
+    ASSERT_TRUE(nextLoad(browser));
+    EXPECT_EQ(browser->url(), window->pageUrl());
+    // Read as GBK by the browser: the page's own title and the code, the emoji from its reference.
+    EXPECT_EQ(browser->title(), QStringLiteral("QuilletOrnavo-最好的特效代码生成器"));
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("宝贝😀"));
+    // Inside the custom-content module's "<span>".
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').parentNode.tagName + ' ' + "
+                                               "document.getElementById('probe').closest('.J_TModule').id")),
+              QStringLiteral("SPAN shop4257007198"));
+
+    // The browser covers the window whatever its size.
+    EXPECT_EQ(browser->geometry(), QRect(0, 0, 1000, 600));
+    window->resize(640, 380);
+    EXPECT_EQ(browser->geometry(), QRect(0, 0, 640, 380));
+
+    // A second press, with the window minimised: the same window, in front, showing the new code.
+    window->showMinimized();
+    module.form().setText("超级编辑框_全屏海报代码", "<p id=\"probe\">第二次</p>");
+    preview->click();
+    EXPECT_EQ(PreviewWindow::instance(), window);
+    EXPECT_FALSE(window->isMinimized());
+    ASSERT_TRUE(nextLoad(browser));
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("第二次"));
+    int previewWindows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        previewWindows += qobject_cast<PreviewWindow*>(w) != nullptr;
+    EXPECT_EQ(previewWindows, 1);
+
+    // Closing the window deletes the page.
+    ASSERT_TRUE(fs::exists(path));
+    window->close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return PreviewWindow::instance() == nullptr; }));
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(WebWindows, FailedWriteShowsAnErrorPageNamingTheFolder) {
+    const std::string folder = base + "/no/such/folder";
+    PreviewWindow* window = PreviewWindow::present("<b>x</b>", folder);
+    ASSERT_TRUE(nextLoad(window->browser()));
+    EXPECT_TRUE(window->pageUrl().isEmpty());
+    EXPECT_TRUE(pageText(window->browser()).contains(QString::fromStdString(folder)));
+
+    // Once the folder can be written, the next press shows the page.
+    PreviewWindow::present("<b id=\"probe\">ok</b>", base + "/ornavo");
+    ASSERT_TRUE(nextLoad(window->browser()));
+    EXPECT_EQ(evaluate(window->browser(), QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("ok"));
+}
+
+TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
+    // A small colour page on this machine stands in for the maker's site.
+    QTcpServer site;
+    ASSERT_TRUE(site.listen(QHostAddress::LocalHost));
+    QObject::connect(&site, &QTcpServer::newConnection, [&site] {
+        QTcpSocket* s = site.nextPendingConnection();
+        QObject::connect(s, &QTcpSocket::readyRead, s, [s] {
+            s->readAll();
+            const QByteArray body = "<html><head><title>colours</title></head><body>#FF6600</body></html>";
+            s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                     QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            s->disconnectFromHost();
+        });
+    });
+    const std::string server = "http://127.0.0.1:" + std::to_string(site.serverPort());
+    ::setenv("ORNAVO_MAKER_SERVER", server.c_str(), 1);
+
+    ModuleSpec spec;
+    spec.key = "T01";
+    spec.caption = "选色测试";
+    spec.width = 400;
+    spec.height = 300;
+    spec.codeBox = codeBox("超级编辑框_测试代码");
+    spec.buttons = {colourButton("按钮_选色器"), exitButton("按钮_测试退出")};
+    ui::GeneratorWindow module(spec, vars, prompter);
+    BlockWatch watch;
+    qApp->installEventFilter(&watch);
+    module.setWindowModality(Qt::ApplicationModal); // as when it runs through exec()
+    module.show();
+
+    buttonOf(&module, "按钮_选色器")->click();
+    ColourTableWindow* table = ColourTableWindow::instance();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("常用颜色表（颜色值请用鼠标右键复制）"));
+    EXPECT_EQ(table->size(), QSize(970, 520));
+    EXPECT_EQ(table->parentWidget(), nullptr);
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_TRUE(module.isVisible());
+    EXPECT_EQ(table->browser()->objectName(), QStringLiteral("超文本浏览框_颜色表"));
+    ASSERT_TRUE(nextLoad(table->browser()));
+    EXPECT_EQ(table->browser()->url(), QUrl(QString::fromStdString(server + "/Tessaly/zx/ysb/ysb.html")));
+    EXPECT_EQ(table->browser()->title(), QStringLiteral("colours"));
+    EXPECT_EQ(table->browser()->contextMenuPolicy(), Qt::DefaultContextMenu);
+    // Neither window blocks the other.
+    QApplication::processEvents();
+    EXPECT_FALSE(watch.isBlocked(&module));
+    EXPECT_FALSE(watch.isBlocked(table));
+
+    // Pressed again while minimised: the same window, restored.
+    table->showMinimized();
+    buttonOf(&module, "按钮_选色器")->click();
+    EXPECT_EQ(ColourTableWindow::instance(), table);
+    EXPECT_FALSE(table->isMinimized());
+
+    // It closes without a question and outlives nothing it should not.
+    table->close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return ColourTableWindow::instance() == nullptr; }));
+    EXPECT_TRUE(prompter.messages.empty());
+    qApp->removeEventFilter(&watch);
+    ::unsetenv("ORNAVO_MAKER_SERVER");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    LoopbackOnly interceptor;
+    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
+    return RUN_ALL_TESTS();
+}
