@@ -1,15 +1,18 @@
 // The generic module window under the offscreen platform, driven through its widgets.
 
 #include "framework/ui/generator_window.h"
+#include "framework/ui/message_prompter.h"
 #include "support/test_support.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace ornavo;
@@ -133,6 +136,43 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
             EXPECT_EQ(w.pos().y(), *spec.top) << spec.key;
         }
     }
+}
+
+// The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;
+// only No cancels.
+TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
+    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
+    ui::MessageBoxPrompter boxes;
+    struct Seen {
+        QString title, text, buttons;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+    } seen;
+    auto answerWith = [&seen](QMessageBox::StandardButton press) {
+        QTimer::singleShot(0, [&seen, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.icon = box->icon();
+            seen.buttons.clear();
+            for (QAbstractButton* b : box->buttons())
+                seen.buttons += b->text() + QLatin1Char('|');
+            box->button(press)->click();
+        });
+    };
+    answerWith(QMessageBox::No);
+    EXPECT_EQ(boxes.ask("是否要退出？"), Answer::No);
+    EXPECT_EQ(seen.title, QStringLiteral("Ornavo"));
+    EXPECT_EQ(seen.text, QString::fromUtf8("是否要退出？"));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("是(&Y)")) && seen.buttons.contains(QString::fromUtf8("否(&N)")))
+        << seen.buttons.toStdString();
+    answerWith(QMessageBox::Yes);
+    EXPECT_EQ(boxes.ask("是否要清空所有内容？"), Answer::Yes);
+    answerWith(QMessageBox::Ok);
+    boxes.notify("复制成功！");
+    EXPECT_EQ(seen.text, QString::fromUtf8("复制成功！"));
+    EXPECT_EQ(seen.buttons, QString::fromUtf8("确定|"));
 }
 
 int main(int argc, char** argv) {

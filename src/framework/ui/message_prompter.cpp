@@ -1,5 +1,6 @@
 #include "message_prompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -13,6 +14,12 @@ int showBox(const std::string& text, QMessageBox::StandardButtons buttons) {
     box.setText(QString::fromStdString(text));
     box.setTextFormat(Qt::PlainText);
     box.setStandardButtons(buttons);
+    // The desktop's own button texts in the program's language, whatever translations are installed.
+    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
+        {QMessageBox::Ok, "确定"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
+    for (const auto& [which, text] : texts)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QString::fromUtf8(text));
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec();
 }
