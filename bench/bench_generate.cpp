@@ -16,12 +16,12 @@ struct Quiet : Prompter, WindowHost {
     void openColourTable() override {}
 };
 
-void generateModule(benchmark::State& state, const ModuleSpec* spec) {
+void generateModule(benchmark::State& state, const ModuleSpec* module) {
     Quiet quiet;
     WindowVariables vars;
-    Form form(*spec, vars, quiet, quiet);
+    Form form(*module, vars, quiet, quiet);
     const Button* generate = nullptr;
-    for (const Button& b : spec->buttons)
+    for (const Button& b : module->buttons)
         if (b.action == Action::Generate && !generate)
             generate = &b;
     std::size_t bytes = 0;

@@ -26,7 +26,7 @@ const std::set<std::string> kStyleSheetWindows = {"店铺导航CSS生成模块",
 
 class EveryModule : public ::testing::TestWithParam<std::string> {
 protected:
-    const ModuleSpec& spec() { return *moduleRegistry().byKey(GetParam()); }
+    const ModuleSpec& module() { return *moduleRegistry().byKey(GetParam()); }
 };
 
 } // namespace
@@ -42,7 +42,7 @@ TEST(Registry, KeysAreCatalogueNumbersAndCaptionsAreUnique) {
 }
 
 TEST_P(EveryModule, ControlNamesCarryTheirKindPrefix) {
-    for (const Control* c : allControls(spec())) {
+    for (const Control* c : allControls(module())) {
         switch (c->kind) {
         case ControlKind::Field: EXPECT_TRUE(startsWith(c->name, "编辑框_")) << c->name; break;
         case ControlKind::List:
@@ -60,7 +60,7 @@ TEST_P(EveryModule, ControlNamesCarryTheirKindPrefix) {
 TEST_P(EveryModule, HasTheStandardButtonsWithUniqueNames) {
     std::set<std::string> names;
     std::map<Action, int> count;
-    for (const Button& b : spec().buttons) {
+    for (const Button& b : module().buttons) {
         EXPECT_TRUE(startsWith(b.name, "按钮_")) << b.name;
         EXPECT_TRUE(names.insert(b.name).second) << b.name;
         EXPECT_FALSE(b.caption.empty());
@@ -73,14 +73,14 @@ TEST_P(EveryModule, HasTheStandardButtonsWithUniqueNames) {
     EXPECT_EQ(count[Action::Copy], 1);
     EXPECT_EQ(count[Action::Exit], 1);
     EXPECT_GE(count[Action::Clear], 1);
-    EXPECT_EQ(count[Action::Preview], kStyleSheetWindows.count(spec().caption) ? 0 : 1) << spec().caption;
-    EXPECT_GT(spec().width, 0);
-    EXPECT_GT(spec().height, 0);
+    EXPECT_EQ(count[Action::Preview], kStyleSheetWindows.count(module().caption) ? 0 : 1) << module().caption;
+    EXPECT_GT(module().width, 0);
+    EXPECT_GT(module().height, 0);
 }
 
 TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
     OpenWindow w(GetParam());
-    for (const Button& b : spec().buttons) {
+    for (const Button& b : module().buttons) {
         if (b.action != Action::Clear)
             continue;
         EXPECT_FALSE(b.question.empty());
@@ -97,13 +97,13 @@ TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
 
 TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
     OpenWindow w(GetParam());
-    for (const Button& b : spec().buttons) {
+    for (const Button& b : module().buttons) {
         if (b.action == Action::Generate) {
             EXPECT_FALSE(w.press(b.name).empty()) << b.name;
         }
     }
     // Every list entry, every radio, and odd texts in every field: nothing may throw.
-    for (const Control* c : allControls(spec())) {
+    for (const Control* c : allControls(module())) {
         if (c->kind == ControlKind::List) {
             for (const std::string& e : c->entries)
                 EXPECT_TRUE(w.form().pickEntry(c->name, e));
@@ -112,10 +112,10 @@ TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
             w.form().choose(c->name);
     }
     for (const char* odd : {"", "ａｂｃ", "-", "99999999999999999999", "<\"'&>"})
-        for (const Control* c : allControls(spec()))
+        for (const Control* c : allControls(module()))
             if (c->kind == ControlKind::Field)
                 w.form().setText(c->name, odd);
-    for (const Button& b : spec().buttons) {
+    for (const Button& b : module().buttons) {
         if (b.action == Action::Generate) {
             EXPECT_NO_THROW(w.press(b.name)) << b.name;
         }
@@ -125,7 +125,7 @@ TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
 TEST_P(EveryModule, RadiosOfAGroupExcludeEachOther) {
     OpenWindow w(GetParam());
     std::map<std::string, std::vector<std::string>> groups;
-    for (const Control* c : allControls(spec()))
+    for (const Control* c : allControls(module()))
         if (c->kind == ControlKind::Radio)
             groups[c->group].push_back(c->name);
     for (const auto& [group, radios] : groups) {

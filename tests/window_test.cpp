@@ -53,7 +53,7 @@ TEST_F(PosterWindowUi, BuiltFromTheDescription) {
     EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentIndex(), -1);
     EXPECT_EQ(find<QComboBox>("组合框_链接打开方式")->count(), 2);
     EXPECT_TRUE(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText().isEmpty());
-    for (const Button& b : window->form().spec().buttons)
+    for (const Button& b : window->form().module().buttons)
         EXPECT_EQ(find<QPushButton>(b.name.c_str())->text(), QString::fromStdString(b.caption));
 }
 
@@ -125,15 +125,15 @@ TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
 }
 
 TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
-    for (const ModuleSpec& spec : moduleRegistry().all()) {
+    for (const ModuleSpec& module : moduleRegistry().all()) {
         WindowVariables vars;
         ScriptedPrompter prompter;
-        ui::GeneratorWindow w(spec, vars, prompter);
-        EXPECT_EQ(w.size(), QSize(spec.width, spec.height)) << spec.key;
-        for (const Control* c : allControls(spec))
-            EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << spec.key << " " << c->name;
-        if (spec.top) {
-            EXPECT_EQ(w.pos().y(), *spec.top) << spec.key;
+        ui::GeneratorWindow w(module, vars, prompter);
+        EXPECT_EQ(w.size(), QSize(module.width, module.height)) << module.key;
+        for (const Control* c : allControls(module))
+            EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << module.key << " " << c->name;
+        if (module.top) {
+            EXPECT_EQ(w.pos().y(), *module.top) << module.key;
         }
     }
 }

@@ -31,20 +31,20 @@ int usage() {
 }
 
 int describe(const std::string& key) {
-    const ModuleSpec* spec = moduleRegistry().byKey(key);
-    if (!spec) {
+    const ModuleSpec* module = moduleRegistry().byKey(key);
+    if (!module) {
         std::cerr << "ornavo-gen: no module " << key << "\n";
         return 2;
     }
-    std::cout << "window\t" << spec->caption << "\t" << spec->width << "x" << spec->height << "\n";
-    for (const Control* c : allControls(*spec)) {
+    std::cout << "window\t" << module->caption << "\t" << module->width << "x" << module->height << "\n";
+    for (const Control* c : allControls(*module)) {
         std::cout << kindName(c->kind) << "\t" << c->name << "\t" << c->caption << "\t" << c->text;
         if (c->kind == ControlKind::List)
             for (const std::string& e : c->entries)
                 std::cout << "\t" << e;
         std::cout << "\n";
     }
-    for (const Button& b : spec->buttons)
+    for (const Button& b : module->buttons)
         std::cout << "button\t" << b.name << "\t" << b.caption << "\n";
     return 0;
 }

@@ -12,15 +12,15 @@ const std::string kEmpty;
 constexpr int kMaxHandlerDepth = 16;
 } // namespace
 
-Form::Form(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter, WindowHost& host)
-    : spec_(spec), vars_(variables), prompter_(prompter), host_(host) {
-    for (const Control* c : allControls(spec_)) {
+Form::Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host)
+    : module_(module), vars_(variables), prompter_(prompter), host_(host) {
+    for (const Control* c : allControls(module_)) {
         State s;
         s.control = c;
         if (c->kind == ControlKind::Field)
             s.text = c->text;
         if (!states_.emplace(c->name, std::move(s)).second)
-            throw std::logic_error("module " + spec_.key + ": control " + c->name + " appears twice");
+            throw std::logic_error("module " + module_.key + ": control " + c->name + " appears twice");
     }
 }
 
@@ -30,7 +30,7 @@ const Control* Form::control(const std::string& name) const {
 }
 
 const Button* Form::button(const std::string& name) const {
-    for (const Button& b : spec_.buttons)
+    for (const Button& b : module_.buttons)
         if (b.name == name)
             return &b;
     return nullptr;
@@ -39,7 +39,7 @@ const Button* Form::button(const std::string& name) const {
 Form::State& Form::state(const std::string& name) {
     const auto it = states_.find(name);
     if (it == states_.end())
-        throw std::out_of_range("module " + spec_.key + " has no control " + name);
+        throw std::out_of_range("module " + module_.key + " has no control " + name);
     return it->second;
 }
 
@@ -145,12 +145,12 @@ void Form::clear(const Button& b) {
 void Form::press(const std::string& buttonName) {
     const Button* b = button(buttonName);
     if (!b)
-        throw std::out_of_range("module " + spec_.key + " has no button " + buttonName);
+        throw std::out_of_range("module " + module_.key + " has no button " + buttonName);
     if (closed_)
-        throw std::logic_error("module " + spec_.key + " is closed");
+        throw std::logic_error("module " + module_.key + " is closed");
     switch (b->action) {
     case Action::Generate:
-        setText(spec_.codeBox.name, b->generate(*this));
+        setText(module_.codeBox.name, b->generate(*this));
         break;
     case Action::Copy:
         host_.putOnClipboard(code());

@@ -27,9 +27,9 @@ private:
 
 class Form {
 public:
-    Form(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter, WindowHost& host);
+    Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host);
 
-    const ModuleSpec& spec() const { return spec_; }
+    const ModuleSpec& module() const { return module_; }
     // The control of that name, or nullptr.
     const Control* control(const std::string& name) const;
     const Button* button(const std::string& name) const;
@@ -39,7 +39,7 @@ public:
     // Picked entry of a list, -1 when none.
     int index(const std::string& name) const;
     bool checked(const std::string& radioName) const;
-    const std::string& code() const { return text(spec_.codeBox.name); }
+    const std::string& code() const { return text(module_.codeBox.name); }
 
     // Window variables (empty until set).
     const std::string& var(const std::string& name) const;
@@ -73,7 +73,7 @@ private:
     void changed(State& s);
     void clear(const Button& b);
 
-    const ModuleSpec& spec_;
+    const ModuleSpec& module_;
     WindowVariables& vars_;
     Prompter& prompter_;
     WindowHost& host_;

@@ -126,9 +126,9 @@ Button exitButton(std::string name, std::string caption) {
     return makeButton(std::move(name), std::move(caption), Action::Exit);
 }
 
-std::vector<const Control*> allControls(const ModuleSpec& spec) {
+std::vector<const Control*> allControls(const ModuleSpec& module) {
     std::vector<const Control*> out;
-    for (const Section& section : spec.sections) {
+    for (const Section& section : module.sections) {
         for (const Item& item : section.items) {
             if (item.line)
                 for (const Control& c : item.line->controls)
@@ -139,7 +139,7 @@ std::vector<const Control*> allControls(const ModuleSpec& spec) {
                         out.push_back(&c);
         }
     }
-    out.push_back(&spec.codeBox);
+    out.push_back(&module.codeBox);
     return out;
 }
 

@@ -119,6 +119,6 @@ Button colourButton(std::string name, std::string caption = "选色器");
 Button exitButton(std::string name, std::string caption = "退出");
 
 // Every control of the description with its name (sections in order, then the code box).
-std::vector<const Control*> allControls(const ModuleSpec& spec);
+std::vector<const Control*> allControls(const ModuleSpec& module);
 
 } // namespace ornavo

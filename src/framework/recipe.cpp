@@ -105,11 +105,11 @@ void RecipeRunner::execute(const std::string& line, std::string& output) {
     };
 
     if (verb == "open") {
-        const ModuleSpec* spec = registry_.byKey(rest);
-        if (!spec)
+        const ModuleSpec* module = registry_.byKey(rest);
+        if (!module)
             throw RecipeError("no module " + rest);
         form_.reset();
-        form_ = std::make_unique<Form>(*spec, session_.variables(spec->key), *host_, *host_);
+        form_ = std::make_unique<Form>(*module, session_.variables(module->key), *host_, *host_);
     } else if (verb == "set") {
         Form& form = openForm();
         const Control* c = form.control(name);

@@ -96,12 +96,12 @@ Slots defaults() {
 TEST(AutoCentredCarousel, DefaultsGiveTheWholeMarkup) {
     OpenWindow w("F01");
     Form& f = w.form();
-    EXPECT_EQ(f.spec().caption, "Ornavo-全屏海报轮播（自动居中）");
-    EXPECT_EQ(f.spec().width, 770);
-    EXPECT_EQ(f.spec().height, 649);
-    EXPECT_FALSE(f.spec().top.has_value());
-    EXPECT_EQ(f.spec().professionalButton.name, "按钮_F01全屏海报轮播");
-    EXPECT_FALSE(f.spec().basicButton.has_value());
+    EXPECT_EQ(f.module().caption, "Ornavo-全屏海报轮播（自动居中）");
+    EXPECT_EQ(f.module().width, 770);
+    EXPECT_EQ(f.module().height, 649);
+    EXPECT_FALSE(f.module().top.has_value());
+    EXPECT_EQ(f.module().professionalButton.name, "按钮_F01全屏海报轮播");
+    EXPECT_FALSE(f.module().basicButton.has_value());
     const std::string& code = w.press(kGenerate);
     EXPECT_EQ(code, expectedMarkup(defaults()));
     EXPECT_NE(code.find("'offset':[-480,0]"), std::string::npos);

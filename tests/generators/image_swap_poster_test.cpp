@@ -139,13 +139,13 @@ TEST(ImageSwapPoster, BothPicturesShareTheLinkUnchanged) {
 }
 
 TEST(ImageSwapPoster, WindowDescription) {
-    const ModuleSpec* spec = moduleRegistry().byKey("F05");
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->caption, "单张全屏海报（换图/正反效果）");
-    EXPECT_EQ(spec->width, 735);
-    EXPECT_EQ(spec->height, 603);
-    EXPECT_FALSE(spec->top.has_value());
-    EXPECT_EQ(spec->codeBox.name, "超级编辑框_F05代码");
+    const ModuleSpec* module = moduleRegistry().byKey("F05");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->caption, "单张全屏海报（换图/正反效果）");
+    EXPECT_EQ(module->width, 735);
+    EXPECT_EQ(module->height, 603);
+    EXPECT_FALSE(module->top.has_value());
+    EXPECT_EQ(module->codeBox.name, "超级编辑框_F05代码");
 }
 
 } // namespace

@@ -64,12 +64,12 @@ Slots defaults() {
 TEST(MultiGroupCarousel, DefaultsWithFadeNewWindowAndThumbnails) {
     OpenWindow w("F02");
     Form& f = w.form();
-    EXPECT_EQ(f.spec().caption, "全屏海报轮播");
-    EXPECT_EQ(f.spec().width, 896);
-    EXPECT_EQ(f.spec().height, 701);
-    EXPECT_EQ(f.spec().top, 0);
-    EXPECT_EQ(f.spec().professionalButton.caption, "F02-全屏海报轮播（多组合）");
-    EXPECT_FALSE(f.spec().basicButton.has_value());
+    EXPECT_EQ(f.module().caption, "全屏海报轮播");
+    EXPECT_EQ(f.module().width, 896);
+    EXPECT_EQ(f.module().height, 701);
+    EXPECT_EQ(f.module().top, 0);
+    EXPECT_EQ(f.module().professionalButton.caption, "F02-全屏海报轮播（多组合）");
+    EXPECT_FALSE(f.module().basicButton.has_value());
     ASSERT_TRUE(f.pickEntry("组合框_动画效果", "淡隐淡现"));
     ASSERT_TRUE(f.pickEntry("组合框_链接打开方式", "新窗口"));
     ASSERT_TRUE(f.pickEntry("组合框_是否显示缩略图", "是"));

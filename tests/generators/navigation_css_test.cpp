@@ -76,16 +76,16 @@ std::string expectedCss(std::map<char, std::string> v) {
 
 TEST(NavigationCss, WindowDescription) {
     OpenWindow w("F07");
-    const ModuleSpec& spec = w.form().spec();
-    EXPECT_EQ(spec.caption, "店铺导航CSS生成模块");
-    EXPECT_EQ(spec.width, 965);
-    EXPECT_EQ(spec.height, 662);
-    EXPECT_EQ(spec.professionalButton.name, "按钮_F07纯颜色导航CSS生成");
-    ASSERT_TRUE(spec.basicButton.has_value());
-    EXPECT_EQ(spec.basicButton->caption, "F04-纯颜色导航CSS生成");
-    EXPECT_FALSE(spec.top.has_value());
-    EXPECT_EQ(spec.codeBox.name, "超级编辑框_导航CSS生成");
-    for (const Button& b : spec.buttons)
+    const ModuleSpec& module = w.form().module();
+    EXPECT_EQ(module.caption, "店铺导航CSS生成模块");
+    EXPECT_EQ(module.width, 965);
+    EXPECT_EQ(module.height, 662);
+    EXPECT_EQ(module.professionalButton.name, "按钮_F07纯颜色导航CSS生成");
+    ASSERT_TRUE(module.basicButton.has_value());
+    EXPECT_EQ(module.basicButton->caption, "F04-纯颜色导航CSS生成");
+    EXPECT_FALSE(module.top.has_value());
+    EXPECT_EQ(module.codeBox.name, "超级编辑框_导航CSS生成");
+    for (const Button& b : module.buttons)
         EXPECT_NE(b.action, Action::Preview) << b.name; // a style sheet has nothing to preview
     ASSERT_NE(w.form().control("编辑框_鼠标移至一级下拉菜单背景颜色"), nullptr);
     EXPECT_EQ(w.form().control("编辑框_鼠标移至一级下拉菜单背景颜色")->caption, "鼠标移至,一级下拉菜单背景颜色：");

@@ -82,15 +82,15 @@ std::string expectedCss(std::map<char, std::string> v) {
 
 TEST(NavigationOverImage, WindowDescription) {
     OpenWindow w("F08");
-    const ModuleSpec& spec = w.form().spec();
-    EXPECT_EQ(spec.caption, "导航变色效果（图片颜色底图）");
-    EXPECT_EQ(spec.width, 845);
-    EXPECT_EQ(spec.height, 629);
-    EXPECT_EQ(spec.professionalButton.caption, "F08-导航CSS代码(图片导航变色)");
-    ASSERT_TRUE(spec.basicButton.has_value());
-    EXPECT_EQ(spec.basicButton->name, "按钮_F05基础导航CSS代码图片导航变色");
-    EXPECT_EQ(spec.codeBox.name, kCode);
-    for (const Button& b : spec.buttons)
+    const ModuleSpec& module = w.form().module();
+    EXPECT_EQ(module.caption, "导航变色效果（图片颜色底图）");
+    EXPECT_EQ(module.width, 845);
+    EXPECT_EQ(module.height, 629);
+    EXPECT_EQ(module.professionalButton.caption, "F08-导航CSS代码(图片导航变色)");
+    ASSERT_TRUE(module.basicButton.has_value());
+    EXPECT_EQ(module.basicButton->name, "按钮_F05基础导航CSS代码图片导航变色");
+    EXPECT_EQ(module.codeBox.name, kCode);
+    for (const Button& b : module.buttons)
         EXPECT_NE(b.action, Action::Preview) << b.name;
     std::string notes;
     for (const char* label : {"标签11", "标签13", "标签17", "标签18", "标签19"}) {

@@ -55,12 +55,12 @@ TEST(ShopBackground, ClearKeepsTheDisplayKindAcrossReopening) {
 
 TEST(ShopBackground, StyleSheetWindowHasNoPreview) {
     OpenWindow w("F06");
-    const ModuleSpec& spec = w.form().spec();
-    EXPECT_EQ(spec.caption, "店铺全屏背景");
-    EXPECT_EQ(spec.width, 865);
-    EXPECT_EQ(spec.height, 550);
+    const ModuleSpec& module = w.form().module();
+    EXPECT_EQ(module.caption, "店铺全屏背景");
+    EXPECT_EQ(module.width, 865);
+    EXPECT_EQ(module.height, 550);
     std::vector<std::string> names;
-    for (const Button& b : spec.buttons) {
+    for (const Button& b : module.buttons) {
         EXPECT_NE(b.action, Action::Preview) << b.name;
         names.push_back(b.name);
     }

@@ -68,17 +68,17 @@ std::string expectedMarkup(const Sign& s) {
 
 TEST(ShopSign, WindowDescription) {
     OpenWindow w("F09");
-    const ModuleSpec& spec = w.form().spec();
-    EXPECT_EQ(spec.caption, "自定义店招（带滚动公告）");
-    EXPECT_EQ(spec.width, 965);
-    EXPECT_EQ(spec.height, 733);
-    EXPECT_EQ(spec.professionalButton.name, "按钮_F09自定义店招");
-    ASSERT_TRUE(spec.basicButton.has_value());
-    EXPECT_EQ(spec.basicButton->caption, "F06-自定义店招（带滚动公告）");
-    ASSERT_TRUE(spec.top.has_value());
-    EXPECT_EQ(*spec.top, 0);
+    const ModuleSpec& module = w.form().module();
+    EXPECT_EQ(module.caption, "自定义店招（带滚动公告）");
+    EXPECT_EQ(module.width, 965);
+    EXPECT_EQ(module.height, 733);
+    EXPECT_EQ(module.professionalButton.name, "按钮_F09自定义店招");
+    ASSERT_TRUE(module.basicButton.has_value());
+    EXPECT_EQ(module.basicButton->caption, "F06-自定义店招（带滚动公告）");
+    ASSERT_TRUE(module.top.has_value());
+    EXPECT_EQ(*module.top, 0);
     const Table* table = nullptr;
-    for (const Section& s : spec.sections)
+    for (const Section& s : module.sections)
         for (const Item& item : s.items)
             if (item.table)
                 table = &*item.table;

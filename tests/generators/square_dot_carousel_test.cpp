@@ -210,16 +210,16 @@ TEST(SquareDotCarousel, RecipeDrivesTheWindow) {
 }
 
 TEST(SquareDotCarousel, WindowDescription) {
-    const ModuleSpec* spec = moduleRegistry().byKey("F04");
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->caption, "全屏海报轮播(方点导航)");
-    EXPECT_EQ(spec->width, 754);
-    EXPECT_EQ(spec->height, 706);
-    EXPECT_EQ(spec->top, 0);
-    EXPECT_EQ(spec->codeBox.name, "超级编辑框_F04全屏海报轮播方点");
-    ASSERT_EQ(spec->buttons.size(), 5u);
-    EXPECT_EQ(spec->buttons[3].name, "按钮_F04预览");
-    EXPECT_EQ(spec->buttons[3].action, Action::Preview);
+    const ModuleSpec* module = moduleRegistry().byKey("F04");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->caption, "全屏海报轮播(方点导航)");
+    EXPECT_EQ(module->width, 754);
+    EXPECT_EQ(module->height, 706);
+    EXPECT_EQ(module->top, 0);
+    EXPECT_EQ(module->codeBox.name, "超级编辑框_F04全屏海报轮播方点");
+    ASSERT_EQ(module->buttons.size(), 5u);
+    EXPECT_EQ(module->buttons[3].name, "按钮_F04预览");
+    EXPECT_EQ(module->buttons[3].action, Action::Preview);
 }
 
 } // namespace

@@ -112,8 +112,8 @@ TEST(MakerSite, PicturesHaveTheSizeOfTheirUse) {
 TEST(MakerSite, EveryDefaultPictureOfTheModuleWindowsIsThere) {
     const std::string prefixes[] = {makerServer(), makerImageHost()};
     int checked = 0;
-    for (const ModuleSpec& spec : moduleRegistry().all()) {
-        for (const Control* control : allControls(spec)) {
+    for (const ModuleSpec& module : moduleRegistry().all()) {
+        for (const Control* control : allControls(module)) {
             std::string path;
             if (control->kind == ControlKind::Picture && !control->text.empty() && control->text[0] == '/')
                 path = control->text;
@@ -123,7 +123,7 @@ TEST(MakerSite, EveryDefaultPictureOfTheModuleWindowsIsThere) {
             if (path.empty())
                 continue;
             ++checked;
-            EXPECT_TRUE(pictureSize(contents(path))) << spec.key << " " << control->name << ": " << path;
+            EXPECT_TRUE(pictureSize(contents(path))) << module.key << " " << control->name << ": " << path;
         }
     }
     EXPECT_GT(checked, 0);

@@ -43,10 +43,10 @@ class OpenWindow {
 public:
     explicit OpenWindow(const std::string& key, WindowVariables* variables = nullptr)
         : vars_(variables ? variables : &ownVars_) {
-        const ModuleSpec* spec = moduleRegistry().byKey(key);
-        if (!spec)
+        const ModuleSpec* module = moduleRegistry().byKey(key);
+        if (!module)
             throw std::invalid_argument("no module " + key);
-        form_ = std::make_unique<Form>(*spec, *vars_, prompter, host);
+        form_ = std::make_unique<Form>(*module, *vars_, prompter, host);
     }
     Form& form() { return *form_; }
     WindowVariables& variables() { return *vars_; }

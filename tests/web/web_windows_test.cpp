@@ -190,27 +190,27 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     const std::string server = "http://127.0.0.1:" + std::to_string(site.serverPort());
     ::setenv("ORNAVO_MAKER_SERVER", server.c_str(), 1);
 
-    ModuleSpec spec;
-    spec.key = "T01";
-    spec.caption = "选色测试";
-    spec.width = 400;
-    spec.height = 300;
-    spec.codeBox = codeBox("超级编辑框_测试代码");
-    spec.buttons = {colourButton("按钮_选色器"), exitButton("按钮_测试退出")};
-    ui::GeneratorWindow module(spec, vars, prompter);
+    ModuleSpec module;
+    module.key = "T01";
+    module.caption = "选色测试";
+    module.width = 400;
+    module.height = 300;
+    module.codeBox = codeBox("超级编辑框_测试代码");
+    module.buttons = {colourButton("按钮_选色器"), exitButton("按钮_测试退出")};
+    ui::GeneratorWindow moduleWindow(module, vars, prompter);
     BlockWatch watch;
     qApp->installEventFilter(&watch);
-    module.setWindowModality(Qt::ApplicationModal); // as when it runs through exec()
-    module.show();
+    moduleWindow.setWindowModality(Qt::ApplicationModal); // as when it runs through exec()
+    moduleWindow.show();
 
-    buttonOf(&module, "按钮_选色器")->click();
+    buttonOf(&moduleWindow, "按钮_选色器")->click();
     ColourTableWindow* table = ColourTableWindow::instance();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->windowTitle(), QStringLiteral("常用颜色表（颜色值请用鼠标右键复制）"));
     EXPECT_EQ(table->size(), QSize(970, 520));
     EXPECT_EQ(table->parentWidget(), nullptr);
     EXPECT_TRUE(table->isVisible());
-    EXPECT_TRUE(module.isVisible());
+    EXPECT_TRUE(moduleWindow.isVisible());
     EXPECT_EQ(table->browser()->objectName(), QStringLiteral("超文本浏览框_颜色表"));
     ASSERT_TRUE(nextLoad(table->browser()));
     EXPECT_EQ(table->browser()->url(), QUrl(QString::fromStdString(server + "/Tessaly/zx/ysb/ysb.html")));
@@ -218,12 +218,12 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     EXPECT_EQ(table->browser()->contextMenuPolicy(), Qt::DefaultContextMenu);
     // Neither window blocks the other.
     QApplication::processEvents();
-    EXPECT_FALSE(watch.isBlocked(&module));
+    EXPECT_FALSE(watch.isBlocked(&moduleWindow));
     EXPECT_FALSE(watch.isBlocked(table));
 
     // Pressed again while minimised: the same window, restored.
     table->showMinimized();
-    buttonOf(&module, "按钮_选色器")->click();
+    buttonOf(&moduleWindow, "按钮_选色器")->click();
     EXPECT_EQ(ColourTableWindow::instance(), table);
     EXPECT_FALSE(table->isMinimized());
 

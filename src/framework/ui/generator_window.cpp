@@ -43,18 +43,18 @@ void GeneratorWindow::setColourTableHandler(ColourTableHandler handler) {
     colourTableHandler = std::move(handler);
 }
 
-GeneratorWindow::GeneratorWindow(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter,
+GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
                                  QWidget* parent)
-    : QDialog(parent), form_(std::make_unique<Form>(spec, variables, prompter, *this)) {
-    setWindowTitle(q(spec.caption));
-    setObjectName(q(spec.key));
-    setFixedSize(spec.width, spec.height);
+    : QDialog(parent), form_(std::make_unique<Form>(module, variables, prompter, *this)) {
+    setWindowTitle(q(module.caption));
+    setObjectName(q(module.key));
+    setFixedSize(module.width, module.height);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
 
     auto* settings = new QWidget;
     auto* settingsLayout = new QVBoxLayout(settings);
     settingsLayout->setContentsMargins(4, 4, 4, 4);
-    for (const Section& section : spec.sections)
+    for (const Section& section : module.sections)
         settingsLayout->addWidget(buildSection(section));
     settingsLayout->addStretch(1);
 
@@ -65,7 +65,7 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& spec, WindowVariables& variab
     scroll->setWidget(settings);
 
     code_ = new QPlainTextEdit;
-    code_->setObjectName(q(spec.codeBox.name));
+    code_->setObjectName(q(module.codeBox.name));
     code_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     code_->setProperty("role", QStringLiteral("code"));
     connect(code_, &QPlainTextEdit::textChanged, this, &GeneratorWindow::codeEdited);
@@ -77,7 +77,7 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& spec, WindowVariables& variab
 
     auto* bottomBox = new QWidget;
     bottomBox->setLayout(bottom);
-    bottomBox->setFixedHeight(std::max(170, spec.height / 3));
+    bottomBox->setFixedHeight(std::max(170, module.height / 3));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -89,7 +89,7 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& spec, WindowVariables& variab
     // Centre on the screen, then move to the window's own top position where it has one.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center().x() - spec.width / 2, spec.top ? *spec.top : area.center().y() - spec.height / 2);
+        move(area.center().x() - module.width / 2, module.top ? *module.top : area.center().y() - module.height / 2);
     }
 }
 
@@ -215,7 +215,7 @@ QWidget* GeneratorWindow::buildButtons() {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const Button& b : form_->spec().buttons) {
+    for (const Button& b : form_->module().buttons) {
         auto* button = new QPushButton(q(b.caption));
         button->setObjectName(q(b.name));
         button->setAutoDefault(false);
@@ -277,7 +277,7 @@ void GeneratorWindow::codeEdited() {
     if (syncing_)
         return;
     syncing_ = true; // the form's echo must not rewrite what the user is typing
-    form_->setText(form_->spec().codeBox.name, fromDisplay(code_->toPlainText()));
+    form_->setText(form_->module().codeBox.name, fromDisplay(code_->toPlainText()));
     syncing_ = false;
 }
 

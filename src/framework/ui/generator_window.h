@@ -18,7 +18,7 @@ namespace ornavo::ui {
 class GeneratorWindow : public QDialog, public WindowHost {
     Q_OBJECT
 public:
-    GeneratorWindow(const ModuleSpec& spec, WindowVariables& variables, Prompter& prompter,
+    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
                     QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 

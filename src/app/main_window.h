@@ -1,0 +1,129 @@
+#pragma once
+// The program's home: the module catalogue on two edition pages, the design-software and material
+// pages, the announcement ticker, the four advert slots, the menus and the tray icon. A catalogue
+// button hides the main window while the module's window is open and brings it back, restored and
+// centred, when that window is closed.
+
+#include "framework/form.h"
+#include "framework/prompter.h"
+#include "generators/catalogue.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QRect>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSystemTrayIcon;
+class QTabWidget;
+
+namespace ornavo::app {
+
+class TickerBand;
+
+enum class NoticeIcon { None, Error };
+
+// Everything the main window reaches outside itself. An empty member is filled with the desktop's
+// own: the HTTP fetch, the default browser, message boxes, a modal module window, the update check,
+// the notification area's presence and the end of the program.
+struct ShellServices {
+    std::function<std::string(const std::string& address)> fetchText;
+    std::function<QByteArray(const std::string& address)> fetchBytes;
+    std::function<void(const std::string& address)> openAddress;
+    // A notice with an OK button; an empty caption means the program's own.
+    std::function<void(const std::string& caption, const std::string& message, NoticeIcon icon)> notify;
+    std::function<Answer(const std::string& question)> ask;
+    // Runs the module's window modally and returns when it is gone.
+    std::function<void(const ModuleSpec& module, WindowVariables& variables)> runModuleWindow;
+    std::function<void()> openColourTable;
+    std::function<void()> checkForUpdate;
+    std::function<bool()> trayAvailable;
+    std::function<void()> quit;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 815;
+    static constexpr int kHeight = 698;
+    static constexpr int kTopOnStart = 10;
+    static const char* const kCaptionStart;   // followed by the maker's web address
+    static const char* const kTrayTip;        // "OrnavoV2.0.1"
+    static const char* const kNoticeCaption;  // "温馨提示"
+    static const char* const kInDevelopment;  // "模块开发中！！"
+    static const char* const kMaintenance;    // "网站维护中……"
+
+    // The catalogue button at that place of its page, in the tab control's coordinates.
+    static QRect catalogueButtonRect(std::size_t index);
+    static std::string caption();
+
+    explicit MainWindow(ShellServices services = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window centred across and 10 pixels from the top of the screen.
+    void showAtStart();
+    // The update check, the announcement and the four advert pictures, one after the other. Runs
+    // once, after the window is shown; the window keeps handling events while each fetch waits.
+    void loadOnlineContent();
+
+    // What a catalogue button does: a notice for a window not built yet; otherwise minimise (and so
+    // hide), run the module's window, then come back restored and centred.
+    void openCatalogueEntry(const CatalogueEntry& entry);
+    void restoreAndCentre();
+    // The tray icon's left click: hide a visible window, bring back a hidden one.
+    void toggleFromTray();
+    // The menu's "退出": asks first; Yes ends the program.
+    void askToQuit();
+
+    TickerBand* ticker() const { return ticker_; }
+    QTabWidget* pages() const { return pages_; }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QMenu* systemMenu() const { return systemMenu_; }
+    QMenu* helpMenu() const { return helpMenu_; }
+    QMenu* trayMenu() const { return trayMenu_; }
+    QLabel* advertSlot(int slot) const { return adverts_.at(static_cast<std::size_t>(slot - 1)); }
+    Session& session() { return session_; }
+    bool hidesWhenMinimised() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTray();
+    QWidget* buildCataloguePage(Edition edition, const char* placeholderName, const char* placeholderCaption);
+    QWidget* buildSoftwarePage();
+    QWidget* buildMaterialPage();
+    void buildAdverts(QWidget* central);
+    void openAdvertLink(int slot);
+    void openMaterialDownloads();
+    void fetchPassword();
+    void quitProgram();
+    void centre();
+
+    ShellServices services_;
+    Session session_;
+    std::vector<CatalogueEntry> professional_, basic_;
+    TickerBand* ticker_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    std::array<QLabel*, 4> adverts_{};
+    QLineEdit* password_ = nullptr;
+    QMenu* systemMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
+    bool onlineLoaded_ = false;
+    bool quitting_ = false;
+};
+
+// The services with every empty member filled in by the desktop's own.
+ShellServices withDesktopDefaults(ShellServices services);
+
+} // namespace ornavo::app

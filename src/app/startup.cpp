@@ -1,0 +1,62 @@
+#include "startup.h"
+
+#include "app/main_window.h"
+#include "app/material_preview_window.h"
+#include "app/skin.h"
+#include "framework/ui/generator_window.h"
+#include "framework/ui/message_prompter.h"
+#include "framework/web/web_windows.h"
+#include "generators/catalogue.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include <iostream>
+
+namespace ornavo::app {
+
+int runProgram(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // for the embedded browser
+    QApplication app(argc, argv);
+    applySkin(app); // before the first window
+    QApplication::setApplicationName(QStringLiteral("Ornavo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption moduleOption(QStringLiteral("module"), QStringLiteral("Open one module window only."),
+                                    QStringLiteral("KEY"));
+    parser.addOption(moduleOption);
+    parser.process(app);
+
+    web::installWebWindows();
+    int status = 0;
+    if (parser.isSet(moduleOption)) {
+        const std::string key = parser.value(moduleOption).toStdString();
+        const ModuleSpec* module = moduleRegistry().byKey(key);
+        if (!module) {
+            std::cerr << "ornavo: no module " << key << "\n";
+            return 2;
+        }
+        Session session;
+        ui::GeneratorWindow window(*module, session.variables(module->key), ui::sharedPrompter());
+        window.exec();
+    } else {
+        ShellServices services;
+        services.openColourTable = [] { web::ColourTableWindow::present(); };
+        MainWindow window(services);
+        window.showAtStart();
+        // The update check and the fetches wait until the window is on screen; while each of them
+        // waits for the site, the window keeps handling events.
+        QTimer::singleShot(0, &window, &MainWindow::loadOnlineContent);
+        status = app.exec();
+        delete MaterialPreviewWindow::instance();
+    }
+    web::closeWebWindows();
+    return status;
+}
+
+} // namespace ornavo::app

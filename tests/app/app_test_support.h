@@ -1,0 +1,107 @@
+#pragma once
+// A main window whose surroundings are recorded instead of reached: fetches answer from a table of
+// addresses, and every notice, question, opened address and module window is written down.
+
+#include "app/main_window.h"
+#include "framework/constants.h"
+#include "framework/text.h"
+#include "net/maker_site.h"
+
+#include <QApplication>
+#include <QPoint>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ornavo::testing {
+
+struct Notice {
+    std::string caption;
+    std::string message;
+    app::NoticeIcon icon;
+};
+
+struct FakeShell {
+    std::map<std::string, std::string> texts; // address → body
+    std::map<std::string, QByteArray> bytes;
+    std::vector<std::string> fetched;          // every address asked for, in order
+    std::vector<std::string> opened;
+    std::vector<Notice> notices;
+    std::vector<std::string> questions;
+    std::deque<Answer> answers;                // Yes when empty
+    std::vector<std::string> modules;          // captions of the module windows run
+    int colourTables = 0;
+    int updateChecks = 0;
+    int quits = 0;
+    bool tray = true;
+    // Runs inside a module window's turn, while it is "open".
+    std::function<void(const ModuleSpec&)> whileModuleOpen;
+
+    app::ShellServices services() {
+        app::ShellServices s;
+        s.fetchText = [this](const std::string& address) {
+            fetched.push_back(address);
+            auto it = texts.find(address);
+            return it == texts.end() ? std::string() : it->second;
+        };
+        s.fetchBytes = [this](const std::string& address) {
+            fetched.push_back(address);
+            auto it = bytes.find(address);
+            return it == bytes.end() ? QByteArray() : it->second;
+        };
+        s.openAddress = [this](const std::string& address) { opened.push_back(address); };
+        s.notify = [this](const std::string& caption, const std::string& message, app::NoticeIcon icon) {
+            notices.push_back({caption, message, icon});
+        };
+        s.ask = [this](const std::string& question) {
+            questions.push_back(question);
+            if (answers.empty())
+                return Answer::Yes;
+            Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        s.runModuleWindow = [this](const ModuleSpec& module, WindowVariables&) {
+            modules.push_back(module.caption);
+            if (whileModuleOpen)
+                whileModuleOpen(module);
+        };
+        s.openColourTable = [this] { ++colourTables; };
+        s.checkForUpdate = [this] {
+            fetched.push_back("(update check)");
+            ++updateChecks;
+        };
+        s.trayAvailable = [this] { return tray; };
+        s.quit = [this] { ++quits; };
+        return s;
+    }
+};
+
+inline std::string site(const std::string& path) { return net::makerFile(path); }
+
+inline std::string gbk(const std::string& utf8) { return *utf8ToGbk(utf8); }
+
+// Where a widget stands in the tab control's coordinates.
+inline QRect inTabs(const QWidget* w, const QTabWidget* tabs) {
+    return QRect(w->mapTo(tabs, QPoint(0, 0)), w->size());
+}
+
+// The frame's centre is the screen's centre (within a pixel of rounding).
+inline bool centredOnScreen(const QWidget& w) {
+    const QPoint d = w.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    return std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1;
+}
+
+// Runs the check on the next turn of the event loop that a modal window runs.
+inline void whenModalOpens(std::function<void(QWidget* modal)> check) {
+    QTimer::singleShot(0, [check] { check(QApplication::activeModalWidget()); });
+}
+
+} // namespace ornavo::testing

@@ -1,0 +1,419 @@
+// The main window: its frame and controls, the online content fetched after it is shown, the advert
+// and download-page actions, hiding and coming back around a module window, the tray and the menus,
+// and the exit question.
+
+#include "app_test_support.h"
+
+#include "app/about_window.h"
+#include "app/material_preview_window.h"
+#include "app/ticker.h"
+#include "app/tiles.h"
+#include "framework/ui/generator_window.h"
+#include "framework/ui/message_prompter.h"
+#include "net/http_fetch.h"
+#include "support/test_support.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace ornavo;
+using namespace ornavo::testing;
+using app::MainWindow;
+
+namespace {
+
+QByteArray pngOf(const QSize& size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return data;
+}
+
+std::vector<std::string> itemsOf(const QMenu* menu) {
+    std::vector<std::string> items;
+    for (const QAction* a : menu->actions())
+        items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return items;
+}
+
+QAction* item(const QMenu* menu, const char* text) {
+    for (QAction* a : menu->actions())
+        if (a->text() == QString::fromUtf8(text))
+            return a;
+    ADD_FAILURE() << "no menu item " << text;
+    return nullptr;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { window = std::make_unique<MainWindow>(shell.services()); }
+    void TearDown() override {
+        ui::setSharedPrompter(nullptr);
+        window.reset();
+    }
+    template <typename T> T* find(const char* name) {
+        T* w = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void clickOnPage(int page, const char* name) {
+        window->pages()->setCurrentIndex(page);
+        QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton);
+    }
+
+    FakeShell shell;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FrameAndControlsAsDesigned) {
+    window->show();
+    EXPECT_EQ(window->windowTitle().toStdString(), "Ornavo V2.0.1     Quillet工作室   " + makerServer());
+    EXPECT_EQ(window->size(), QSize(815, 698));
+    EXPECT_EQ(find<QLabel>("标签_最新公告")->text(), QString::fromUtf8(" 最新公告："));
+    EXPECT_EQ(find<QLabel>("标签_最新公告")->geometry(), QRect(0, 6, 64, 24));
+    EXPECT_EQ(find<QWidget>("画板2")->geometry(), QRect(65, 8, 736, 24));
+    EXPECT_EQ(window->pages()->objectName(), QStringLiteral("选择夹1"));
+    EXPECT_EQ(window->pages()->geometry(), QRect(1, 33, 806, 479));
+    const char* const tabs[] = {"专业版旺铺装修", "基础版店铺装修", "设计软件下载", "设计素材下载"};
+    ASSERT_EQ(window->pages()->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(window->pages()->tabText(i), QString::fromUtf8(tabs[i]));
+    auto* group = find<QGroupBox>("分组框1");
+    EXPECT_EQ(group->title(), QString::fromUtf8("友情链接"));
+    EXPECT_EQ(group->geometry(), QRect(2, 515, 806, 128));
+    for (int slot = 1; slot <= 4; ++slot) {
+        QLabel* box = window->advertSlot(slot);
+        EXPECT_EQ(box->objectName(), QStringLiteral("图片框_广告位%1").arg(slot));
+        EXPECT_EQ(box->parentWidget(), group);
+        EXPECT_EQ(box->geometry(), QRect(2 + 200 * (slot - 1), 18, 200, 100));
+    }
+    // The band's colour is the label's: the label draws no background of its own.
+    EXPECT_FALSE(window->ticker()->label()->autoFillBackground());
+}
+
+TEST_F(MainWindowTest, NothingIsFetchedUntilTheWindowIsShownAndAsked) {
+    window->showAtStart();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->frameGeometry().top(), QGuiApplication::primaryScreen()->availableGeometry().top() + 10);
+    EXPECT_TRUE(shell.fetched.empty());
+    EXPECT_EQ(window->ticker()->label()->text(), QString());
+}
+
+TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlotsInOrder) {
+    const std::string notice = "新店开张，全场<b>八折</b>！";
+    shell.texts[site("/Tessaly/gg/zxzhushou/gonggao.txt")] = gbk(notice);
+    shell.bytes[site("/Tessaly/upload/guanggaowei/ggw1.gif")] = pngOf(QSize(200, 100), Qt::red);
+    shell.bytes[site("/Tessaly/upload/guanggaowei/ggw2.gif")] = QByteArray("GIF89a not really a picture");
+    // ggw3.gif: the fetch fails (empty body)
+    shell.bytes[site("/Tessaly/upload/guanggaowei/ggw4.gif")] = pngOf(QSize(400, 200), Qt::blue);
+    window->show();
+    window->loadOnlineContent();
+
+    const std::vector<std::string> order = {"(update check)",
+                                            site("/Tessaly/gg/zxzhushou/gonggao.txt"),
+                                            site("/Tessaly/upload/guanggaowei/ggw1.gif"),
+                                            site("/Tessaly/upload/guanggaowei/ggw2.gif"),
+                                            site("/Tessaly/upload/guanggaowei/ggw3.gif"),
+                                            site("/Tessaly/upload/guanggaowei/ggw4.gif")};
+    EXPECT_EQ(shell.fetched, order);
+
+    QLabel* label = window->ticker()->label();
+    EXPECT_EQ(label->text().toStdString(), notice);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->width(), static_cast<int>(std::lround(gbkLength(notice) * window->ticker()->widthPerByte())));
+    EXPECT_EQ(label->x(), 736);
+
+    EXPECT_EQ(window->advertSlot(1)->pixmap().size(), QSize(200, 100));
+    EXPECT_TRUE(window->advertSlot(2)->pixmap().isNull());
+    EXPECT_TRUE(window->advertSlot(3)->pixmap().isNull());
+    EXPECT_EQ(window->advertSlot(4)->pixmap().size(), QSize(200, 100)); // scaled into the slot
+
+    window->loadOnlineContent(); // once only
+    EXPECT_EQ(shell.fetched.size(), order.size());
+}
+
+TEST_F(MainWindowTest, AdvertSlotOpensItsLinkAndNothingThatIsNotAWebAddress) {
+    shell.texts[site("/Tessaly/upload/guanggaowei/ggw2.txt")] = "http://shop.example.test/sale\r\n";
+    shell.texts[site("/Tessaly/upload/guanggaowei/ggw3.txt")] = "file:///etc/passwd";
+    window->show();
+    QTest::mouseClick(window->advertSlot(2), Qt::LeftButton);
+    QTest::mouseClick(window->advertSlot(3), Qt::LeftButton);
+    QTest::mouseClick(window->advertSlot(4), Qt::LeftButton); // failed fetch
+    QTest::mouseClick(window->advertSlot(1), Qt::RightButton); // not the left button: no fetch
+    EXPECT_EQ(shell.fetched, (std::vector<std::string>{site("/Tessaly/upload/guanggaowei/ggw2.txt"),
+                                                       site("/Tessaly/upload/guanggaowei/ggw3.txt"),
+                                                       site("/Tessaly/upload/guanggaowei/ggw4.txt")}));
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"http://shop.example.test/sale"});
+}
+
+TEST_F(MainWindowTest, MaterialPage) {
+    shell.texts[site("/Tessaly/upload/baidupan/mm/dz.txt")] = "https://pan.example.test/s/abc";
+    shell.texts[site("/Tessaly/upload/baidupan/mm/mm.txt")] = gbk("密码x9k2") + "\r\n";
+    window->show();
+    window->pages()->setCurrentIndex(3);
+    for (int i = 1; i <= 12; ++i) {
+        const std::string name = (i < 10 ? "图形按钮_素材0" : "图形按钮_素材") + std::to_string(i);
+        QTest::mouseClick(find<QAbstractButton>(name.c_str()), Qt::LeftButton);
+    }
+    EXPECT_EQ(shell.opened, std::vector<std::string>(12, "https://pan.example.test/s/abc"));
+
+    auto* password = find<QLineEdit>("编辑框_提取密码");
+    auto* fetch = find<QPushButton>("按钮_提取密码");
+    auto* preview = find<QPushButton>("按钮_素材预览");
+    EXPECT_EQ(fetch->text(), QString::fromUtf8("提取密码"));
+    EXPECT_EQ(preview->text(), QString::fromUtf8("素材预览"));
+    EXPECT_EQ(inTabs(preview, window->pages()), QRect(589, 446, 60, 24));
+    EXPECT_EQ(inTabs(fetch, window->pages()), QRect(652, 446, 60, 24));
+    EXPECT_EQ(inTabs(password, window->pages()), QRect(717, 446, 60, 24));
+    QTest::mouseClick(fetch, Qt::LeftButton);
+    EXPECT_EQ(password->text(), QString::fromUtf8("密码x9k2"));
+    shell.texts.erase(site("/Tessaly/upload/baidupan/mm/mm.txt"));
+    QTest::mouseClick(fetch, Qt::LeftButton); // a failed fetch empties the field
+    EXPECT_EQ(password->text(), QString());
+
+    shell.opened.clear();
+    QTest::mouseClick(find<QAbstractButton>("图形按钮_联系我们2"), Qt::LeftButton);
+    EXPECT_EQ(shell.opened, std::vector<std::string>{address(Address::IM_CONTACT_URL)});
+    QTest::mouseClick(find<QAbstractButton>("图形按钮_素材资源中心"), Qt::LeftButton);
+    ASSERT_EQ(shell.notices.size(), 1u);
+    EXPECT_EQ(shell.notices[0].message, "网站维护中……");
+    EXPECT_EQ(shell.notices[0].icon, app::NoticeIcon::Error);
+
+    QTest::mouseClick(preview, Qt::LeftButton);
+    app::MaterialPreviewWindow* shown = app::MaterialPreviewWindow::instance();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->windowTitle(), QString::fromUtf8("素材区预览"));
+    EXPECT_EQ(shown->size(), QSize(895, 237));
+    auto* picture = shown->findChild<QLabel*>(QStringLiteral("图片框_素材预览"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->size(), QSize(888, 208));
+    EXPECT_FALSE(picture->pixmap().isNull());
+    EXPECT_FALSE(window->isHidden()); // an ordinary window beside the main window
+    shown->showMinimized();
+    QTest::mouseClick(preview, Qt::LeftButton); // the open one comes back, no second one
+    EXPECT_EQ(app::MaterialPreviewWindow::instance(), shown);
+    EXPECT_FALSE(shown->isMinimized());
+    delete shown;
+}
+
+TEST_F(MainWindowTest, SoftwarePage) {
+    window->show();
+    const char* const programs[] = {"ps3", "ps4", "ps5", "ps6", "fr3", "fr5", "fr6", "dr3", "dr5", "dr8", "lt", "II"};
+    for (const char* p : programs) {
+        auto* button = find<app::PictureButton>((std::string("图形按钮_") + p).c_str());
+        EXPECT_FALSE(button->picture(app::TileState::Normal).isNull());
+        EXPECT_NE(button->picture(app::TileState::Normal).toImage(), button->picture(app::TileState::Pressed).toImage());
+        clickOnPage(2, (std::string("图形按钮_") + p).c_str());
+    }
+    EXPECT_EQ(shell.opened, std::vector<std::string>(12, address(Address::SOFTWARE_SHARE_URL)));
+    clickOnPage(2, "图形按钮_联系我们");
+    EXPECT_EQ(shell.opened.back(), address(Address::IM_CONTACT_URL));
+    clickOnPage(2, "图形按钮2");
+    ASSERT_EQ(shell.notices.size(), 1u);
+    EXPECT_EQ(shell.notices[0].message, "网站维护中……");
+    EXPECT_EQ(shell.notices[0].icon, app::NoticeIcon::Error);
+    EXPECT_TRUE(shell.fetched.empty());
+}
+
+TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCentred) {
+    // The real module window, left through its exit button after the exit question.
+    ScriptedPrompter prompter;
+    ui::setSharedPrompter(&prompter);
+    app::ShellServices services = shell.services();
+    services.runModuleWindow = nullptr; // the desktop's own: a modal GeneratorWindow
+    window = std::make_unique<MainWindow>(services);
+    window->showAtStart();
+    window->move(5, 5);
+
+    bool checked = false;
+    whenModalOpens([&](QWidget* modal) {
+        auto* module = qobject_cast<ui::GeneratorWindow*>(modal);
+        ASSERT_NE(module, nullptr);
+        EXPECT_EQ(module->windowTitle(), QString::fromUtf8("全屏海报"));
+        EXPECT_EQ(module->parentWidget(), nullptr);
+        EXPECT_TRUE(window->isMinimized());
+        EXPECT_TRUE(window->isHidden());
+        checked = true;
+        module->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报退出"))->click();
+    });
+    clickOnPage(0, "按钮_F03全屏海报");
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"是否要退出？"});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(centredOnScreen(*window));
+
+    // From the basic page, closed through the frame: No keeps it open, Yes closes it.
+    prompter.messages.clear();
+    prompter.answers = {Answer::No, Answer::Yes};
+    checked = false;
+    whenModalOpens([&](QWidget* modal) {
+        ASSERT_NE(modal, nullptr);
+        EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("全屏海报轮播(方点导航)"));
+        EXPECT_TRUE(window->isHidden());
+        EXPECT_FALSE(modal->close());
+        EXPECT_TRUE(modal->isVisible());
+        checked = true;
+        EXPECT_TRUE(modal->close());
+    });
+    window->move(5, 5);
+    clickOnPage(1, "按钮_F01基础全屏海报轮播方点导航");
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(centredOnScreen(*window));
+}
+
+TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingOnlyMinimises) {
+    shell.tray = false;
+    window = std::make_unique<MainWindow>(shell.services());
+    window->show();
+    bool visibleWhileOpen = false;
+    shell.whileModuleOpen = [&](const ModuleSpec&) { visibleWhileOpen = window->isVisible() && window->isMinimized(); };
+    clickOnPage(0, "按钮_F03全屏海报");
+    EXPECT_TRUE(visibleWhileOpen);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_FALSE(window->trayIcon()->isVisible());
+}
+
+TEST_F(MainWindowTest, MinimisedByTheUserItHidesItself) {
+    window->show();
+    window->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(window->isHidden());
+}
+
+TEST_F(MainWindowTest, TrayIconTogglesTheWindowAndOffersTheSystemMenu) {
+    QSystemTrayIcon* tray = window->trayIcon();
+    EXPECT_EQ(tray->toolTip(), QStringLiteral("OrnavoV2.0.1"));
+    EXPECT_FALSE(tray->icon().isNull());
+    ASSERT_EQ(tray->contextMenu(), window->trayMenu());
+    EXPECT_EQ(itemsOf(tray->contextMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+
+    window->show();
+    window->move(3, 3);
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(window->isHidden());
+    emit tray->activated(QSystemTrayIcon::Context); // right click: the menu, no toggle
+    EXPECT_TRUE(window->isHidden());
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(centredOnScreen(*window));
+}
+
+TEST_F(MainWindowTest, MenuItems) {
+    std::vector<std::string> bar;
+    for (QAction* a : window->menuBar()->actions())
+        bar.push_back(a->text().toStdString());
+    EXPECT_EQ(bar, (std::vector<std::string>{"系统菜单", "帮助"}));
+    EXPECT_EQ(itemsOf(window->systemMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+    EXPECT_EQ(itemsOf(window->helpMenu()), (std::vector<std::string>{"使用教程", "颜色对照表", "-", "关于"}));
+
+    window->show();
+    item(window->systemMenu(), "隐藏")->trigger();
+    EXPECT_TRUE(window->isHidden());
+    window->setWindowState(Qt::WindowMinimized);
+    item(window->trayMenu(), "显示")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(centredOnScreen(*window));
+
+    item(window->helpMenu(), "使用教程")->trigger();
+    EXPECT_TRUE(shell.questions.empty() && shell.notices.empty() && shell.opened.empty());
+    EXPECT_EQ(shell.colourTables, 0);
+    item(window->helpMenu(), "颜色对照表")->trigger();
+    EXPECT_EQ(shell.colourTables, 1);
+}
+
+TEST_F(MainWindowTest, AboutWindow) {
+    window->show();
+    bool checked = false;
+    whenModalOpens([&](QWidget* modal) {
+        auto* about = qobject_cast<app::AboutWindow*>(modal);
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->windowTitle(), QString::fromUtf8("关于软件"));
+        EXPECT_EQ(about->size(), QSize(360, 257));
+        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("标签1"))->text(), QStringLiteral("Ornavo V2.0.1"));
+        for (const char* name : {"标签2", "标签3", "标签4"})
+            EXPECT_FALSE(about->findChild<QLabel*>(QString::fromUtf8(name))->text().isEmpty()) << name;
+        auto* contact = about->findChild<QLabel*>(QStringLiteral("标签5"));
+        EXPECT_EQ(contact->text(), QString::fromUtf8("联系我们"));
+        QTest::mouseClick(contact, Qt::LeftButton);
+        EXPECT_EQ(shell.opened, std::vector<std::string>{address(Address::IM_CONTACT_URL)});
+        checked = true;
+        auto* ok = about->findChild<QPushButton*>(QStringLiteral("按钮_关于软件确定"));
+        EXPECT_EQ(ok->text(), QString::fromUtf8("确定"));
+        ok->click();
+    });
+    item(window->helpMenu(), "关于")->trigger();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, ExitFromTheMenuAsksFirst) {
+    window->show();
+    shell.answers = {Answer::No};
+    item(window->systemMenu(), "退出")->trigger();
+    EXPECT_EQ(shell.questions, std::vector<std::string>{"是否要退出？"});
+    EXPECT_EQ(shell.quits, 0);
+    EXPECT_TRUE(window->isVisible());
+
+    shell.answers = {Answer::Yes};
+    item(window->trayMenu(), "退出")->trigger();
+    EXPECT_EQ(shell.questions.size(), 2u);
+    EXPECT_EQ(shell.quits, 1);
+    EXPECT_FALSE(window->ticker()->timer()->isActive());
+    EXPECT_FALSE(window->trayIcon()->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingTheFrameAsksFirst) {
+    window->show();
+    shell.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(shell.quits, 0);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(shell.quits, 1);
+    EXPECT_EQ(shell.questions, (std::vector<std::string>{"是否要退出？", "是否要退出？"}));
+}
+
+// With the bundled site served on loopback (scripts/maker-site start), the real fetch fills the window.
+TEST(MainWindowOnSite, AnnouncementAndAdvertsFromTheBundledSite) {
+    {
+        QTcpSocket probe;
+        const QUrl server(QString::fromStdString(makerServer()));
+        probe.connectToHost(server.host(), static_cast<quint16>(server.port(80)));
+        if (server.host() != QStringLiteral("127.0.0.1") || !probe.waitForConnected(500))
+            GTEST_SKIP() << "the maker site is not served on loopback";
+    }
+    FakeShell shell;
+    app::ShellServices services = shell.services();
+    services.fetchText = nullptr; // the real fetch
+    services.fetchBytes = nullptr;
+    MainWindow window(services);
+    window.show();
+    window.loadOnlineContent();
+    const std::string expected = net::siteTextToUtf8(net::fetchText(site("/Tessaly/gg/zxzhushou/gonggao.txt")));
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(window.ticker()->label()->text().toStdString(), expected);
+    for (int slot = 1; slot <= 4; ++slot)
+        EXPECT_FALSE(window.advertSlot(slot)->pixmap().isNull()) << slot;
+}
