@@ -1,11 +1,14 @@
 #include "web_windows.h"
 
+#include "offline_widgets.h"
+
 #include "framework/constants.h"
 #include "framework/ui/generator_window.h"
 
 #include <QApplication>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWindow>
 
@@ -57,6 +60,11 @@ PreviewWindow::PreviewWindow() {
     browser_ = new QWebEngineView(this);
     browser_->setObjectName(QString::fromUtf8(kBrowserName));
     browser_->setGeometry(0, 0, 995, 570);
+    // The page is a local file that takes its style sheets, scripts and pictures from the marketplace
+    // and the maker's site; when the marketplace's widget library does not arrive, the shipped copy
+    // steps in.
+    browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    useLocalWidgetLibrary(browser_->page());
     resize(1000, 600);
 }
 

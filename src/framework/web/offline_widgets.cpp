@@ -1,0 +1,68 @@
+#include "offline_widgets.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QUrl>
+#include <QWebEnginePage>
+
+namespace ornavo::web {
+
+namespace {
+
+const char* const kInitScript = "ornavo-preview.js";
+
+bool holdsRuntime(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(QString::fromLatin1(kInitScript))).isFile();
+}
+
+// A JavaScript string literal of the text.
+QString quoted(const QString& text) {
+    const QByteArray json = QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+} // namespace
+
+QString previewRuntimeFolder() {
+    QStringList candidates;
+    const QString fromEnvironment = qEnvironmentVariable("ORNAVO_PREVIEW_RUNTIME");
+    if (!fromEnvironment.isEmpty())
+        candidates << fromEnvironment;
+    if (QCoreApplication::instance()) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        candidates << programFolder + QStringLiteral("/preview-runtime")
+                   << programFolder + QStringLiteral("/../share/ornavo/preview-runtime");
+    }
+#ifdef ORNAVO_PREVIEW_RUNTIME_BUILD_DIR
+    candidates << QString::fromUtf8(ORNAVO_PREVIEW_RUNTIME_BUILD_DIR);
+#endif
+    for (const QString& folder : candidates)
+        if (holdsRuntime(folder))
+            return QDir(folder).absolutePath();
+    return {};
+}
+
+void useLocalWidgetLibrary(QWebEnginePage* page) {
+    const QString folder = previewRuntimeFolder();
+    if (folder.isEmpty())
+        return;
+    const QString script = QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(kInitScript))).toString();
+    // Runs once the page and everything it asked for have arrived or failed: by then the
+    // marketplace's seed script has defined KISSY or never will.
+    const QString add = QStringLiteral(
+                            "if (!window.KISSY && !window.ornavoPreview) {"
+                            "  var s = document.createElement('script');"
+                            "  s.src = %1;"
+                            "  (document.head || document.documentElement).appendChild(s);"
+                            "}")
+                            .arg(quoted(script));
+    QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, add](bool ok) {
+        if (ok && page->url().isLocalFile())
+            page->runJavaScript(add);
+    });
+}
+
+} // namespace ornavo::web

@@ -1,0 +1,303 @@
+// The preview without the marketplace: every request that is not for a local file is blocked, so the
+// shop page's own widget library never arrives and the shipped copy has to bring the widgets and the
+// lazy images to life. Runs on the offscreen platform.
+
+#include "framework/constants.h"
+#include "framework/web/offline_widgets.h"
+#include "framework/web/web_windows.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace ornavo;
+using web::PreviewWindow;
+
+namespace {
+
+class FilesOnly : public QWebEngineUrlRequestInterceptor {
+public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        if (!info.requestUrl().isLocalFile()) {
+            info.block(true);
+            ++blocked;
+        }
+    }
+    std::atomic<int> blocked{0};
+};
+
+FilesOnly* interceptor() {
+    static FilesOnly* instance = [] {
+        auto* i = new FilesOnly;
+        QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(i);
+        return i;
+    }();
+    return instance;
+}
+
+QVariant evaluate(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        ADD_FAILURE() << "the page did not answer " << script.toStdString();
+    return result;
+}
+
+// The value of a JavaScript expression whose result is JSON text.
+QJsonValue json(QWebEngineView* view, const QString& expression) {
+    const QString text = evaluate(view, QStringLiteral("JSON.stringify(%1)").arg(expression)).toString();
+    return QJsonDocument::fromJson(("[" + text + "]").toUtf8()).array().at(0);
+}
+
+// Presents the code in the preview window and waits until the shipped library has run.
+QWebEngineView* previewOffline(const std::string& code, const std::string& folder) {
+    PreviewWindow* window = PreviewWindow::present(code, folder);
+    QWebEngineView* view = window->browser();
+    const bool ready = QTest::qWaitFor(
+        [&] {
+            const QString state = evaluate(view, QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''")).toString();
+            return state == QLatin1String("ready") || state == QLatin1String("failed");
+        },
+        15000);
+    EXPECT_TRUE(ready) << "the shipped widget library never ran";
+    EXPECT_EQ(evaluate(view, QStringLiteral("ornavoPreview.state + ' ' + ornavoPreview.error")).toString(),
+              QStringLiteral("ready "));
+    return view;
+}
+
+QString fileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)).toString(); }
+
+class OfflinePreview : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/ornavo-offline-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        base = pattern;
+        interceptor();
+        ASSERT_FALSE(web::previewRuntimeFolder().isEmpty()) << "the shipped widget library is not built";
+    }
+    void TearDown() override {
+        web::closeWebWindows();
+        std::error_code ignored;
+        fs::remove_all(base, ignored);
+    }
+    // A picture of one colour on disk; returns its file address.
+    std::string picture(const std::string& name, int width, int height, const QColor& colour) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        const std::string path = base + "/" + name + ".png";
+        EXPECT_TRUE(image.save(QString::fromStdString(path)));
+        return fileUrl(path).toStdString();
+    }
+    std::string folder() const { return base + "/preview"; }
+    std::string base;
+};
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 && std::abs(a.blue() - b.blue()) < 24;
+}
+
+::testing::AssertionResult showsColour(const QImage& shot, QPoint at, QColor expected) {
+    const QColor seen = shot.pixelColor(at);
+    if (near(seen, expected))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at (" << at.x() << "," << at.y() << ") the screen shows " << seen.name().toStdString()
+                                         << ", not " << expected.name().toStdString();
+}
+
+} // namespace
+
+// The auto-centred full-screen carousel as its window writes it by default, with its pictures on disk:
+// an outer Tabs, the Carousel with lazy posters and thumbnails, two pop-up arrows.
+TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
+    const QColor posters[] = {QColor(220, 30, 30), QColor(30, 200, 40), QColor(30, 60, 220), QColor(230, 200, 20)};
+    ornavo::testing::OpenWindow f01("F01");
+    Form& form = f01.form();
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = "0" + std::to_string(k + 1);
+        form.setText("编辑框_大图地址" + n, picture("poster" + n, 1920, 500, posters[k]));
+        form.setText("编辑框_小图地址" + n, picture("thumb" + n, 187, 50, posters[k].darker()));
+    }
+    form.setText("编辑框_方向箭头左", picture("left", 90, 90, Qt::black));
+    form.setText("编辑框_方向箭头右", picture("right", 90, 90, Qt::white));
+    const std::string code = f01.press("按钮_全屏海报轮播一键生成");
+    ASSERT_NE(code.find("data-ks-lazyload=\"file://"), std::string::npos);
+
+    const int blockedBefore = interceptor()->blocked;
+    QWebEngineView* view = previewOffline(code, folder());
+    EXPECT_GT(interceptor()->blocked, blockedBefore) << "the page no longer asks the marketplace for anything";
+
+    // Every widget started, outer before nested.
+    EXPECT_EQ(json(view, QStringLiteral("ornavoPreview.widgets.map(function (w) { return w.type; })")),
+              QJsonArray({"Tabs", "Carousel", "Popup", "Popup"}));
+    EXPECT_EQ(json(view, QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.J_TWidget'), "
+                                        "function (e) { return e.getAttribute('data-ornavo-widget'); })")),
+              QJsonArray({"started", "started", "started", "started"}));
+
+    // Lazy images: the posters, thumbnails and arrows show the pictures from disk.
+    const QString imagesLoaded = QStringLiteral(
+        "Array.prototype.every.call(document.querySelectorAll('#shop4257007198 img'), function (i) { return i.complete; })");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(view, imagesLoaded).toBool(); }, 5000));
+    const QJsonArray images = json(view, QStringLiteral(
+        "Array.prototype.map.call(document.querySelectorAll('#shop4257007198 img'), function (i) {"
+        "  return {src: i.getAttribute('src'), lazy: i.hasAttribute('data-ks-lazyload'), width: i.naturalWidth}; })")).toArray();
+    EXPECT_EQ(images.size(), 10);
+    const QString onDisk = QUrl::fromLocalFile(QString::fromStdString(base)).toString() + "/";
+    for (const QJsonValue& image : images) {
+        const QJsonObject o = image.toObject();
+        const std::string src = o["src"].toString().toStdString();
+        EXPECT_FALSE(o["lazy"].toBool()) << src;
+        EXPECT_TRUE(o["src"].toString().startsWith(onDisk)) << src;
+        EXPECT_GT(o["width"].toInt(), 0) << "not loaded: " << src;
+    }
+
+    // The carousel advances by itself: page state and pixels.
+    evaluate(view, QStringLiteral("document.querySelector('.ux1920').scrollIntoView(); 0"));
+    const QJsonObject area = json(view, QStringLiteral(
+        "(function (r) { return {top: r.top, bottom: r.bottom}; })(document.querySelector('.ux1920').getBoundingClientRect())")).toObject();
+    const int viewportHeight = view->height();
+    const QPoint probe(view->width() / 2, (std::max(0, area["top"].toInt()) + std::min(viewportHeight, area["bottom"].toInt())) / 2);
+    const QString carousel = QStringLiteral("ornavoPreview.widgets[1].instance");
+    EXPECT_EQ(evaluate(view, carousel + ".activeIndex").toInt(), 0);
+    QTest::qWait(300);
+    const QImage before = view->grab().toImage();
+    EXPECT_TRUE(showsColour(before, probe, posters[0]));
+
+    // Autoplay every 5 seconds, then half a second of scrolling.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(view, carousel + ".activeIndex").toInt() == 1; }, 8000));
+    QTest::qWait(900);
+    const QImage after = view->grab().toImage();
+    EXPECT_TRUE(showsColour(after, probe, posters[1]));
+    EXPECT_NE(before, after);
+
+    // The pop-up arrows exist as overlays and appear over the poster area, 480 pixels either side of
+    // its centre, when the pointer enters it.
+    evaluate(view, QStringLiteral(
+        "document.querySelector('.ux1920').dispatchEvent(new MouseEvent('mouseover', {bubbles: true, relatedTarget: document.body})); 0"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluate(view, QStringLiteral("ornavoPreview.widgets[2].instance.get('visible') && "
+                                                 "ornavoPreview.widgets[3].instance.get('visible')")).toBool();
+        },
+        3000));
+    QTest::qWait(100);
+    const QJsonArray offsets = json(view, QStringLiteral(
+        "(function () {"
+        "  function centre(e) { var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; }"
+        "  var a = centre(document.querySelector('.ux1920'));"
+        "  return [2, 3].map(function (k) {"
+        "    var el = ornavoPreview.widgets[k].element, c = centre(el);"
+        "    return [Math.round(c[0] - a[0]), Math.round(c[1] - a[1]), el.className.indexOf('ks-overlay') >= 0,"
+        "            getComputedStyle(el).display !== 'none'];"
+        "  });"
+        "})()")).toArray();
+    EXPECT_EQ(QJsonDocument(offsets).toJson(QJsonDocument::Compact).toStdString(), "[[-480,0,true,true],[480,0,true,true]]");
+}
+
+// One widget's fault stays with it: the widgets after it still start, and the fault is written on the
+// element. Configurations with line breaks and trailing commas are read; code in one is not run.
+TEST_F(OfflinePreview, AMalformedConfigurationLeavesTheOtherWidgetsWorking) {
+    const std::string slide =
+        "<div id=\"slide\" class=\"slider-promo J_TWidget\" data-widget-type=\"Slide\" data-widget-config=\"{&#13;&#10;"
+        "  'contentCls': 'panels', 'navCls': 'dots',&#13;&#10;  'autoplay': true, 'interval': 0.3, 'effect': 'none',&#13;&#10;}\">"
+        "<ul class=\"dots\"><li>1</li><li>2</li><li>3</li></ul>"
+        "<div class=\"panels\"><div>A</div><div>B</div><div>C</div></div></div>";
+    const std::string code =
+        "<div id=\"broken\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{'effect': 'fa'de', 'circular': true}\">"
+        "<div class=\"ks-switchable-content\"><div>x</div></div></div>" +
+        std::string("<div id=\"code\" class=\"J_TWidget\" data-widget-type=\"Tabs\" "
+                    "data-widget-config=\"{'effect': (window.ran = 'yes')}\"><div class=\"ks-switchable-content\"></div></div>") +
+        "<div id=\"unknown\" class=\"J_TWidget\" data-widget-type=\"Marquee\" data-widget-config=\"{}\"></div>" +
+        "<div id=\"compatible\" class=\"J_TWidget\" data-widget-type=\"Compatible\" data-widget-config=\"{'x': }\"></div>" +
+        slide +
+        // A transition list left unpicked writes an empty effect.
+        "<div id=\"plain\" class=\"J_TWidget\" data-widget-type=\"Carousel\" data-widget-config=\"{'effect': '', "
+        "'contentCls': 'posters', 'autoplay': true, 'interval': 0.3, 'circular': true}\">"
+        "<ul class=\"posters\"><li>1</li><li>2</li></ul></div>" +
+        "<img id=\"empty\" data-ks-lazyload=\"\" src=\"" + placeholderGif() + "\">";
+
+    QWebEngineView* view = previewOffline(code, folder());
+
+    const QJsonObject marks = json(view, QStringLiteral(
+        "(function () { var o = {}; ['broken', 'code', 'unknown', 'compatible', 'slide'].forEach(function (id) {"
+        "  var e = document.getElementById(id);"
+        "  o[id] = [e.getAttribute('data-ornavo-widget'), e.getAttribute('data-ornavo-widget-error') || '']; });"
+        "  return o; })()")).toObject();
+    EXPECT_EQ(marks["broken"].toArray().at(0), "failed");
+    EXPECT_TRUE(marks["broken"].toArray().at(1).toString().contains("expected ',' or '}'"));
+    EXPECT_EQ(marks["code"].toArray().at(0), "failed");
+    EXPECT_TRUE(marks["code"].toArray().at(1).toString().contains("unexpected '('"));
+    EXPECT_EQ(marks["unknown"].toArray(), QJsonArray({"failed", "unknown widget type \"Marquee\""}));
+    EXPECT_EQ(marks["compatible"].toArray(), QJsonArray({"ignored", ""}));
+    EXPECT_EQ(marks["slide"].toArray(), QJsonArray({"started", ""}));
+    EXPECT_FALSE(evaluate(view, QStringLiteral("'ran' in window")).toBool());
+    EXPECT_EQ(evaluate(view, QStringLiteral("ornavoPreview.failures.length")).toInt(), 3);
+
+    // The slide after the faults plays: it moves on to its second panel and marks the second dot.
+    const QString secondDot = QStringLiteral("document.querySelectorAll('#slide .dots li')[1].className");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(view, secondDot).toString().contains(QLatin1String("ks-active")); }, 3000));
+    EXPECT_EQ(evaluate(view, QStringLiteral("ornavoPreview.widgets[0].type + ' ' + (ornavoPreview.widgets[0].instance.activeIndex > 0)")).toString(),
+              QStringLiteral("Slide true"));
+
+    // The carousel without an effect switches plainly: its first poster is hidden, the second shown.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#plain li')).display")).toString() ==
+                   QLatin1String("none");
+        },
+        3000));
+    EXPECT_EQ(evaluate(view, QStringLiteral("getComputedStyle(document.querySelectorAll('#plain li')[1]).display")).toString(),
+              QStringLiteral("block"));
+
+    // An empty lazy address keeps the placeholder.
+    EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('empty').getAttribute('src')")).toString(),
+              QString::fromStdString(placeholderGif()));
+}
+
+// When the page has a KISSY of its own (the marketplace's library arrived), the shipped copy stays out.
+TEST_F(OfflinePreview, APageWithItsOwnLibraryIsLeftAlone) {
+    const std::string code = "<script>window.KISSY = {fromMarketplace: true};</script>"
+                             "<div id=\"w\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{}\"></div>";
+    PreviewWindow* window = PreviewWindow::present(code, folder());
+    QWebEngineView* view = window->browser();
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    ASSERT_TRUE(loaded.wait(15000));
+    QTest::qWait(500);
+    EXPECT_EQ(evaluate(view, QStringLiteral("typeof window.ornavoPreview + ' ' + KISSY.fromMarketplace + ' ' + "
+                                            "document.querySelectorAll('script[src*=\"ornavo-preview\"]').length + ' ' + "
+                                            "document.getElementById('w').hasAttribute('data-ornavo-widget')")).toString(),
+              QStringLiteral("undefined true 0 false"));
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
