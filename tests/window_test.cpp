@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -132,6 +133,10 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
         EXPECT_EQ(w.size(), QSize(module.width, module.height)) << module.key;
         for (const Control* c : allControls(module))
             EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << module.key << " " << c->name;
+        std::size_t framed = 0;
+        for (const Section& section : module.sections)
+            framed += (!section.caption.empty() || section.framed) ? 1 : 0;
+        EXPECT_EQ(w.findChildren<QGroupBox*>().size(), static_cast<qsizetype>(framed)) << module.key;
         if (module.top) {
             EXPECT_EQ(w.pos().y(), *module.top) << module.key;
         }

@@ -53,10 +53,11 @@ struct Item {
     std::optional<Table> table;
 };
 
-// A framed area ("模块样例", "模块设置", …); an empty caption gives an unframed area.
+// A framed area ("模块样例", "模块设置", …); an empty caption gives an unframed area unless `framed`.
 struct Section {
     std::string caption;
     std::vector<Item> items;
+    bool framed = false; // draw the frame even without a caption
 };
 
 enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };

@@ -96,9 +96,10 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
 GeneratorWindow::~GeneratorWindow() = default;
 
 QWidget* GeneratorWindow::buildSection(const Section& section) {
-    QWidget* box = section.caption.empty() ? new QWidget : new QGroupBox(q(section.caption));
+    const bool framed = !section.caption.empty() || section.framed;
+    QWidget* box = framed ? new QGroupBox(q(section.caption)) : new QWidget;
     auto* layout = new QVBoxLayout(box);
-    if (section.caption.empty())
+    if (!framed)
         layout->setContentsMargins(0, 0, 0, 0);
     for (const Item& item : section.items) {
         if (item.line) {

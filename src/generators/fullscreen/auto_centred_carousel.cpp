@@ -199,7 +199,8 @@ ModuleSpec autoCentredCarouselModule() {
              line({field(kThumbWidth, "小图尺寸：", "187"), withHandler(field(kThumbHeight, "", "50", "px;"), onThumbHeight),
                    field(kSpacer, "模版占位：", "480", "px;"), field(kTop, "距顶：", "440", "px;")}),
              line({field(kBorder, "边框：", ""), field(kBorderColour, "边框颜色：", "#33CCFF")}),
-         }},
+         },
+         /*framed=*/true},
     };
     m.codeBox = codeBox(kCode);
     m.buttons = {
