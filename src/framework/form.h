@@ -3,7 +3,7 @@
 // radio buttons, the code box, and the actions the user can take on them. The desktop window and the
 // command-line runner drive the same object.
 
-#include "module_spec.h"
+#include "module_description.h"
 #include "prompter.h"
 
 #include <functional>

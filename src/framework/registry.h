@@ -1,7 +1,7 @@
 #pragma once
 // All module window descriptions, found by catalogue key or by caption.
 
-#include "module_spec.h"
+#include "module_description.h"
 
 #include <string>
 #include <vector>

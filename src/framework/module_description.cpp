@@ -1,4 +1,4 @@
-#include "module_spec.h"
+#include "module_description.h"
 
 #include <stdexcept>
 
