@@ -8,6 +8,7 @@
 #include "framework/markup.h"
 #include "framework/text.h"
 #include "generators/catalogue.h"
+#include "generators/fullscreen/centring.h"
 
 namespace ornavo {
 namespace {
@@ -21,15 +22,8 @@ const char* const kSpacer = "编辑框_模版占位";
 const char* const kCentring = "编辑框_居中调整";
 const char* const kCode = "超级编辑框_F05代码";
 
-void onWidth(Form& form) {
-    const double width = static_cast<double>(fieldInteger(form, kWidth));
-    form.setText(kCentring, numberToText((width - 950.0) / -2.0));
-}
-
-void onHeight(Form& form) {
-    const double height = static_cast<double>(fieldInteger(form, kHeight));
-    form.setText(kSpacer, numberToText(height - 30.0));
-}
+void onWidth(Form& form) { form.setText(kCentring, centring::columnOffset(form, kWidth)); }
+void onHeight(Form& form) { form.setText(kSpacer, centring::spacerHeight(form, kHeight)); }
 
 std::string generate(const Form& f) {
     const std::string& w = f.text(kWidth);

@@ -8,6 +8,7 @@
 #include "framework/markup.h"
 #include "framework/text.h"
 #include "generators/catalogue.h"
+#include "generators/fullscreen/centring.h"
 
 namespace ornavo {
 namespace {
@@ -26,16 +27,12 @@ const char* const kCode = "超级编辑框_F04全屏海报轮播方点";
 const char* const kDotSprite = "dot sprite";
 
 // The centring offset that suits the professional edition's first system template.
-void onWidth(Form& form) {
-    const double width = static_cast<double>(fieldInteger(form, kWidth));
-    form.setText(kCentring, numberToText((width - 950.0) / -2.0));
-}
+void onWidth(Form& form) { form.setText(kCentring, centring::columnOffset(form, kWidth)); }
 
-// The spacer stays 30 pixels short of the posters, the dot row sits 20 pixels above their bottom.
+// The dot row sits 20 pixels above the posters' bottom.
 void onHeight(Form& form) {
-    const double height = static_cast<double>(fieldInteger(form, kHeight));
-    form.setText(kSpacer, numberToText(height - 30.0));
-    form.setText(kDotsTop, numberToText(height - 20.0));
+    form.setText(kSpacer, centring::spacerHeight(form, kHeight));
+    form.setText(kDotsTop, numberToText(static_cast<double>(fieldInteger(form, kHeight)) - 20.0));
 }
 
 Handler dotColour(const char* path) {
