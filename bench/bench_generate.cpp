@@ -1,4 +1,4 @@
-// Times the generate action of every registered module with its default texts.
+// Times every generate button of every registered module with its default texts.
 
 #include "framework/form.h"
 #include "generators/catalogue.h"
@@ -16,14 +16,10 @@ struct Quiet : Prompter, WindowHost {
     void openColourTable() override {}
 };
 
-void generateModule(benchmark::State& state, const ModuleSpec* module) {
+void generateModule(benchmark::State& state, const ModuleSpec* module, const Button* generate) {
     Quiet quiet;
     WindowVariables vars;
     Form form(*module, vars, quiet, quiet);
-    const Button* generate = nullptr;
-    for (const Button& b : module->buttons)
-        if (b.action == Action::Generate && !generate)
-            generate = &b;
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::string code = generate->generate(form);
@@ -35,7 +31,9 @@ void generateModule(benchmark::State& state, const ModuleSpec* module) {
 
 const bool registered = [] {
     for (const ModuleSpec& m : moduleRegistry().all())
-        benchmark::RegisterBenchmark(("generate/" + m.key).c_str(), generateModule, &m);
+        for (const Button* b : allButtons(m))
+            if (b->action == Action::Generate)
+                benchmark::RegisterBenchmark(("generate/" + m.key + "/" + b->name).c_str(), generateModule, &m, b);
     return true;
 }();
 } // namespace

@@ -52,9 +52,10 @@ TEST(OrnavoGen, ListsModulesAsKeyTabCaption) {
 TEST(OrnavoGen, DescribesEveryControl) {
     const GenRun r = gen("describe F03");
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("field\t编辑框_海报宽度\t海报宽度：\t1920\n"), std::string::npos);
-    EXPECT_NE(r.out.find("list\t组合框_店铺类型\t店铺类型：\t\t集市店铺\t天猫店铺\n"), std::string::npos);
-    EXPECT_NE(r.out.find("button\t按钮_全屏海报退出\t退出\n"), std::string::npos);
+    EXPECT_NE(r.out.find("field\t模块设置/1\t编辑框_海报宽度\t海报宽度：\t1920\n"), std::string::npos);
+    EXPECT_NE(r.out.find("list\t模块设置/1\t组合框_店铺类型\t店铺类型：\t\t集市店铺\t天猫店铺\n"), std::string::npos);
+    EXPECT_NE(r.out.find("field\t模块设置/3\t编辑框_链接地址\t"), std::string::npos);
+    EXPECT_NE(r.out.find("button\t按钮/5\t按钮_全屏海报退出\t退出\texit\n"), std::string::npos);
     EXPECT_EQ(gen("describe F77").status, 2);
 }
 

@@ -1,5 +1,6 @@
 // Checks every registered module window description, one row per window.
 
+#include "framework/markup.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +61,8 @@ TEST_P(EveryModule, ControlNamesCarryTheirKindPrefix) {
 TEST_P(EveryModule, HasTheStandardButtonsWithUniqueNames) {
     std::set<std::string> names;
     std::map<Action, int> count;
-    for (const Button& b : module().buttons) {
+    for (const Button* button : allButtons(module())) {
+        const Button& b = *button;
         EXPECT_TRUE(startsWith(b.name, "按钮_")) << b.name;
         EXPECT_TRUE(names.insert(b.name).second) << b.name;
         EXPECT_FALSE(b.caption.empty());
@@ -80,7 +82,8 @@ TEST_P(EveryModule, HasTheStandardButtonsWithUniqueNames) {
 
 TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
     OpenWindow w(GetParam());
-    for (const Button& b : module().buttons) {
+    for (const Button* button : allButtons(module())) {
+        const Button& b = *button;
         if (b.action != Action::Clear)
             continue;
         EXPECT_FALSE(b.question.empty());
@@ -97,9 +100,9 @@ TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
 
 TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
     OpenWindow w(GetParam());
-    for (const Button& b : module().buttons) {
-        if (b.action == Action::Generate) {
-            EXPECT_FALSE(w.press(b.name).empty()) << b.name;
+    for (const Button* b : allButtons(module())) {
+        if (b->action == Action::Generate) {
+            EXPECT_FALSE(w.press(b->name).empty()) << b->name;
         }
     }
     // Every list entry, every radio, and odd texts in every field: nothing may throw.
@@ -115,9 +118,103 @@ TEST_P(EveryModule, GeneratesFromDefaultsAndFromAnythingTyped) {
         for (const Control* c : allControls(module()))
             if (c->kind == ControlKind::Field)
                 w.form().setText(c->name, odd);
-    for (const Button& b : module().buttons) {
-        if (b.action == Action::Generate) {
-            EXPECT_NO_THROW(w.press(b.name)) << b.name;
+    for (const Button* b : allButtons(module())) {
+        if (b->action == Action::Generate) {
+            EXPECT_NO_THROW(w.press(b->name)) << b->name;
+        }
+    }
+}
+
+// Gives every field a text of its own ("<name>!") so that a generator that reads the wrong field shows.
+void typeDistinctTexts(Form& form) {
+    for (const Control* c : allControls(form.module()))
+        if (c->kind == ControlKind::Field)
+            form.setText(c->name, c->name + "!");
+}
+
+// The eleven windows with a basic-edition button; the scrolling bar has two.
+const std::map<std::string, int> kEditionPairs = {{"F19", 1}, {"F20", 1}, {"F21", 1}, {"F24", 1},
+                                                  {"F26", 1}, {"F27", 1}, {"F31", 1}, {"F32", 1},
+                                                  {"F33", 1}, {"F34", 1}, {"F35", 2}};
+
+TEST_P(EveryModule, BasicEditionIsTheBreakoutAroundTheProfessionalMarkup) {
+    OpenWindow w(GetParam());
+    int pairs = 0;
+    for (const Button* basic : allButtons(module())) {
+        if (basic->basicOf.empty())
+            continue;
+        ++pairs;
+        const Button* professional = w.form().button(basic->basicOf);
+        ASSERT_NE(professional, nullptr) << basic->name << " wraps a missing " << basic->basicOf;
+        EXPECT_EQ(basic->caption, "基础版代码");
+        EXPECT_EQ(professional->caption, "专业版代码");
+        for (int round = 0; round < 2; ++round) {
+            if (round == 1)
+                typeDistinctTexts(w.form());
+            const std::string pro = w.press(professional->name);
+            const std::string wrapped = w.press(basic->name);
+            EXPECT_EQ(wrapped, markup::basicEdition(pro)) << basic->name;
+            EXPECT_EQ(wrapped.compare(0, 744, markup::kBasicEditionBreakout), 0);
+            EXPECT_EQ(wrapped.substr(wrapped.size() - 24), "</div></div></div></div>");
+        }
+    }
+    const auto expected = kEditionPairs.find(GetParam());
+    EXPECT_EQ(pairs, expected == kEditionPairs.end() ? 0 : expected->second);
+}
+
+TEST_P(EveryModule, PinnedFieldsPutTheirTextBack) {
+    OpenWindow w(GetParam());
+    for (const Control* c : allControls(module())) {
+        if (!c->pinned)
+            continue;
+        w.form().setText(c->name, "1");
+        EXPECT_EQ(w.form().text(c->name), c->text) << c->name;
+        w.form().setText(c->name, "");
+        EXPECT_EQ(w.form().text(c->name), c->text) << c->name;
+    }
+}
+
+// Every clear asks first and No changes nothing; Yes empties the code box only where it is a target.
+// A group clear empties its group and leaves everything else as it was.
+TEST_P(EveryModule, ClearsAskFirstAndGroupClearsKeepTheOtherGroups) {
+    for (const Button* b : allButtons(module())) {
+        if (b->action != Action::Clear)
+            continue;
+        SCOPED_TRACE(b->name);
+        OpenWindow w(GetParam());
+        typeDistinctTexts(w.form());
+        w.form().setText(module().codeBox.name, "code");
+        auto snapshot = [&] {
+            std::map<std::string, std::string> texts;
+            for (const Control* c : allControls(module()))
+                if (c->kind == ControlKind::Field || c->kind == ControlKind::CodeBox || c->kind == ControlKind::List)
+                    texts[c->name] = w.form().text(c->name) + "#" + std::to_string(w.form().index(c->name));
+            return texts;
+        };
+        const auto before = snapshot();
+        w.prompter.answers = {Answer::No};
+        w.form().press(b->name);
+        EXPECT_EQ(snapshot(), before);
+        ASSERT_EQ(w.prompter.messages.size(), 1u);
+        const std::string question = w.prompter.messages[0];
+        bool groupClear = false;
+        for (int group = 1; group <= 5; ++group)
+            groupClear = groupClear || question == groupClearQuestion(group);
+        EXPECT_TRUE(groupClear || question == kAskClearAll) << question;
+
+        w.form().press(b->name);
+        const std::set<std::string> targets(b->targets.begin(), b->targets.end());
+        EXPECT_EQ(w.form().code(), targets.count(module().codeBox.name) ? "" : "code");
+        if (!groupClear)
+            continue;
+        for (const auto& [name, was] : before) {
+            const Control* c = w.form().control(name);
+            if (!targets.count(name))
+                EXPECT_EQ(w.form().text(name) + "#" + std::to_string(w.form().index(name)), was) << name;
+            else if (c->kind == ControlKind::List)
+                EXPECT_EQ(w.form().index(name), -1) << name;
+            else
+                EXPECT_EQ(w.form().text(name), c->pinned ? c->text : "") << name;
         }
     }
 }
@@ -134,6 +231,16 @@ TEST_P(EveryModule, RadiosOfAGroupExcludeEachOther) {
             for (const std::string& other : radios)
                 EXPECT_EQ(w.form().checked(other), other == chosen) << other;
         }
+    }
+}
+
+// Tab controls are named as the window's other tab controls: 选择夹1, 选择夹2, …
+TEST_P(EveryModule, TabControlsHaveNamedCaptionedPages) {
+    for (const TabControl* t : allTabControls(module())) {
+        EXPECT_TRUE(startsWith(t->name, "选择夹")) << t->name;
+        EXPECT_GE(t->pages.size(), 2u) << t->name;
+        for (const TabPage& page : t->pages)
+            EXPECT_FALSE(page.caption.empty()) << t->name;
     }
 }
 

@@ -1,7 +1,10 @@
 // The generic module window under the offscreen platform, driven through its widgets.
 
 #include "framework/ui/generator_window.h"
-#include "framework/ui/message_prompter.h"
+#include "framework/ui/desktop_host.h"
+#include "framework/ui/message_boxes.h"
+#include "framework/markup.h"
+#include "support/sample_module.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -24,7 +28,7 @@ namespace {
 class PosterWindowUi : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter);
+        window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
         window->show();
     }
     template <typename T> T* find(const char* name) {
@@ -42,6 +46,7 @@ protected:
 
     WindowVariables vars;
     ScriptedPrompter prompter;
+    ui::DesktopHost host;
     std::unique_ptr<ui::GeneratorWindow> window;
 };
 
@@ -120,7 +125,7 @@ TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
 
-    ui::GeneratorWindow again(*moduleRegistry().byKey("F03"), vars, prompter);
+    ui::GeneratorWindow again(*moduleRegistry().byKey("F03"), vars, prompter, host);
     again.findChild<QPushButton*>(QString::fromUtf8("按钮_全屏海报一键生成"))->click();
     EXPECT_NE(again.form().code().find("target=\"_self\""), std::string::npos);
 }
@@ -129,7 +134,8 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
     for (const ModuleSpec& module : moduleRegistry().all()) {
         WindowVariables vars;
         ScriptedPrompter prompter;
-        ui::GeneratorWindow w(module, vars, prompter);
+        ui::DesktopHost host;
+        ui::GeneratorWindow w(module, vars, prompter, host);
         EXPECT_EQ(w.size(), QSize(module.width, module.height)) << module.key;
         for (const Control* c : allControls(module))
             EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << module.key << " " << c->name;
@@ -141,6 +147,54 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
             EXPECT_EQ(w.pos().y(), *module.top) << module.key;
         }
     }
+}
+
+// The test-only window: tab pages hold their fields and buttons, and everything on them works.
+TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
+    const ModuleSpec module = sampleModule();
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    ui::GeneratorWindow w(module, vars, prompter, host);
+    w.show();
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("选择夹1"));
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("第二组"));
+    auto* title2 = w.findChild<QLineEdit*>(QStringLiteral("编辑框_2组标题"));
+    auto* clear2 = w.findChild<QPushButton*>(QStringLiteral("按钮_清除2组内容"));
+    ASSERT_TRUE(title2 && clear2);
+    EXPECT_TRUE(tabs->widget(1)->isAncestorOf(title2));
+    EXPECT_TRUE(tabs->widget(1)->isAncestorOf(clear2));
+    EXPECT_TRUE(tabs->widget(0)->isAncestorOf(w.findChild<QPushButton*>(QStringLiteral("按钮_选色器"))));
+
+    tabs->setCurrentIndex(1);
+    clear2->click();
+    EXPECT_EQ(prompter.messages.back(), "是否要清空第二组内容？");
+    EXPECT_TRUE(title2->text().isEmpty());
+    EXPECT_EQ(w.findChild<QLineEdit*>(QStringLiteral("编辑框_1组标题"))->text(), QStringLiteral("T1"));
+    w.findChild<QPushButton*>(QStringLiteral("按钮_选色器1"))->click();
+    EXPECT_EQ(host.colourTables, 1);
+
+    // The pinned field shows its text again after the user types.
+    auto* width = w.findChild<QLineEdit*>(QStringLiteral("编辑框_宽度"));
+    width->setFocus();
+    QTest::keyClick(width, Qt::Key_Backspace);
+    EXPECT_EQ(width->text(), QStringLiteral("950"));
+
+    // Choosing the entry already shown runs the list's handler again.
+    auto* effect = w.findChild<QComboBox*>(QStringLiteral("组合框_轮播效果"));
+    effect->setCurrentIndex(1);
+    emit effect->activated(1);
+    vars["effect"] = "stale";
+    emit effect->activated(1);
+    EXPECT_EQ(vars["effect"], "fade");
+
+    w.findChild<QPushButton*>(QStringLiteral("按钮_T01基础版代码"))->click();
+    const std::string code = w.form().code();
+    EXPECT_EQ(code.compare(0, 744, markup::kBasicEditionBreakout), 0);
+    EXPECT_EQ(w.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_T01代码"))->toPlainText().toStdString(),
+              QString::fromStdString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString());
 }
 
 // The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;

@@ -7,7 +7,9 @@
 
 #include "framework/constants.h"
 #include "framework/ui/generator_window.h"
-#include "framework/ui/message_prompter.h"
+#include "framework/ui/desktop_host.h"
+#include "framework/version.h"
+#include "framework/ui/message_boxes.h"
 #include "net/http_fetch.h"
 #include "net/maker_site.h"
 #include "net/update_check.h"
@@ -21,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -32,8 +33,6 @@
 
 namespace ornavo::app {
 
-const char* const MainWindow::kCaptionStart = "Ornavo V2.0.1     Quillet工作室   ";
-const char* const MainWindow::kTrayTip = "OrnavoV2.0.1";
 const char* const MainWindow::kNoticeCaption = "温馨提示";
 const char* const MainWindow::kInDevelopment = "模块开发中！！";
 const char* const MainWindow::kMaintenance = "网站维护中……";
@@ -136,38 +135,31 @@ ShellServices withDesktopDefaults(ShellServices s) {
         };
     if (!s.notify)
         s.notify = [](const std::string& caption, const std::string& message, NoticeIcon icon) {
-            QMessageBox box;
-            box.setWindowTitle(caption.empty() ? QApplication::applicationDisplayName() : q(caption));
-            box.setIcon(icon == NoticeIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon);
-            box.setTextFormat(Qt::PlainText);
-            box.setText(q(message));
-            box.setStandardButtons(QMessageBox::Ok);
-            box.setWindowModality(Qt::ApplicationModal);
-            box.exec();
+            ui::showMessage({message, ui::MessageButtons::Ok,
+                             icon == NoticeIcon::Error ? ui::MessageIcon::Error : ui::MessageIcon::None, caption});
         };
+    if (!s.prompter) {
+        static ui::MessageBoxPrompter boxes;
+        s.prompter = &boxes;
+    }
     if (!s.ask)
-        s.ask = [](const std::string& question) { return ui::sharedPrompter().ask(question); };
-    if (!s.runModuleWindow)
-        s.runModuleWindow = [](const ModuleSpec& module, WindowVariables& variables) {
-            ui::GeneratorWindow window(module, variables, ui::sharedPrompter());
-            window.exec();
-        };
+        s.ask = [prompter = s.prompter](const std::string& question) { return prompter->ask(question); };
     if (!s.openColourTable)
         s.openColourTable = [] {};
+    if (!s.runModuleWindow) {
+        auto host = std::make_shared<ui::DesktopHost>(s.openPreview, s.openColourTable);
+        s.runModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module, WindowVariables& variables) {
+            ui::GeneratorWindow window(module, variables, *prompter, *host);
+            window.exec();
+        };
+    }
     if (!s.checkForUpdate)
         s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress] {
             net::UpdateCheckHooks hooks;
             hooks.fetchText = fetch;
             hooks.openAddress = open;
             hooks.askUpdate = [](const std::string& question) {
-                QMessageBox box;
-                box.setWindowTitle(QApplication::applicationDisplayName());
-                box.setIcon(QMessageBox::Question);
-                box.setTextFormat(Qt::PlainText);
-                box.setText(q(question));
-                box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-                box.setWindowModality(Qt::ApplicationModal);
-                return box.exec() != QMessageBox::Cancel;
+                return ui::showMessage({question, ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
             };
             net::runUpdateCheck(hooks);
         };
@@ -186,7 +178,11 @@ QRect MainWindow::catalogueButtonRect(std::size_t index) {
     return QRect(columns[index % 4], top, 190, 32);
 }
 
-std::string MainWindow::caption() { return std::string(kCaptionStart) + makerServer(); }
+// "Ornavo V2.0.1     Quillet工作室   " followed by the maker's web address.
+std::string MainWindow::caption() {
+    return std::string("Ornavo V") + programVersion() + "     Quillet工作室   " + makerServer();
+}
+std::string MainWindow::trayTip() { return std::string("OrnavoV") + programVersion(); }
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QMainWindow(parent), services_(withDesktopDefaults(std::move(services))),
@@ -243,7 +239,7 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
         const CatalogueEntry& entry = entries[i];
         auto* button = new QPushButton(q(entry.button.caption));
         button->setObjectName(q(entry.button.name));
-        button->setProperty("module", q(entry.module->key));
+        button->setProperty("module", q(entry.key));
         button->setProperty("role", QStringLiteral("catalogue"));
         button->setAutoDefault(false);
         page->place(button, catalogueButtonRect(i));
@@ -376,7 +372,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildTray() {
     tray_ = new QSystemTrayIcon(programIcon(), this);
-    tray_->setToolTip(u(kTrayTip));
+    tray_->setToolTip(q(trayTip()));
     tray_->setContextMenu(trayMenu_); // right click
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
@@ -426,13 +422,13 @@ void MainWindow::loadOnlineContent() {
 }
 
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
-    if (!entry.available) {
+    if (!entry.module) {
         services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None);
         return;
     }
     setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
     QPointer<MainWindow> self(this);
-    services_.runModuleWindow(*entry.module, session_.variables(entry.module->key));
+    services_.runModuleWindow(*entry.module, session_.variables(entry.key));
     if (self && !quitting_)
         restoreAndCentre();
 }

@@ -39,9 +39,13 @@ struct ShellServices {
     // A notice with an OK button; an empty caption means the program's own.
     std::function<void(const std::string& caption, const std::string& message, NoticeIcon icon)> notify;
     std::function<Answer(const std::string& question)> ask;
+    // Who answers the module windows' questions (and `ask`, when that is empty); nullptr: message boxes.
+    Prompter* prompter = nullptr;
     // Runs the module's window modally and returns when it is gone.
     std::function<void(const ModuleSpec& module, WindowVariables& variables)> runModuleWindow;
     std::function<void()> openColourTable;
+    // What a module window's preview button opens.
+    std::function<void(const std::string& code)> openPreview;
     std::function<void()> checkForUpdate;
     std::function<bool()> trayAvailable;
     std::function<void()> quit;
@@ -53,8 +57,7 @@ public:
     static constexpr int kWidth = 815;
     static constexpr int kHeight = 698;
     static constexpr int kTopOnStart = 10;
-    static const char* const kCaptionStart;   // followed by the maker's web address
-    static const char* const kTrayTip;        // "OrnavoV2.0.1"
+    static std::string trayTip();             // "OrnavoV2.0.1"
     static const char* const kNoticeCaption;  // "温馨提示"
     static const char* const kInDevelopment;  // "模块开发中！！"
     static const char* const kMaintenance;    // "网站维护中……"

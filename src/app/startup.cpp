@@ -4,8 +4,10 @@
 #include "app/material_preview_window.h"
 #include "app/skin.h"
 #include "framework/ui/generator_window.h"
-#include "framework/ui/message_prompter.h"
+#include "framework/ui/desktop_host.h"
+#include "framework/ui/message_boxes.h"
 #include "framework/web/web_windows.h"
+#include "framework/version.h"
 #include "generators/catalogue.h"
 
 #include <QApplication>
@@ -22,7 +24,7 @@ int runProgram(int argc, char** argv) {
     applySkin(app); // before the first window
     QApplication::setApplicationName(QStringLiteral("Ornavo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(programVersion()));
 
     QCommandLineParser parser;
     parser.addHelpOption();
@@ -32,7 +34,9 @@ int runProgram(int argc, char** argv) {
     parser.addOption(moduleOption);
     parser.process(app);
 
-    web::installWebWindows();
+    ui::DesktopHost host;
+    web::installWebWindows(host);
+    ui::MessageBoxPrompter prompter;
     int status = 0;
     if (parser.isSet(moduleOption)) {
         const std::string key = parser.value(moduleOption).toStdString();
@@ -42,11 +46,13 @@ int runProgram(int argc, char** argv) {
             return 2;
         }
         Session session;
-        ui::GeneratorWindow window(*module, session.variables(module->key), ui::sharedPrompter());
+        ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
         window.exec();
     } else {
         ShellServices services;
-        services.openColourTable = [] { web::ColourTableWindow::present(); };
+        services.prompter = &prompter;
+        services.openColourTable = [&host] { host.openColourTable(); };
+        services.openPreview = [&host](const std::string& code) { host.showPreview(code); };
         MainWindow window(services);
         window.showAtStart();
         // The update check and the fetches wait until the window is on screen; while each of them

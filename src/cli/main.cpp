@@ -30,6 +30,28 @@ int usage() {
     return 2;
 }
 
+const char* actionName(const Button& b) {
+    switch (b.action) {
+    case Action::Generate: return b.basicOf.empty() ? "generate" : "generate-basic";
+    case Action::Copy: return "copy";
+    case Action::Clear: return "clear";
+    case Action::Preview: return "preview";
+    case Action::ColourPicker: return "colour-table";
+    case Action::Exit: return "exit";
+    }
+    return "";
+}
+
+// "模块设置/3", or "模块设置/选择夹1:第一格/2" on a tab page.
+std::string placeText(const Placement& at) {
+    std::string place = at.area + "/";
+    if (!at.tabControl.empty())
+        place += at.tabControl + ":" + at.page + "/";
+    return place + std::to_string(at.row);
+}
+
+// One line per control and button: kind, where it sits, name, caption and default text (a list: its
+// entries after an empty text; a button: its action).
 int describe(const std::string& key) {
     const ModuleSpec* module = moduleRegistry().byKey(key);
     if (!module) {
@@ -37,15 +59,18 @@ int describe(const std::string& key) {
         return 2;
     }
     std::cout << "window\t" << module->caption << "\t" << module->width << "x" << module->height << "\n";
-    for (const Control* c : allControls(*module)) {
-        std::cout << kindName(c->kind) << "\t" << c->name << "\t" << c->caption << "\t" << c->text;
+    for (const PlacedControl& p : placedControls(*module)) {
+        const Control* c = p.control;
+        std::cout << kindName(c->kind) << "\t" << placeText(p.at) << "\t" << c->name << "\t" << c->caption << "\t"
+                  << c->text;
         if (c->kind == ControlKind::List)
             for (const std::string& e : c->entries)
                 std::cout << "\t" << e;
         std::cout << "\n";
     }
-    for (const Button& b : module->buttons)
-        std::cout << "button\t" << b.name << "\t" << b.caption << "\n";
+    for (const PlacedButton& p : placedButtons(*module))
+        std::cout << "button\t" << placeText(p.at) << "\t" << p.button->name << "\t" << p.button->caption << "\t"
+                  << actionName(*p.button) << "\n";
     return 0;
 }
 

@@ -22,6 +22,9 @@ Form::Form(const ModuleSpec& module, WindowVariables& variables, Prompter& promp
         if (!states_.emplace(c->name, std::move(s)).second)
             throw std::logic_error("module " + module_.key + ": control " + c->name + " appears twice");
     }
+    for (const Button* b : allButtons(module_))
+        if (!buttons_.emplace(b->name, b).second)
+            throw std::logic_error("module " + module_.key + ": button " + b->name + " appears twice");
 }
 
 const Control* Form::control(const std::string& name) const {
@@ -30,10 +33,8 @@ const Control* Form::control(const std::string& name) const {
 }
 
 const Button* Form::button(const std::string& name) const {
-    for (const Button& b : module_.buttons)
-        if (b.name == name)
-            return &b;
-    return nullptr;
+    const auto it = buttons_.find(name);
+    return it == buttons_.end() ? nullptr : it->second;
 }
 
 Form::State& Form::state(const std::string& name) {
@@ -95,7 +96,7 @@ void Form::pick(const std::string& listName, int index) {
         throw std::invalid_argument(listName + " is not a list");
     if (index < -1 || index >= static_cast<int>(s.control->entries.size()))
         throw std::out_of_range(listName + ": no entry " + std::to_string(index));
-    if (s.index == index)
+    if (s.index == index && index < 0)
         return;
     s.index = index;
     changed(s);

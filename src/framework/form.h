@@ -48,6 +48,8 @@ public:
     // Changes as the user or a handler makes them; each runs the control's handler when the value
     // actually changes.
     void setText(const std::string& name, std::string value);
+    // Picking an entry runs the list's handler every time, also when that entry is already shown
+    // (a handler may read fields that changed since); emptying the list runs it only on a change.
     void pick(const std::string& listName, int index);
     bool pickEntry(const std::string& listName, const std::string& entry); // false: no such entry
     void choose(const std::string& radioName);
@@ -78,6 +80,7 @@ private:
     Prompter& prompter_;
     WindowHost& host_;
     std::map<std::string, State> states_;
+    std::map<std::string, const Button*> buttons_;
     std::function<void(const std::string&)> listener_;
     bool closed_ = false;
     int depth_ = 0;

@@ -1,5 +1,8 @@
 #include "module_description.h"
 
+#include "form.h"
+#include "markup.h"
+
 #include <stdexcept>
 
 namespace ornavo {
@@ -18,6 +21,15 @@ Control field(std::string name, std::string caption, std::string defaultText, st
     c.caption = std::move(caption);
     c.text = std::move(defaultText);
     c.suffix = std::move(suffix);
+    return c;
+}
+
+Control pinnedField(std::string name, std::string caption, std::string fixedText, std::string suffix) {
+    Control c = field(std::move(name), std::move(caption), fixedText, std::move(suffix));
+    c.pinned = true;
+    // Putting the text back is itself a change; the form stops there because the text no longer
+    // differs from what it holds.
+    c.onChange = [name = c.name, fixedText](Form& form) { form.setText(name, fixedText); };
     return c;
 }
 
@@ -74,17 +86,76 @@ Control inColour(Control control, std::string colour) {
     return control;
 }
 
-Item line(std::vector<Control> controls) {
-    Item item;
-    item.line = Line{std::move(controls)};
-    return item;
+Control choiceList(std::string name, std::string caption, std::vector<Choice> choices, std::string variable) {
+    std::vector<std::string> entries;
+    for (const Choice& c : choices)
+        entries.push_back(c.entry);
+    Handler onPick = [name, choices = std::move(choices), variable = std::move(variable)](Form& form) {
+        const int picked = form.index(name);
+        if (picked >= 0)
+            form.setVar(variable, choices[static_cast<std::size_t>(picked)].value);
+    };
+    return list(std::move(name), std::move(caption), std::move(entries), std::move(onPick));
 }
 
-Item table(Table t) {
-    Item item;
-    item.table = std::move(t);
-    return item;
+Control choiceRadio(std::string name, std::string caption, std::string variable, std::string value,
+                    std::string group) {
+    Handler onChoose = [variable = std::move(variable), value = std::move(value)](Form& form) {
+        form.setVar(variable, value);
+    };
+    return radio(std::move(name), std::move(caption), std::move(onChoose), std::move(group));
 }
+
+std::string twoDigits(int k, int width) {
+    std::string digits = std::to_string(k);
+    if (static_cast<int>(digits.size()) < width)
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    return digits;
+}
+
+std::vector<std::string> numberedNames(const std::string& prefix, int first, int last) {
+    std::vector<std::string> names;
+    const int step = first <= last ? 1 : -1;
+    for (int k = first;; k += step) {
+        names.push_back(prefix + twoDigits(k));
+        if (k == last)
+            break;
+    }
+    return names;
+}
+
+std::function<std::string(int)> sameText(std::string text) {
+    return [text = std::move(text)](int) { return text; };
+}
+
+std::function<std::string(int)> rowTexts(std::vector<std::string> texts) {
+    return [texts = std::move(texts)](int row) {
+        if (row < 1 || row > static_cast<int>(texts.size()))
+            throw std::out_of_range("no default text for row " + std::to_string(row));
+        return texts[static_cast<std::size_t>(row - 1)];
+    };
+}
+
+Table numberedTable(std::string numberCaption, const std::vector<Column>& columns, int count) {
+    Table t;
+    t.numberCaption = std::move(numberCaption);
+    for (const Column& c : columns)
+        t.columns.push_back(c.caption);
+    for (int k = 1; k <= count; ++k) {
+        TableRow row{twoDigits(k), {}};
+        for (const Column& c : columns) {
+            Control cell = field(c.prefix + twoDigits(k), "", c.defaultText ? c.defaultText(k) : std::string());
+            cell.onChange = c.onChange;
+            row.cells.push_back(std::move(cell));
+        }
+        t.rows.push_back(std::move(row));
+    }
+    return t;
+}
+
+Item line(std::vector<Element> elements) { return Item{Line{std::move(elements)}}; }
+Item table(Table t) { return Item{std::move(t)}; }
+Item tabs(std::string name, std::vector<TabPage> pages) { return Item{TabControl{std::move(name), std::move(pages)}}; }
 
 namespace {
 Button makeButton(std::string name, std::string caption, Action action) {
@@ -102,6 +173,14 @@ Button generateButton(std::string name, std::string caption, Generator generate)
     return b;
 }
 
+std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName, Generator professional) {
+    Button basic = generateButton(std::move(basicName), "基础版代码", [professional](const Form& form) {
+        return markup::basicEdition(professional(form));
+    });
+    basic.basicOf = professionalName;
+    return {generateButton(std::move(professionalName), "专业版代码", std::move(professional)), std::move(basic)};
+}
+
 Button copyButton(std::string name, std::string caption) {
     return makeButton(std::move(name), std::move(caption), Action::Copy);
 }
@@ -112,6 +191,10 @@ Button clearButton(std::string name, std::string caption, std::vector<std::strin
     b.targets = std::move(targets);
     b.question = std::move(question);
     return b;
+}
+
+Button groupClearButton(std::string name, int group, std::vector<std::string> targets, std::string caption) {
+    return clearButton(std::move(name), std::move(caption), std::move(targets), groupClearQuestion(group));
 }
 
 Button previewButton(std::string name, std::string caption) {
@@ -126,20 +209,103 @@ Button exitButton(std::string name, std::string caption) {
     return makeButton(std::move(name), std::move(caption), Action::Exit);
 }
 
-std::vector<const Control*> allControls(const ModuleSpec& module) {
-    std::vector<const Control*> out;
-    for (const Section& section : module.sections) {
-        for (const Item& item : section.items) {
-            if (item.line)
-                for (const Control& c : item.line->controls)
-                    out.push_back(&c);
-            if (item.table)
-                for (const TableRow& row : item.table->rows)
+namespace {
+
+// Walks the layout in reading order and reports every control and button with its place.
+struct Walker {
+    std::vector<PlacedControl>* controls = nullptr;
+    std::vector<PlacedButton>* buttons = nullptr;
+    std::vector<const TabControl*>* tabControls = nullptr;
+
+    void items(const std::vector<Item>& list, Placement at) {
+        for (const Item& item : list) {
+            ++at.row;
+            if (const auto* l = std::get_if<Line>(&item.content)) {
+                for (const Element& e : l->elements) {
+                    if (const auto* c = std::get_if<Control>(&e)) {
+                        if (controls)
+                            controls->push_back({c, at});
+                    } else if (buttons) {
+                        buttons->push_back({&std::get<Button>(e), at});
+                    }
+                }
+            } else if (const auto* t = std::get_if<Table>(&item.content)) {
+                // The caption row comes first; each numbered row is a row of its own.
+                for (const TableRow& row : t->rows) {
+                    ++at.row;
                     for (const Control& c : row.cells)
-                        out.push_back(&c);
+                        if (controls)
+                            controls->push_back({&c, at});
+                }
+            } else {
+                const auto& tc = std::get<TabControl>(item.content);
+                if (tabControls)
+                    tabControls->push_back(&tc);
+                for (const TabPage& page : tc.pages) {
+                    Placement inPage = at;
+                    inPage.tabControl = tc.name;
+                    inPage.page = page.caption;
+                    inPage.row = 0;
+                    items(page.items, inPage);
+                }
+            }
         }
     }
-    out.push_back(&module.codeBox);
+
+    void module(const ModuleSpec& m) {
+        int unnamed = 0;
+        for (const Section& s : m.sections) {
+            Placement at;
+            at.area = s.caption.empty() ? "区域" + std::to_string(++unnamed) : s.caption;
+            items(s.items, at);
+        }
+        if (controls)
+            controls->push_back({&m.codeBox, Placement{"代码", "", "", 1}});
+        if (buttons) {
+            int row = 0;
+            for (const Button& b : m.buttons)
+                buttons->push_back({&b, Placement{"按钮", "", "", ++row}});
+        }
+    }
+};
+
+} // namespace
+
+std::vector<PlacedControl> placedControls(const ModuleSpec& module) {
+    std::vector<PlacedControl> out;
+    Walker w;
+    w.controls = &out;
+    w.module(module);
+    return out;
+}
+
+std::vector<PlacedButton> placedButtons(const ModuleSpec& module) {
+    std::vector<PlacedButton> out;
+    Walker w;
+    w.buttons = &out;
+    w.module(module);
+    return out;
+}
+
+std::vector<const Control*> allControls(const ModuleSpec& module) {
+    std::vector<const Control*> out;
+    for (const PlacedControl& p : placedControls(module))
+        out.push_back(p.control);
+    return out;
+}
+
+std::vector<const Button*> allButtons(const ModuleSpec& module) {
+    std::vector<const Button*> out;
+    for (const PlacedButton& p : placedButtons(module))
+        out.push_back(p.button);
+    return out;
+}
+
+std::vector<const TabControl*> allTabControls(const ModuleSpec& module) {
+    std::vector<const TabControl*> out;
+    Walker w;
+    w.tabControls = &out;
+    w.module(module);
     return out;
 }
 

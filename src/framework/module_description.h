@@ -1,11 +1,14 @@
 #pragma once
 // Declarative description of one module window: caption and size, the framed areas with their
-// controls (names, captions, default texts, handlers), the code box and the action buttons. The
-// generic window and the headless form are both built from it; a module adds no window code.
+// controls (names, captions, default texts, handlers), tab pages, the buttons that stand inside an
+// area and those in the column beside the code box. The generic window and the headless form are both
+// built from it; a module adds no window code.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace ornavo {
@@ -30,11 +33,25 @@ struct Control {
     std::string group;                // radio group; radios of one group exclude each other
     int columns = 0;                  // preferred width of a field in characters (0: take the room)
     std::string colour;               // text colour of a radio's or label's caption ("#d00000"), if any
+    bool pinned = false;              // a field that puts its default text back after every change
 };
 
-// One row of controls side by side.
+enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };
+
+struct Button {
+    std::string name;
+    std::string caption;
+    Action action = Action::Generate;
+    Generator generate;               // Generate: the markup that replaces the code box
+    std::string basicOf;              // Generate: the professional button whose markup this one wraps
+    std::string question;             // Clear: the confirmation asked first
+    std::vector<std::string> targets; // Clear: fields, lists or the code box, emptied in this order
+};
+
+// A row of controls and buttons side by side.
+using Element = std::variant<Control, Button>;
 struct Line {
-    std::vector<Control> controls;
+    std::vector<Element> elements;
 };
 
 // A table of numbered rows: a number column, then one field per column caption.
@@ -48,9 +65,20 @@ struct Table {
     std::vector<TableRow> rows;
 };
 
+struct Item;
+struct TabPage {
+    std::string caption;
+    std::vector<Item> items;
+};
+// A tab control (`选择夹1`) whose pages hold lines, tables and buttons of their own.
+struct TabControl {
+    std::string name;
+    std::vector<TabPage> pages;
+};
+
+// One entry of an area or a tab page: exactly one of a line, a table or a tab control.
 struct Item {
-    std::optional<Line> line;
-    std::optional<Table> table;
+    std::variant<Line, Table, TabControl> content;
 };
 
 // A framed area ("模块样例", "模块设置", …); an empty caption gives an unframed area unless `framed`.
@@ -60,17 +88,6 @@ struct Section {
     bool framed = false; // draw the frame even without a caption
 };
 
-enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };
-
-struct Button {
-    std::string name;
-    std::string caption;
-    Action action = Action::Generate;
-    Generator generate;               // Generate: the markup that replaces the code box
-    std::string question;             // Clear: the confirmation asked first
-    std::vector<std::string> targets; // Clear: fields, lists or the code box, emptied in this order
-};
-
 // A button of the main window's catalogue that opens the module's window.
 struct CatalogueButton {
     std::string name;    // e.g. 按钮_F03全屏海报
@@ -78,16 +95,16 @@ struct CatalogueButton {
 };
 
 struct ModuleSpec {
-    std::string key;     // catalogue number on the professional page, "F01".."F35"
+    std::string key;     // catalogue number on the professional page, "F01".."F35" (set by the catalogue)
     std::string caption; // window caption
-    CatalogueButton professionalButton;
-    std::optional<CatalogueButton> basicButton; // absent: the basic page does not offer the window
+    CatalogueButton professionalButton;          // set by the catalogue
+    std::optional<CatalogueButton> basicButton;  // absent: the basic page does not offer the window
     int width = 0;
     int height = 0;
     std::optional<int> top; // moved to this top position when created
     std::vector<Section> sections;
-    Control codeBox; // kind CodeBox
-    std::vector<Button> buttons;
+    Control codeBox;             // kind CodeBox
+    std::vector<Button> buttons; // the column beside the code box
 };
 
 // Messages every window shares.
@@ -98,8 +115,11 @@ inline constexpr const char* kAskExit = "是否要退出？";
 // Question of a group clear, groups 1 to 5.
 std::string groupClearQuestion(int group);
 
-// Builders that keep the descriptions short.
+// ---- Builders that keep the descriptions short ----
+
 Control field(std::string name, std::string caption, std::string defaultText, std::string suffix = {});
+// A field that shows a fixed text: whatever the user types, the text goes back at once.
+Control pinnedField(std::string name, std::string caption, std::string fixedText, std::string suffix = {});
 Control list(std::string name, std::string caption, std::vector<std::string> entries, Handler onPick);
 Control radio(std::string name, std::string caption, Handler onChoose, std::string group = "colour");
 Control label(std::string name, std::string text);
@@ -108,18 +128,81 @@ Control codeBox(std::string name);
 Control withHandler(Control control, Handler onChange);
 Control inColour(Control control, std::string colour);
 
-Item line(std::vector<Control> controls);
+// Entry (or radio) → the text a window variable takes when it is picked.
+struct Choice {
+    std::string entry;
+    std::string value;
+};
+// A list whose pick sets `variable` to the value paired with the entry; the variable keeps its value
+// when the list is emptied.
+Control choiceList(std::string name, std::string caption, std::vector<Choice> choices, std::string variable);
+// A radio button whose choice sets `variable` to `value`.
+Control choiceRadio(std::string name, std::string caption, std::string variable, std::string value,
+                    std::string group = "colour");
+
+// "01", "02", … (at least `width` digits).
+std::string twoDigits(int k, int width = 2);
+// prefix + "01" … for k = first … last; descending when first > last.
+std::vector<std::string> numberedNames(const std::string& prefix, int first, int last);
+
+// A column of a numbered table: its caption, the field name before the row number and the default
+// text of row k (1-based).
+struct Column {
+    std::string caption;
+    std::string prefix;
+    std::function<std::string(int row)> defaultText;
+    Handler onChange = nullptr;
+};
+// Default texts of a column: the same text in every row, or one per row.
+std::function<std::string(int)> sameText(std::string text);
+std::function<std::string(int)> rowTexts(std::vector<std::string> texts);
+// Rows "01" … count of fields named prefix + row number.
+Table numberedTable(std::string numberCaption, const std::vector<Column>& columns, int count);
+
+Item line(std::vector<Element> elements);
 Item table(Table t);
+Item tabs(std::string name, std::vector<TabPage> pages);
 
 Button generateButton(std::string name, std::string caption, Generator generate);
+// The professional/basic pair: "专业版代码" writes the markup, "基础版代码" the same markup inside the
+// basic edition's breakout wrapper and its four closing tags.
+std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName, Generator professional);
 Button copyButton(std::string name, std::string caption = "复制代码");
 Button clearButton(std::string name, std::string caption, std::vector<std::string> targets,
                    std::string question = kAskClearAll);
+// "清除本组内容": empties one numbered group after that group's own question.
+Button groupClearButton(std::string name, int group, std::vector<std::string> targets,
+                        std::string caption = "清除本组内容");
 Button previewButton(std::string name, std::string caption = "预览");
 Button colourButton(std::string name, std::string caption = "选色器");
 Button exitButton(std::string name, std::string caption = "退出");
 
-// Every control of the description with its name (sections in order, then the code box).
+// ---- Walking a description ----
+
+// Where a control or button sits: its area's caption (or "区域N" for an uncaptioned one, N from 1),
+// the tab control and page caption when on a tab page, and the row within the area or page (from 1);
+// buttons of the column beside the code box sit in area "按钮", the code box in "代码".
+struct Placement {
+    std::string area;
+    std::string tabControl;
+    std::string page;
+    int row = 0;
+};
+struct PlacedControl {
+    const Control* control;
+    Placement at;
+};
+struct PlacedButton {
+    const Button* button;
+    Placement at;
+};
+std::vector<PlacedControl> placedControls(const ModuleSpec& module);
+std::vector<PlacedButton> placedButtons(const ModuleSpec& module);
+// Every control of the description (areas in order, then the code box).
 std::vector<const Control*> allControls(const ModuleSpec& module);
+// Every button: those inside areas in order, then the column beside the code box.
+std::vector<const Button*> allButtons(const ModuleSpec& module);
+// Every tab control.
+std::vector<const TabControl*> allTabControls(const ModuleSpec& module);
 
 } // namespace ornavo

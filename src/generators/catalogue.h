@@ -1,25 +1,46 @@
 #pragma once
-// Every module window of the program.
+// The module catalogue: every module window of the program, with the buttons of the main window's two
+// catalogue pages that open it.
 
 #include "framework/registry.h"
 
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
 namespace ornavo {
 
+// A catalogue entry whose window is not built yet: its buttons answer "模块开发中！！".
+struct InDevelopment {
+    const char* caption; // the caption the window will have
+};
+
+// One row of the catalogue: the module's key (its number on the professional page), its two
+// catalogue buttons and either the function that describes its window or InDevelopment.
+struct CatalogueRow {
+    const char* key;
+    CatalogueButton professional;
+    std::optional<CatalogueButton> basic; // absent: the basic page does not offer the window
+    std::variant<ModuleSpec (*)(), InDevelopment> window;
+};
+const std::vector<CatalogueRow>& catalogueRows();
+
+// Every module window that is built, with key and catalogue buttons from its row.
 const Registry& moduleRegistry();
 
 // The main window's two catalogue pages.
 enum class Edition { Professional, Basic };
 struct CatalogueEntry {
-    const ModuleSpec* module; // the window the button opens (only catalogue data when not available)
+    std::string key;
+    std::string caption;      // the caption of the window the button opens
     CatalogueButton button;
-    bool available;           // false: the window is still in development
+    const ModuleSpec* module; // nullptr: the window is still in development
 };
 // The buttons of one page in their order: by the number in the button caption, then by key.
 std::vector<CatalogueEntry> cataloguePage(Edition edition);
-// Catalogue data of the windows not built yet (no controls, no buttons).
-std::vector<ModuleSpec> modulesInDevelopment();
 
-// One function per module window, each in its own source file.
+// One function per module window, each in its own source file under generators/<subsystem>/.
 ModuleSpec autoCentredCarouselModule(); // F01 fullscreen/auto_centred_carousel.cpp
 ModuleSpec multiGroupCarouselModule();  // F02 fullscreen/multi_group_carousel.cpp
 ModuleSpec fullScreenPosterModule();    // F03 fullscreen/full_screen_poster.cpp

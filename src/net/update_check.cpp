@@ -26,7 +26,7 @@ UpdateOutcome runUpdateCheck(const UpdateCheckHooks& hooks) {
     // A version that could not be read says nothing about this copy being outdated.
     if (version.empty())
         return UpdateOutcome::VersionUnknown;
-    if (version == kProgramVersion)
+    if (version == programVersion())
         return UpdateOutcome::UpToDate;
     if (!hooks.askUpdate || !hooks.askUpdate(kUpdateQuestion))
         return UpdateOutcome::Declined;

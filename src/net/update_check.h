@@ -3,13 +3,13 @@
 // another version than this one, offer to open the download address.
 
 #include "framework/prompter.h"
+#include "framework/version.h"
 
 #include <functional>
 #include <string>
 
 namespace ornavo::net {
 
-inline constexpr const char* kProgramVersion = "2.0.1";
 inline constexpr const char* kUpdateQuestion = "你的软件不是最新版本是否要更新！";
 
 struct UpdateCheckHooks {
@@ -30,7 +30,7 @@ enum class UpdateOutcome {
 };
 
 // The version is read from MAKER_SERVER + kVersionPath and compared, without surrounding blanks and
-// line ends, with kProgramVersion; the download address comes from MAKER_SERVER + kDownloadAddressPath
+// line ends, with programVersion(); the download address comes from MAKER_SERVER + kDownloadAddressPath
 // and is opened only when it is an http or https address.
 UpdateOutcome runUpdateCheck(const UpdateCheckHooks& hooks);
 // The same with the question asked through a prompter: its Yes stands for OK.

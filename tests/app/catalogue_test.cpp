@@ -95,11 +95,10 @@ const int kRows[] = {35, 70, 105, 141, 178, 215, 252, 289, 326};
 
 // The window a catalogue button names, built or still in development.
 std::string windowCaptionOf(const std::string& key) {
-    if (const ModuleSpec* module = moduleRegistry().byKey(key))
-        return module->caption;
-    for (const ModuleSpec& m : modulesInDevelopment())
-        if (m.key == key)
-            return m.caption;
+    for (Edition edition : {Edition::Professional, Edition::Basic})
+        for (const CatalogueEntry& e : cataloguePage(edition))
+            if (e.key == key)
+                return e.module ? e.module->caption : e.caption;
     return "(none)";
 }
 

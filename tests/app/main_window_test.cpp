@@ -9,7 +9,6 @@
 #include "app/ticker.h"
 #include "app/tiles.h"
 #include "framework/ui/generator_window.h"
-#include "framework/ui/message_prompter.h"
 #include "net/http_fetch.h"
 #include "support/test_support.h"
 
@@ -63,7 +62,6 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { window = std::make_unique<MainWindow>(shell.services()); }
     void TearDown() override {
-        ui::setSharedPrompter(nullptr);
         window.reset();
     }
     template <typename T> T* find(const char* name) {
@@ -236,8 +234,8 @@ TEST_F(MainWindowTest, SoftwarePage) {
 TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCentred) {
     // The real module window, left through its exit button after the exit question.
     ScriptedPrompter prompter;
-    ui::setSharedPrompter(&prompter);
     app::ShellServices services = shell.services();
+    services.prompter = &prompter;
     services.runModuleWindow = nullptr; // the desktop's own: a modal GeneratorWindow
     window = std::make_unique<MainWindow>(services);
     window->showAtStart();

@@ -80,8 +80,8 @@ TEST(ShopSign, WindowDescription) {
     const Table* table = nullptr;
     for (const Section& s : module.sections)
         for (const Item& item : s.items)
-            if (item.table)
-                table = &*item.table;
+            if (const auto* t = std::get_if<Table>(&item.content))
+                table = t;
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->numberCaption, "导航序号");
     EXPECT_EQ(table->columns,

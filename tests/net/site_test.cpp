@@ -74,7 +74,7 @@ TEST(MakerSite, FilesTheMainWindowReads) {
     }
     EXPECT_TRUE(browsableAddress(contents(kMaterialAddressPath)));
     EXPECT_FALSE(contents(kMaterialPasswordPath).empty());
-    EXPECT_EQ(contents(kVersionPath), kProgramVersion);
+    EXPECT_EQ(contents(kVersionPath), programVersion());
     EXPECT_TRUE(browsableAddress(contents(kDownloadAddressPath)));
     const std::string table = contents(kColourTablePath);
     EXPECT_NE(table.find("#FF4400"), std::string::npos);

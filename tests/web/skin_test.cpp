@@ -1,6 +1,7 @@
 // The window skin on the offscreen platform: what it changes, and that a missing theme changes nothing.
 
 #include "app/skin.h"
+#include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "support/test_support.h"
 
@@ -49,7 +50,8 @@ TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
 
     ornavo::testing::ScriptedPrompter prompter;
     WindowVariables vars;
-    ui::GeneratorWindow window(*moduleRegistry().byKey("F03"), vars, prompter);
+    ui::DesktopHost host;
+    ui::GeneratorWindow window(*moduleRegistry().byKey("F03"), vars, prompter, host);
     window.show();
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("按钮_全屏海报一键生成"));
     auto* copy = window.findChild<QPushButton*>(QStringLiteral("按钮_全屏海报复制代码"));

@@ -87,7 +87,7 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         base = pattern;
         ::setenv("XDG_RUNTIME_DIR", base.c_str(), 1);
-        web::installWebWindows();
+        web::installWebWindows(host);
     }
     void TearDown() override {
         web::closeWebWindows();
@@ -97,6 +97,7 @@ protected:
     std::string base;
     ornavo::testing::ScriptedPrompter prompter;
     WindowVariables vars;
+    ui::DesktopHost host;
 };
 
 QPushButton* buttonOf(QWidget* window, const char* name) {
@@ -106,7 +107,7 @@ QPushButton* buttonOf(QWidget* window, const char* name) {
 } // namespace
 
 TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
-    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter);
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter, host);
     module.show();
     module.form().setText("超级编辑框_全屏海报代码", "<p id=\"probe\">宝贝😀</p>");
     QPushButton* preview = buttonOf(&module, "按钮_全屏海报在线预览");
@@ -197,7 +198,7 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     module.height = 300;
     module.codeBox = codeBox("超级编辑框_测试代码");
     module.buttons = {colourButton("按钮_选色器"), exitButton("按钮_测试退出")};
-    ui::GeneratorWindow moduleWindow(module, vars, prompter);
+    ui::GeneratorWindow moduleWindow(module, vars, prompter, host);
     BlockWatch watch;
     qApp->installEventFilter(&watch);
     moduleWindow.setWindowModality(Qt::ApplicationModal); // as when it runs through exec()

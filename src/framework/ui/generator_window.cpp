@@ -3,7 +3,6 @@
 #include "framework/constants.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,14 +17,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ornavo::ui {
 
 namespace {
-GeneratorWindow::PreviewHandler previewHandler;
-GeneratorWindow::ColourTableHandler colourTableHandler;
-
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The code box shows line breaks as the editor does; the form keeps the CR LF the markup carries.
@@ -38,14 +35,9 @@ std::string fromDisplay(const QString& text) {
 constexpr int kPictureHeight = 110;
 } // namespace
 
-void GeneratorWindow::setPreviewHandler(PreviewHandler handler) { previewHandler = std::move(handler); }
-void GeneratorWindow::setColourTableHandler(ColourTableHandler handler) {
-    colourTableHandler = std::move(handler);
-}
-
 GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
-                                 QWidget* parent)
-    : QDialog(parent), form_(std::make_unique<Form>(module, variables, prompter, *this)) {
+                                 WindowHost& host, QWidget* parent)
+    : QDialog(parent), form_(std::make_unique<Form>(module, variables, prompter, host)) {
     setWindowTitle(q(module.caption));
     setObjectName(q(module.key));
     setFixedSize(module.width, module.height);
@@ -101,42 +93,71 @@ QWidget* GeneratorWindow::buildSection(const Section& section) {
     auto* layout = new QVBoxLayout(box);
     if (!framed)
         layout->setContentsMargins(0, 0, 0, 0);
-    for (const Item& item : section.items) {
-        if (item.line) {
-            auto* row = new QHBoxLayout;
-            bool stretches = false;
-            for (const Control& c : item.line->controls) {
-                if (!c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label)
-                    row->addWidget(new QLabel(q(c.caption)));
-                QWidget* w = buildControl(c);
-                // A lone label or field takes the whole row; side by side, controls keep their size.
-                const bool alone = item.line->controls.size() == 1;
-                const bool wide = alone && (c.kind == ControlKind::Label || (c.kind == ControlKind::Field && c.columns == 0));
-                row->addWidget(w, wide ? 1 : 0);
-                stretches = stretches || wide;
-                if (!c.suffix.empty())
-                    row->addWidget(new QLabel(q(c.suffix)));
-            }
-            if (!stretches)
-                row->addStretch(1);
-            layout->addLayout(row);
-        }
-        if (item.table) {
-            const Table& t = *item.table;
-            auto* grid = new QGridLayout;
-            grid->addWidget(new QLabel(q(t.numberCaption)), 0, 0);
-            for (std::size_t col = 0; col < t.columns.size(); ++col)
-                grid->addWidget(new QLabel(q(t.columns[col])), 0, static_cast<int>(col) + 1);
-            for (std::size_t r = 0; r < t.rows.size(); ++r) {
-                const TableRow& row = t.rows[r];
-                grid->addWidget(new QLabel(q(row.label)), static_cast<int>(r) + 1, 0);
-                for (std::size_t col = 0; col < row.cells.size(); ++col)
-                    grid->addWidget(buildControl(row.cells[col]), static_cast<int>(r) + 1, static_cast<int>(col) + 1);
-            }
-            layout->addLayout(grid);
-        }
-    }
+    buildItems(layout, section.items);
     return box;
+}
+
+void GeneratorWindow::buildItems(QVBoxLayout* layout, const std::vector<Item>& items) {
+    for (const Item& item : items) {
+        if (const auto* l = std::get_if<Line>(&item.content))
+            buildLine(layout, *l);
+        else if (const auto* t = std::get_if<Table>(&item.content))
+            buildTable(layout, *t);
+        else
+            layout->addWidget(buildTabs(std::get<TabControl>(item.content)));
+    }
+}
+
+void GeneratorWindow::buildLine(QVBoxLayout* layout, const Line& line) {
+    auto* row = new QHBoxLayout;
+    bool stretches = false;
+    const bool alone = line.elements.size() == 1;
+    for (const Element& e : line.elements) {
+        if (const auto* b = std::get_if<Button>(&e)) {
+            row->addWidget(buildButton(*b));
+            continue;
+        }
+        const Control& c = std::get<Control>(e);
+        if (!c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label)
+            row->addWidget(new QLabel(q(c.caption)));
+        QWidget* w = buildControl(c);
+        // A lone label or field takes the whole row; side by side, controls keep their size.
+        const bool wide = alone && (c.kind == ControlKind::Label || (c.kind == ControlKind::Field && c.columns == 0));
+        row->addWidget(w, wide ? 1 : 0);
+        stretches = stretches || wide;
+        if (!c.suffix.empty())
+            row->addWidget(new QLabel(q(c.suffix)));
+    }
+    if (!stretches)
+        row->addStretch(1);
+    layout->addLayout(row);
+}
+
+void GeneratorWindow::buildTable(QVBoxLayout* layout, const Table& t) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(q(t.numberCaption)), 0, 0);
+    for (std::size_t col = 0; col < t.columns.size(); ++col)
+        grid->addWidget(new QLabel(q(t.columns[col])), 0, static_cast<int>(col) + 1);
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const TableRow& row = t.rows[r];
+        grid->addWidget(new QLabel(q(row.label)), static_cast<int>(r) + 1, 0);
+        for (std::size_t col = 0; col < row.cells.size(); ++col)
+            grid->addWidget(buildControl(row.cells[col]), static_cast<int>(r) + 1, static_cast<int>(col) + 1);
+    }
+    layout->addLayout(grid);
+}
+
+QWidget* GeneratorWindow::buildTabs(const TabControl& tabs) {
+    auto* widget = new QTabWidget;
+    widget->setObjectName(q(tabs.name));
+    for (const TabPage& page : tabs.pages) {
+        auto* content = new QWidget;
+        auto* layout = new QVBoxLayout(content);
+        buildItems(layout, page.items);
+        layout->addStretch(1);
+        widget->addTab(content, q(page.caption));
+    }
+    return widget;
 }
 
 QWidget* GeneratorWindow::buildControl(const Control& c) {
@@ -212,23 +233,28 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
     return w;
 }
 
+QPushButton* GeneratorWindow::buildButton(const Button& b) {
+    auto* button = new QPushButton(q(b.caption));
+    button->setObjectName(q(b.name));
+    button->setAutoDefault(false);
+    if (b.action == Action::Generate)
+        button->setProperty("role", QStringLiteral("generate"));
+    const std::string name = b.name;
+    connect(button, &QPushButton::clicked, this, [this, name] {
+        form_->press(name);
+        if (form_->isClosed())
+            done(QDialog::Accepted);
+    });
+    return button;
+}
+
 QWidget* GeneratorWindow::buildButtons() {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const Button& b : form_->module().buttons) {
-        auto* button = new QPushButton(q(b.caption));
-        button->setObjectName(q(b.name));
-        button->setAutoDefault(false);
+        QPushButton* button = buildButton(b);
         button->setMinimumWidth(120);
-        if (b.action == Action::Generate)
-            button->setProperty("role", QStringLiteral("generate"));
-        const std::string name = b.name;
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            form_->press(name);
-            if (form_->isClosed())
-                done(QDialog::Accepted);
-        });
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -290,19 +316,5 @@ void GeneratorWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GeneratorWindow::reject() { close(); }
-
-void GeneratorWindow::putOnClipboard(const std::string& text) {
-    QGuiApplication::clipboard()->setText(q(text));
-}
-
-void GeneratorWindow::showPreview(const std::string& code) {
-    if (previewHandler)
-        previewHandler(code);
-}
-
-void GeneratorWindow::openColourTable() {
-    if (colourTableHandler)
-        colourTableHandler();
-}
 
 } // namespace ornavo::ui

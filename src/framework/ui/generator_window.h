@@ -1,7 +1,7 @@
 #pragma once
 // The one module window: built from a ModuleSpec, bound to a Form. Widgets carry the control names
 // as object names; what the user does goes to the form, and what the form changes shows up in the
-// widgets.
+// widgets. Questions go to the prompter, the clipboard, preview and colour table to the host.
 
 #include "framework/form.h"
 
@@ -12,36 +12,32 @@
 
 class QNetworkAccessManager;
 class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace ornavo::ui {
 
-class GeneratorWindow : public QDialog, public WindowHost {
+class GeneratorWindow : public QDialog {
     Q_OBJECT
 public:
-    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
+    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host,
                     QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
     Form& form() { return *form_; }
 
-    // What the preview and colour-picker buttons open; set once by the program.
-    using PreviewHandler = std::function<void(const std::string& code)>;
-    using ColourTableHandler = std::function<void()>;
-    static void setPreviewHandler(PreviewHandler handler);
-    static void setColourTableHandler(ColourTableHandler handler);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
-    void putOnClipboard(const std::string& text) override;
-    void showPreview(const std::string& code) override;
-    void openColourTable() override;
-
 private:
-
     QWidget* buildSection(const Section& section);
+    void buildItems(QVBoxLayout* layout, const std::vector<Item>& items);
+    void buildLine(QVBoxLayout* layout, const Line& line);
+    void buildTable(QVBoxLayout* layout, const Table& table);
+    QWidget* buildTabs(const TabControl& tabs);
     QWidget* buildControl(const Control& control);
+    QPushButton* buildButton(const Button& button);
     QWidget* buildButtons();
     void loadPicture(QWidget* label, const std::string& path);
     void refresh(const std::string& name);

@@ -130,9 +130,9 @@ ColourTableWindow* ColourTableWindow::present() {
     return colourTableWindow;
 }
 
-void installWebWindows() {
-    ui::GeneratorWindow::setPreviewHandler([](const std::string& code) { PreviewWindow::present(code); });
-    ui::GeneratorWindow::setColourTableHandler([] { ColourTableWindow::present(); });
+void installWebWindows(ui::DesktopHost& host) {
+    host.setPreviewOpener([](const std::string& code) { PreviewWindow::present(code); });
+    host.setColourTableOpener([] { ColourTableWindow::present(); });
 }
 
 void closeWebWindows() {

@@ -4,6 +4,7 @@
 // the open one to the front. WebEngine starts only when the first of them is created.
 
 #include "framework/preview_page.h"
+#include "framework/ui/desktop_host.h"
 
 #include <QPointer>
 #include <QString>
@@ -68,7 +69,7 @@ private:
 };
 
 // Makes the module windows' preview and colour-picker buttons open these windows.
-void installWebWindows();
+void installWebWindows(ui::DesktopHost& host);
 // Closes and destroys both windows (the preview page goes with its window); call before the
 // application object is destroyed.
 void closeWebWindows();

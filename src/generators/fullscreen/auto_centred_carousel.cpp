@@ -178,9 +178,7 @@ ModuleSpec autoCentredCarouselModule() {
     const std::string arrows = makerServer() + "/Tessaly/upload/images/131028/quanpinglunbo/";
 
     ModuleSpec m;
-    m.key = "F01";
     m.caption = "Ornavo-全屏海报轮播（自动居中）";
-    m.professionalButton = {"按钮_F01全屏海报轮播", "F01-全屏海报轮播（带缩略图）"};
     m.width = 770;
     m.height = 649;
     m.sections = {

@@ -59,9 +59,7 @@ std::string generate(const Form& f) {
 
 ModuleSpec fullScreenPosterModule() {
     ModuleSpec m;
-    m.key = "F03";
     m.caption = "全屏海报";
-    m.professionalButton = {"按钮_F03全屏海报", "F03-全屏海报"};
     m.width = 885;
     m.height = 579;
     m.sections = {

@@ -80,10 +80,7 @@ std::string generate(const Form& f) {
 
 ModuleSpec imageSwapPosterModule() {
     ModuleSpec m;
-    m.key = "F05";
     m.caption = "单张全屏海报（换图/正反效果）";
-    m.professionalButton = {"按钮_F05单张全屏海报切换图", "F05-单张全屏海报（正反换图）"};
-    m.basicButton = CatalogueButton{"按钮_F02基础单张全屏海报正反换图", "F02-单张全屏海报（正反换图）"};
     m.width = 735;
     m.height = 603;
     m.sections = {

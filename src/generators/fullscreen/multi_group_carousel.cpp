@@ -116,9 +116,7 @@ std::string generate(const Form& f) {
 
 ModuleSpec multiGroupCarouselModule() {
     ModuleSpec m;
-    m.key = "F02";
     m.caption = "全屏海报轮播";
-    m.professionalButton = {"按钮_F02全屏海报轮播", "F02-全屏海报轮播（多组合）"};
     m.width = 896;
     m.height = 701;
     m.top = 0;

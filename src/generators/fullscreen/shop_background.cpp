@@ -28,10 +28,7 @@ std::string generate(const Form& f) { return "body{background-image:url(" + f.te
 
 ModuleSpec shopBackgroundModule() {
     ModuleSpec m;
-    m.key = "F06";
     m.caption = "店铺全屏背景";
-    m.professionalButton = {"按钮_F06店铺全屏背景", "F06-店铺全屏背景（悬浮固定）"};
-    m.basicButton = CatalogueButton{"按钮_F03基础店铺全屏背景悬浮固定", "F03-店铺全屏背景（悬浮固定）"};
     m.width = 865;
     m.height = 550;
     m.sections = {

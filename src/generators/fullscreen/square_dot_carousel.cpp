@@ -134,10 +134,7 @@ Table posterTable() {
 
 ModuleSpec squareDotCarouselModule() {
     ModuleSpec m;
-    m.key = "F04";
     m.caption = "全屏海报轮播(方点导航)";
-    m.professionalButton = {"按钮_F04全屏海报轮播方点导航", "F04-全屏海报轮播（方点导航）"};
-    m.basicButton = CatalogueButton{"按钮_F01基础全屏海报轮播方点导航", "F01-全屏海报轮播（方点导航）"};
     m.width = 754;
     m.height = 706;
     m.top = 0;

@@ -90,10 +90,7 @@ std::string generate(const Form& f) {
 
 ModuleSpec navigationCssModule() {
     ModuleSpec m;
-    m.key = "F07";
     m.caption = "店铺导航CSS生成模块";
-    m.professionalButton = {"按钮_F07纯颜色导航CSS生成", "F07-导航CSS生成(纯颜色导航)"};
-    m.basicButton = CatalogueButton{"按钮_F04基础纯颜色导航CSS生成", "F04-纯颜色导航CSS生成"};
     m.width = 965;
     m.height = 662;
     m.sections = {

@@ -84,10 +84,7 @@ std::string generate(const Form& f) {
 
 ModuleSpec navigationOverImageModule() {
     ModuleSpec m;
-    m.key = "F08";
     m.caption = "导航变色效果（图片颜色底图）";
-    m.professionalButton = {"按钮_F08图片导航CSS代码生成", "F08-导航CSS代码(图片导航变色)"};
-    m.basicButton = CatalogueButton{"按钮_F05基础导航CSS代码图片导航变色", "F05-导航CSS代码(图片导航变色)"};
     m.width = 845;
     m.height = 629;
     m.sections = {

@@ -161,10 +161,7 @@ std::vector<std::string> clearTargets() {
 
 ModuleSpec shopSignModule() {
     ModuleSpec m;
-    m.key = "F09";
     m.caption = "自定义店招（带滚动公告）";
-    m.professionalButton = {"按钮_F09自定义店招", "F09-自定义店招（带滚动公告）"};
-    m.basicButton = CatalogueButton{"按钮_F06基础自定义店招带滚动公告", "F06-自定义店招（带滚动公告）"};
     m.width = 965;
     m.height = 733;
     m.top = 0;

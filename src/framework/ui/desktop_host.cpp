@@ -1,0 +1,22 @@
+#include "desktop_host.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace ornavo::ui {
+
+void DesktopHost::putOnClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void DesktopHost::showPreview(const std::string& code) {
+    if (preview_)
+        preview_(code);
+}
+
+void DesktopHost::openColourTable() {
+    if (colourTable_)
+        colourTable_();
+}
+
+} // namespace ornavo::ui

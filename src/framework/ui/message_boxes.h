@@ -1,0 +1,32 @@
+#pragma once
+// Every message box of the program is built here: no icon unless asked for, the application's caption
+// unless a caption is given, plain text, modal to the whole application, the program's own button
+// texts.
+
+#include "framework/prompter.h"
+
+#include <string>
+
+namespace ornavo::ui {
+
+enum class MessageIcon { None, Error, Question };
+enum class MessageButtons { Ok, YesNo, OkCancel };
+
+struct Message {
+    std::string text;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    std::string caption; // empty: the application's display name
+};
+
+// Shows the box and waits for the answer: false when the user answered No or Cancel.
+bool showMessage(const Message& message);
+
+// Questions and notices of the module windows as message boxes.
+class MessageBoxPrompter : public Prompter {
+public:
+    void notify(const std::string& message) override;
+    Answer ask(const std::string& question) override;
+};
+
+} // namespace ornavo::ui

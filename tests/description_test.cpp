@@ -1,0 +1,147 @@
+// The description format itself, on a small test-only window: tab pages, buttons inside pages, numbered
+// tables, a pinned field, a list that sets a window variable and an edition pair; driven through the
+// form and through the recipe runner.
+
+#include "framework/markup.h"
+#include "support/sample_module.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace ornavo;
+using namespace ornavo::testing;
+
+namespace {
+
+struct SampleWindow {
+    ModuleSpec module = sampleModule();
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    Form form{module, vars, prompter, host};
+};
+
+const PlacedControl& placeOf(const std::vector<PlacedControl>& all, const std::string& name) {
+    for (const PlacedControl& p : all)
+        if (p.control->name == name)
+            return p;
+    throw std::out_of_range(name);
+}
+
+} // namespace
+
+TEST(Description, PlacesEveryControlAndButtonInItsAreaPageAndRow) {
+    const ModuleSpec m = sampleModule();
+    const auto controls = placedControls(m);
+    const PlacedControl& link = placeOf(controls, "编辑框_2组链接02");
+    EXPECT_EQ(link.at.area, "模块设置");
+    EXPECT_EQ(link.at.tabControl, "选择夹1");
+    EXPECT_EQ(link.at.page, "第二组");
+    EXPECT_EQ(link.at.row, 3); // caption row, row 01, row 02
+    EXPECT_EQ(placeOf(controls, "编辑框_1组标题").at.row, 4);
+    EXPECT_EQ(placeOf(controls, "编辑框_宽度").at.page, "");
+    EXPECT_EQ(placeOf(controls, "超级编辑框_T01代码").at.area, "代码");
+
+    std::map<std::string, Placement> buttons;
+    for (const PlacedButton& b : placedButtons(m))
+        buttons[b.button->name] = b.at;
+    EXPECT_EQ(buttons.size(), 10u);
+    EXPECT_EQ(buttons["按钮_清除2组内容"].page, "第二组");
+    EXPECT_EQ(buttons["按钮_选色器1"].row, 4);
+    EXPECT_EQ(buttons["按钮_T01退出"].area, "按钮");
+    ASSERT_EQ(allTabControls(m).size(), 1u);
+    EXPECT_EQ(allTabControls(m)[0]->pages[1].caption, "第二组");
+}
+
+TEST(Description, NumberedTablesNameRowsAndTakeTheirDefaults) {
+    SampleWindow w;
+    EXPECT_EQ(w.form.text("编辑框_1组图片01"), "p1");
+    EXPECT_EQ(w.form.text("编辑框_2组图片02"), "p2");
+    EXPECT_EQ(w.form.text("编辑框_2组链接01"), "a");
+    EXPECT_EQ(w.form.text("编辑框_2组链接02"), "b");
+    EXPECT_EQ(numberedNames("编辑框_售后", 3, 1),
+              (std::vector<std::string>{"编辑框_售后03", "编辑框_售后02", "编辑框_售后01"}));
+    EXPECT_EQ(twoDigits(7), "07");
+    EXPECT_EQ(twoDigits(12), "12");
+}
+
+TEST(Description, ButtonsOnTabPagesWorkAndAGroupClearKeepsTheRest) {
+    SampleWindow w;
+    w.form.press("按钮_选色器1");
+    EXPECT_EQ(w.host.colourTables, 1);
+
+    w.form.setText("超级编辑框_T01代码", "code");
+    w.prompter.answers = {Answer::No};
+    w.form.press("按钮_清除2组内容");
+    EXPECT_EQ(w.form.text("编辑框_2组标题"), "T2");
+    w.form.press("按钮_清除2组内容");
+    EXPECT_EQ(w.prompter.messages, (std::vector<std::string>{"是否要清空第二组内容？", "是否要清空第二组内容？"}));
+    for (const char* name : {"编辑框_2组标题", "编辑框_2组图片01", "编辑框_2组链接02"})
+        EXPECT_EQ(w.form.text(name), "") << name;
+    EXPECT_EQ(w.form.text("编辑框_1组标题"), "T1");
+    EXPECT_EQ(w.form.text("编辑框_1组链接02"), "b");
+    EXPECT_EQ(w.form.code(), "code");
+}
+
+TEST(Description, PinnedFieldComesBackAfterTypingAndClearing) {
+    SampleWindow w;
+    std::vector<std::string> changes;
+    w.form.setChangeListener([&changes](const std::string& name) { changes.push_back(name); });
+    w.form.setText("编辑框_宽度", "8");
+    EXPECT_EQ(w.form.text("编辑框_宽度"), "950");
+    // The typed text, then the fixed text: the window shows both changes and ends on the fixed one.
+    EXPECT_EQ(changes, (std::vector<std::string>{"编辑框_宽度", "编辑框_宽度"}));
+}
+
+TEST(Description, ChoiceListSetsItsVariableOnEveryPickAndKeepsItWhenEmptied) {
+    SampleWindow w;
+    EXPECT_EQ(w.form.var("effect"), "");
+    w.form.pickEntry("组合框_轮播效果", "渐变");
+    EXPECT_EQ(w.form.var("effect"), "fade");
+    w.form.setVar("effect", "changed elsewhere");
+    w.form.pickEntry("组合框_轮播效果", "渐变"); // the entry already shown, picked again
+    EXPECT_EQ(w.form.var("effect"), "fade");
+    w.form.press("按钮_T01清空内容");
+    EXPECT_EQ(w.form.index("组合框_轮播效果"), -1);
+    EXPECT_EQ(w.form.var("effect"), "fade");
+}
+
+TEST(Description, BasicButtonWrapsWhatTheProfessionalButtonWrites) {
+    SampleWindow w;
+    w.form.pickEntry("组合框_轮播效果", "左右");
+    const std::string pro = (w.form.press("按钮_T01专业版代码"), w.form.code());
+    EXPECT_EQ(pro, "<scrollx>T1:p1,b;T2:p2,b;950");
+    w.form.press("按钮_T01基础版代码");
+    EXPECT_EQ(w.form.code(), std::string(markup::kBasicEditionBreakout) + pro + "</div></div></div></div>");
+    EXPECT_EQ(w.form.button("按钮_T01基础版代码")->basicOf, "按钮_T01专业版代码");
+}
+
+TEST(Description, NamesMustBeUniqueAcrossPagesAndTheButtonColumn) {
+    ModuleSpec m = sampleModule();
+    m.buttons.push_back(colourButton("按钮_选色器1")); // also on the second page
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    EXPECT_THROW(Form(m, vars, prompter, host), std::logic_error);
+    m = sampleModule();
+    std::get<TabControl>(m.sections[1].items[1].content).pages[1].items.push_back(line({field("编辑框_1组标题", "", "")}));
+    EXPECT_THROW(Form(m, vars, prompter, host), std::logic_error);
+}
+
+TEST(Description, RecipesReachControlsAndButtonsOnTabPages) {
+    const Registry registry({sampleModule()});
+    Session session;
+    RecipeRunner runner(registry, session);
+    std::istringstream recipe("open T01\n"
+                              "pick 组合框_轮播效果 渐变\n"
+                              "set 编辑框_2组图片01 <img src='x'>\n"
+                              "set 编辑框_宽度 12\n"
+                              "press 按钮_清除1组内容\n"
+                              "press 按钮_T01专业版代码\n"
+                              "print\n"
+                              "show 编辑框_宽度\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runner.run(recipe, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "<fade>:,;T2:<img src='x'>,b;950950\n");
+    EXPECT_EQ(err.str(), "message: 是否要清空第一组内容？\n");
+}
