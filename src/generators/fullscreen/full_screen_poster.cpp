@@ -38,14 +38,6 @@ void onShopKind(Form& form) {
     }
 }
 
-void onLinkTarget(Form& form) {
-    const std::string& target = form.text(kTarget);
-    if (target == "新窗口")
-        form.setVar(kLinkTarget, "_blank");
-    else if (target == "本窗口")
-        form.setVar(kLinkTarget, "_self");
-}
-
 std::string generate(const Form& f) {
     return "<div style=\"height:" + f.text(kHeight) + "px;\">\r\n<div class=\"" + f.var(kBoxClass) +
            "\"\r\nstyle=\"" + f.var(kOuterStyle) + "\">\r\n<div class=\"" + f.var(kBoxClass) + "\"\r\nstyle=\"" +
@@ -67,7 +59,7 @@ ModuleSpec fullScreenPosterModule() {
         {"模块设置",
          {
              line({field(kWidth, "海报宽度：", "1920", "px;"), field(kHeight, "海报高度：", "500", "px;"),
-                   list(kTarget, "链接打开方式：", {"新窗口", "本窗口"}, onLinkTarget),
+                   choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}}, kLinkTarget),
                    list(kShopKind, "店铺类型：", {"集市店铺", "天猫店铺"}, onShopKind)}),
              line({field(kImage, "图片地址：", makerServer() + "/Tessaly/upload/images/131018/qplb/qplb2.jpg")}),
              line({field(kLink, "链接地址：", marketHome())}),

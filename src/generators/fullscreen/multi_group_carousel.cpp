@@ -7,9 +7,7 @@
 #include "framework/form.h"
 #include "generators/catalogue.h"
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 
 namespace ornavo {
 namespace {
@@ -31,28 +29,6 @@ const char* const kTransition = "transition";
 const char* const kThumbnailStyle = "thumbnail row style";
 
 const std::string kImageDir = "/Tessaly/upload/images/131018/qplb/";
-
-// Sets the variable to the value paired with the picked entry; no entry (or another text) keeps it.
-void pickInto(Form& form, const char* listName, const char* variable,
-              std::initializer_list<std::pair<const char*, const char*>> values) {
-    const std::string& picked = form.text(listName);
-    for (const auto& [entry, value] : values) {
-        if (picked == entry) {
-            form.setVar(variable, value);
-            return;
-        }
-    }
-}
-
-void onTarget(Form& form) { pickInto(form, kTarget, kLinkTarget, {{"新窗口", "_blank"}, {"本窗口", "_self"}}); }
-
-void onEffect(Form& form) {
-    pickInto(form, kEffect, kTransition, {{"简单显隐", "none"}, {"淡隐淡现", "fade"}, {"水平滚动", "scrollx"}});
-}
-
-void onThumbnails(Form& form) {
-    pickInto(form, kThumbnails, kThumbnailStyle, {{"是", ""}, {"否", "display:none;"}});
-}
 
 // One pop-up button over the poster area: shifted by `offset` pixels from its centre. The next button's
 // fragment has no blank before data-widget-type, the previous button's has one.
@@ -125,9 +101,10 @@ ModuleSpec multiGroupCarouselModule() {
         {"模块设置",
          {
              line({field(kWidth, "轮播区宽度：", "1920", "px;"), field(kHeight, "轮播区高度：", "500", "px;")}),
-             line({list(kTarget, "链接打开方式：", {"新窗口", "本窗口"}, onTarget),
-                   list(kEffect, "动画效果：", {"简单显隐", "淡隐淡现", "水平滚动"}, onEffect),
-                   list(kThumbnails, "是否显示缩略图：", {"是", "否"}, onThumbnails)}),
+             line({choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}}, kLinkTarget),
+                   choiceList(kEffect, "动画效果：", {{"简单显隐", "none"}, {"淡隐淡现", "fade"}, {"水平滚动", "scrollx"}},
+                              kTransition),
+                   choiceList(kThumbnails, "是否显示缩略图：", {{"是", ""}, {"否", "display:none;"}}, kThumbnailStyle)}),
              line({field(kImages[0], "图片地址1：", makerServer() + kImageDir + "qplb1.jpg"),
                    field(kLinks[0], "链接地址1：", marketHome())}),
              line({field(kImages[1], "图片地址2：", makerServer() + kImageDir + "qplb2.jpg"),

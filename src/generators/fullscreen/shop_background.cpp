@@ -15,12 +15,6 @@ const char* const kCode = "超级编辑框_F06代码";
 // Window variable: what follows the picture address up to the end of the rule.
 const char* const kRuleEnding = "rule ending";
 
-void onFixed(Form& form) {
-    form.setVar(kRuleEnding, ");background-repeat:no-repeat;background-position:center;background-attachment:fixed;}");
-}
-
-void onTiled(Form& form) { form.setVar(kRuleEnding, ");background-repeat:repeat;background-position:center;;}"); }
-
 // Until a display kind is chosen the rule ending is empty and the rule stays open after the address.
 std::string generate(const Form& f) { return "body{background-image:url(" + f.text(kPicture) + f.var(kRuleEnding); }
 
@@ -37,8 +31,11 @@ ModuleSpec shopBackgroundModule() {
          {
              line({field(kPicture, "背景图片链接（请先上传到图片空间）",
                          makerServer() + "/Tessaly/upload/images/131031/xuanfubeijing/Tessaly_xuanfubeijing.jpg")}),
-             line({label("标签_背景设置", "背景设置："), radio("单选框_悬浮固定", "悬浮固定", onFixed, "background"),
-                   radio("单选框_平铺", "平铺", onTiled, "background")}),
+             line({label("标签_背景设置", "背景设置："), choiceRadio("单选框_悬浮固定", "悬浮固定", kRuleEnding,
+                               ");background-repeat:no-repeat;background-position:center;background-attachment:fixed;}",
+                               "background"),
+                   choiceRadio("单选框_平铺", "平铺", kRuleEnding, ");background-repeat:repeat;background-position:center;;}",
+                               "background")}),
          }},
         {"模块说明",
          {

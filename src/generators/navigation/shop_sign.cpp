@@ -65,9 +65,6 @@ void updateTotalWidth(Form& form) {
     form.setText(kTotalWidth, integerToText(total));
 }
 
-// The sign picture is always 950 pixels wide, so any other text is put back at once.
-void keepSignWidth(Form& form) { form.setText(kSignWidth, kFixedSignWidth); }
-
 // One navigation entry up to its content; the caller closes the span, the link and the box.
 std::string entryBox(const std::string& bar, const std::string& width, const std::string& gap, const std::string& link,
                      const std::string& colour, const std::string& content) {
@@ -175,7 +172,8 @@ ModuleSpec shopSignModule() {
                    field(kBarHeight, "导航高度：", "30", "px;"), field(kBarColour, "导航背景颜色：", "#1d1d1d"),
                    field(kTotalWidth, "总宽度：", "942", "px;")}),
              line({field(kSignPicture, "店招图片：", makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg"),
-                   withHandler(field(kSignWidth, "店招尺寸：", kFixedSignWidth), keepSignWidth),
+                   // The sign picture is always 950 pixels wide.
+                   pinnedField(kSignWidth, "店招尺寸：", kFixedSignWidth),
                    field(kSignHeight, "", "120", "px;")}),
          }},
     };
