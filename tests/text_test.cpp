@@ -27,6 +27,17 @@ TEST(TextToInteger, FullWidthFormsAndIdeographicSpaceReadAsPlain) {
     EXPECT_EQ(foldFullWidth("中文"), "中文");
 }
 
+// The C library's reading: the same rules on plain characters only.
+TEST(PlainTextToInteger, ReadsOnlyPlainDigitsSignsAndBlanks) {
+    EXPECT_EQ(plainTextToInteger(" \t-450px"), -450);
+    EXPECT_EQ(plainTextToInteger("450"), 450);
+    EXPECT_EQ(plainTextToInteger(""), 0);
+    EXPECT_EQ(plainTextToInteger("１９２０"), 0);
+    EXPECT_EQ(plainTextToInteger("　12"), 0);
+    EXPECT_EQ(plainTextToInteger("4５0"), 4);
+    EXPECT_EQ(plainTextToInteger("99999999999999999999999"), INT64_MAX);
+}
+
 TEST(TextToInteger, HugeNumbersSaturateInsteadOfWrapping) {
     EXPECT_EQ(textToInteger("99999999999999999999999"), INT64_MAX);
     EXPECT_EQ(textToInteger("-99999999999999999999999"), -INT64_MAX);

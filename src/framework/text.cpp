@@ -98,8 +98,9 @@ std::string foldFullWidth(const std::string& text) {
     return out;
 }
 
-std::int64_t textToInteger(const std::string& text) {
-    const std::string s = foldFullWidth(text);
+namespace {
+// Leading blanks, an optional sign and the decimal digits up to the first other character; saturates.
+std::int64_t leadingInteger(const std::string& s) {
     std::size_t i = 0;
     while (i < s.size() && isBlank(s[i]))
         ++i;
@@ -114,6 +115,11 @@ std::int64_t textToInteger(const std::string& text) {
     }
     return negative ? -value : value;
 }
+} // namespace
+
+std::int64_t textToInteger(const std::string& text) { return leadingInteger(foldFullWidth(text)); }
+
+std::int64_t plainTextToInteger(const std::string& text) { return leadingInteger(text); }
 
 double textToDecimal(const std::string& text) {
     const std::string s = foldFullWidth(text);

@@ -16,6 +16,10 @@ std::string foldFullWidth(const std::string& text);
 // full-width folding. A text without leading digits gives 0. Saturates instead of overflowing.
 std::int64_t textToInteger(const std::string& text);
 
+// As the C library reads a whole number: like textToInteger, but full-width digits, signs and blanks
+// are other characters (so "１２" gives 0). Saturates instead of overflowing.
+std::int64_t plainTextToInteger(const std::string& text);
+
 // Like textToInteger but also reads a fractional part ("12.5", ".5"); no number gives 0.
 double textToDecimal(const std::string& text);
 

@@ -50,5 +50,31 @@ ModuleSpec shopBackgroundModule();      // F06 fullscreen/shop_background.cpp
 ModuleSpec navigationCssModule();       // F07 navigation/navigation_css.cpp
 ModuleSpec navigationOverImageModule(); // F08 navigation/navigation_over_image.cpp
 ModuleSpec shopSignModule();            // F09 navigation/shop_sign.cpp
+ModuleSpec accordionCarouselModule();          // F10 adverts/accordion_carousel.cpp
+ModuleSpec bannerTitleCarouselModule();        // F11 adverts/banner_title_carousel.cpp
+ModuleSpec nineCellCarouselModule();           // F12 product_carousels/nine_cell_carousel.cpp
+ModuleSpec promotionCarouselModule();          // F13 product_carousels/promotion_carousel.cpp
+ModuleSpec fiveGroupCarouselModule();          // F14 product_carousels/five_group_carousel.cpp
+ModuleSpec flipDisplayModule();                // F15 product_displays/flip_display.cpp
+ModuleSpec magnifierDisplayModule();           // F16 product_displays/magnifier_display.cpp
+ModuleSpec fourCellDisplayModule();            // F17 product_displays/four_cell_display.cpp
+ModuleSpec threeCellDisplayModule();           // F18 product_displays/three_cell_display.cpp
+ModuleSpec threeFaceCarouselModule();          // F19 product_carousels/three_face_carousel.cpp
+ModuleSpec merryGoRoundCarouselModule();       // F20 product_carousels/merry_go_round_carousel.cpp
+ModuleSpec splitWindowCarouselModule();        // F21 product_carousels/split_window_carousel.cpp
+ModuleSpec pagedGridCarouselModule();          // F22 product_carousels/paged_grid_carousel.cpp
+ModuleSpec rankingAccordionModule();           // F23 product_displays/ranking_accordion.cpp
+ModuleSpec fourCellMagnifierModule();          // F24 product_displays/four_cell_magnifier.cpp
+ModuleSpec thumbnailCarouselModule();          // F25 adverts/thumbnail_carousel.cpp
+ModuleSpec rotation3dCarouselModule();         // F26 product_carousels/rotation_3d_carousel.cpp
+ModuleSpec blindsCarouselModule();             // F27 adverts/blinds_carousel.cpp
+ModuleSpec roundDotCarouselModule();           // F28 adverts/round_dot_carousel.cpp
+ModuleSpec squareDotAdvertCarouselModule();    // F29 adverts/square_dot_advert_carousel.cpp
+ModuleSpec arrowCarouselModule();              // F30 adverts/arrow_carousel.cpp
+ModuleSpec irregularFlipDisplayModule();       // F31 product_displays/irregular_flip_display.cpp
+ModuleSpec irregularMaskDisplayModule();       // F32 product_displays/irregular_mask_display.cpp
+ModuleSpec promotionInfoModule();              // F33 shop_info/promotion_info.cpp
+ModuleSpec serviceCentreModule();              // F34 shop_info/service_centre.cpp
+ModuleSpec activityBarModule();                // F35 shop_info/activity_bar.cpp
 
 } // namespace ornavo
