@@ -15,16 +15,24 @@
 #include <QTimer>
 
 #include <iostream>
+#include <string_view>
 
 namespace ornavo::app {
 
 int runProgram(int argc, char** argv) {
+    // The version is told without a window system too (a terminal with no display, a package check).
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--version" || std::string_view(argv[i]) == "-v") {
+            std::cout << "Ornavo " << programVersion() << "\n";
+            return 0;
+        }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // for the embedded browser
     QApplication app(argc, argv);
     applySkin(app); // before the first window
     QApplication::setApplicationName(QStringLiteral("Ornavo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
     QApplication::setApplicationVersion(QString::fromLatin1(programVersion()));
+    QApplication::setDesktopFileName(QStringLiteral(ORNAVO_APP_ID)); // ties its windows to the menu entry
 
     QCommandLineParser parser;
     parser.addHelpOption();
