@@ -38,16 +38,16 @@ std::string shopInCapitals() {
 
 // The large item of product k: its list entry, the linked picture, the title area and the price line.
 // Products 03 to 06 use the common pieces; the others differ in the pieces named below.
-std::string largeItem(const Form& f, int k, const std::string& gif, const std::string& shop) {
+void largeItem(std::string& out, const Form& f, int k, const std::string& gif, const std::string& shop) {
     const std::string& Lk = f.text(row(kLink, k));
     const std::string& Ik = f.text(row(kImage, k));
     const std::string& Tk = f.text(row(kTitle, k));
     const std::string& Pk = f.text(row(kPrice, k));
     const std::string& BG = f.text(kBackground);
-    const std::string closing =
+    static const std::string closing =
         " </font></b><font color=\"#000000\"> 元</font></div>\r\n\t\t\t\t\t\t\t\t\t\t\t\t</div>"
         "\r\n\t\t\t\t\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t\t\t\t\t</li>\r\n\t\t\t\t\t\t\t\t\t\t";
-    const std::string pictureTail =
+    static const std::string pictureTail =
         "\" style=\"border-right:#cccccc 1px solid;border-top:#cccccc 1px solid;border-left:#cccccc 1px "
         "solid;width:420px;border-bottom:#cccccc 1px solid;height:420px;\" "
         "/></a>\r\n\t\t\t\t\t\t\t\t\t\t\t\t";
@@ -98,7 +98,7 @@ std::string largeItem(const Form& f, int k, const std::string& gif, const std::s
             "\t\t\t\t\t\t<font style=\"color:#000000;\"> " +
             Tk + "</font></div>\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t";
 
-    const std::string priceBox =
+    static const std::string priceBox =
         "margin:auto;overflow:hidden;width:400px;line-height:25px;height:25px;text-align:center;\">";
     const std::string priceText = "<font color=\"#000000\"> 一口价：</font><b><font color=\"#FF0000\">" + Pk;
     std::string d;
@@ -116,7 +116,10 @@ std::string largeItem(const Form& f, int k, const std::string& gif, const std::s
     else
         d = "<div style=\"border-top:#cccccc 1px solid;" + priceBox + "\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t" +
             priceText + closing;
-    return a + b + c + d;
+    out += a;
+    out += b;
+    out += c;
+    out += d;
 }
 
 // Margins that lay the grid out in three rows of three.
@@ -126,20 +129,23 @@ const char* const kCellMargins[kProducts] = {
     "margin:0px;",         "margin:0px 0px 0px 5px;", "margin:0px 0px 0px 5px;",
 };
 
-std::string gridCell(const Form& f, int k, const std::string& gif) {
+void gridCell(std::string& out, const Form& f, int k, const std::string& gif) {
     const std::string& Lk = f.text(row(kLink, k));
     const std::string& Ik = f.text(row(kImage, k));
-    const std::string cell = std::string("<li style=\"border-right:#cccccc 1px solid;border-top:#cccccc 1px "
-                                         "solid;float:left;") +
-                             kCellMargins[k - 1] +
-                             "border-left:#cccccc 1px solid;width:160px;border-bottom:#cccccc 1px "
-                             "solid;height:160px;text-align:center;\"><a href=\"" +
-                             Lk + "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" + Ik +
-                             "\" src=\"";
+    out += std::string("<li style=\"border-right:#cccccc 1px solid;border-top:#cccccc 1px "
+                       "solid;float:left;") +
+           kCellMargins[k - 1] +
+           "border-left:#cccccc 1px solid;width:160px;border-bottom:#cccccc 1px "
+           "solid;height:160px;text-align:center;\"><a href=\"" +
+           Lk + "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" + Ik + "\" src=\"";
     // The ninth thumbnail shows its own picture at once; no blank stands before its style.
-    if (k == kProducts)
-        return cell + Ik + "\"style=\"width:160px;height:160px;\" /></a></li>";
-    return cell + gif + "\" style=\"width:160px;height:160px;\" /></a></li>";
+    if (k == kProducts) {
+        out += Ik;
+        out += "\"style=\"width:160px;height:160px;\" /></a></li>";
+    } else {
+        out += gif;
+        out += "\" style=\"width:160px;height:160px;\" /></a></li>";
+    }
 }
 
 std::string generate(const Form& f) {
@@ -149,7 +155,9 @@ std::string generate(const Form& f) {
     const std::string gif = placeholderGif();
     const std::string shop = shopInCapitals();
 
-    std::string out =
+    std::string out;
+    out.reserve(16 * 1024);
+    out +=
         "<div class=\"box\" data-spm=\"110.0.3-17510567525\" microscope-data=\"3-17510567525\">\r\n\t<div "
         "class=\"shop-custom no-border\">\r\n\t\t<div class=\"bd\">\r\n\t\t\t<div "
         "class=\"custom-area\">\r\n\t\t\t\t<div "
@@ -175,13 +183,13 @@ std::string generate(const Form& f) {
            "padding-top:"
            "0px;\">\r\n\t\t\t\t\t\t\t\t\t\t";
     for (int k = 1; k <= kProducts; ++k)
-        out += largeItem(f, k, gif, shop);
+        largeItem(out, f, k, gif, shop);
     out += "<ul class=\"lst-trigger\" "
            "style=\"padding-right:0px;padding-left:0px;float:right;padding-bottom:0px;margin:0px;width:500px;"
            "padding-"
            "top:0px;height:500px;\">";
     for (int k = 1; k <= kProducts; ++k)
-        out += gridCell(f, k, gif);
+        gridCell(out, f, k, gif);
     out += "\r\n\t\t\t\t\t\t\t\t\t</ul>\r\n\t\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t</"
            "div>\r\n\t\t\t\t"
            "\t</div>\r\n\t\t\t\t</div>\r\n\t\t\t</div>\r\n\t\t</div>\r\n\t</div>\r\n</div>";

@@ -52,8 +52,23 @@ std::string bandHeight(const Form& f) {
     return integerToText(height > kMax - kBandAllowance ? kMax : height + kBandAllowance);
 }
 
+// Markup written line by line: lines joined by CR LF, none after the last.
+class Lines {
+  public:
+    Lines() { text_.reserve(12 * 1024); }
+    void add(const std::string& line) {
+        if (!text_.empty())
+            text_ += "\r\n";
+        text_ += line;
+    }
+    std::string take() { return std::move(text_); }
+
+  private:
+    std::string text_;
+};
+
 // The lines of one cell, without the line that closes it.
-void cellLines(const Form& f, int cell, const std::string& gif, std::vector<std::string>& out) {
+void cellLines(const Form& f, int cell, const std::string& gif, Lines& out) {
     const std::string& h = f.text(kBigHeight);
     const std::string& w = f.text(kSmallHeight); // the thumbnails' width, despite the field's name
     const char* const widths[kCells] = {"238", "237", "237", "238"};
@@ -61,65 +76,55 @@ void cellLines(const Form& f, int cell, const std::string& gif, std::vector<std:
     const std::string thumbItem = "<li style=\"padding-bottom: 2px; padding-left: 5px; padding-right: 5px; "
                                   "float: left; padding-top: 8px\">";
 
-    out.push_back(std::string(cell == 0 ? "\t\t\t" : "") + "<div class=\"J_TWidget d" + std::to_string(cell) +
-                  "'\" data-widget-config=\"{'effect': '" + f.var(kEffect) +
-                  "','contentCls':'content','navCls':'nav','autoplay': '1','circular': true" +
-                  (cell == 0 ? "  }" : "}") +
-                  "\" data-widget-type=\"Slide\" style=\"margin-top: 10px; width: " + widths[cell] +
-                  "px; float: left; overflow: hidden\">");
-    out.push_back(
+    out.add(std::string(cell == 0 ? "\t\t\t" : "") + "<div class=\"J_TWidget d" + std::to_string(cell) +
+            "'\" data-widget-config=\"{'effect': '" + f.var(kEffect) +
+            "','contentCls':'content','navCls':'nav','autoplay': '1','circular': true" +
+            (cell == 0 ? "  }" : "}") + "\" data-widget-type=\"Slide\" style=\"margin-top: 10px; width: " +
+            widths[cell] + "px; float: left; overflow: hidden\">");
+    out.add(
         "\t\t\t\t<div class=\"pic-bd\" style=\"position: relative; margin: 0px auto; width: 230px; height: " +
         h + "px; overflow: hidden\">");
-    out.push_back("\t\t\t\t\t<ul class=\"content\" style=\"width: 690px\">" + slideItem);
+    out.add("\t\t\t\t\t<ul class=\"content\" style=\"width: 690px\">" + slideItem);
     for (int s = 1; s <= kSlides; ++s) {
         // The middle picture has neither height nor width attribute.
         const bool sized = s != 2;
-        out.push_back("\t\t\t\t\t\t\t<span><a href=\"" + f.text(cellField(kLink, cell, s)) +
-                      "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" +
-                      f.text(cellField(kBigPicture, cell, s)) + "\"" +
-                      (sized ? " height=\"" + h + "\"" : "") + " src=\"" + gif +
-                      "\" style=\"width: 230px; height: " + h + "px\"" + (sized ? " width=\"230\"" : "") +
-                      " /></a></span></li>" + (s < kSlides ? slideItem : "</ul>"));
+        out.add("\t\t\t\t\t\t\t<span><a href=\"" + f.text(cellField(kLink, cell, s)) +
+                "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" +
+                f.text(cellField(kBigPicture, cell, s)) + "\"" + (sized ? " height=\"" + h + "\"" : "") +
+                " src=\"" + gif + "\" style=\"width: 230px; height: " + h + "px\"" +
+                (sized ? " width=\"230\"" : "") + " /></a></span></li>" +
+                (s < kSlides ? slideItem : "</ul>"));
     }
-    out.push_back("</div>");
-    out.push_back(
+    out.add("</div>");
+    out.add(
         "<ul class=\"nav\" style=\"padding-bottom: 5px; background-color: " + f.text(kStripColour) +
         "; margin: 0px auto; padding-left: 0px; width: 230px; padding-right: 0px; overflow: hidden; cursor: "
         "pointer; padding-top: 5px\"><li class=\"ks-active\" style=\"padding-bottom: 2px; padding-left: 5px; "
         "padding-right: 5px; float: left; padding-top: 8px\">");
     for (int s = 1; s <= kSlides; ++s) {
         if (s > 1)
-            out.push_back("\t\t\t\t\t" + thumbItem);
-        out.push_back("\t\t\t\t\t\t<span><img data-ks-lazyload=\"" +
-                      f.text(cellField(kSmallPicture, cell, s)) + "\" height=\"40\" src=\"" + gif +
-                      "\" style=\"width: " + w + "px; height: 40px\" width=\"" + w + "\" /></span></li>" +
-                      (s == kSlides ? "</ul>" : ""));
+            out.add("\t\t\t\t\t" + thumbItem);
+        out.add("\t\t\t\t\t\t<span><img data-ks-lazyload=\"" + f.text(cellField(kSmallPicture, cell, s)) +
+                "\" height=\"40\" src=\"" + gif + "\" style=\"width: " + w + "px; height: 40px\" width=\"" +
+                w + "\" /></span></li>" + (s == kSlides ? "</ul>" : ""));
     }
 }
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    std::vector<std::string> lines = {
-        "<div class=\"skin-box-bd clear-fix\">",
-        "\t<div class=\"bd\" style=\"width: 950px; background: " + f.text(kBandColour) +
-            "; height: " + bandHeight(f) + "px\">",
-        "\t\t<div class=\"banner\">",
-    };
+    Lines lines;
+    lines.add("<div class=\"skin-box-bd clear-fix\">");
+    lines.add("\t<div class=\"bd\" style=\"width: 950px; background: " + f.text(kBandColour) +
+              "; height: " + bandHeight(f) + "px\">");
+    lines.add("\t\t<div class=\"banner\">");
     for (int cell = 0; cell < kCells; ++cell) {
         cellLines(f, cell, gif, lines);
-        lines.push_back(cell + 1 < kCells ? "</div>" : "\t\t\t</div>");
+        lines.add(cell + 1 < kCells ? "</div>" : "\t\t\t</div>");
     }
-    lines.push_back("\t\t</div>");
-    lines.push_back("\t</div>");
-    lines.push_back("\t<s class=\"skin-box-bt\"></s></div>");
-
-    std::string out;
-    for (const std::string& l : lines) {
-        if (!out.empty())
-            out += "\r\n";
-        out += l;
-    }
-    return out;
+    lines.add("\t\t</div>");
+    lines.add("\t</div>");
+    lines.add("\t<s class=\"skin-box-bt\"></s></div>");
+    return lines.take();
 }
 
 Item cellPage(int cell) {
