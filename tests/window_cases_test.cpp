@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -47,13 +48,23 @@ std::string slurp(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-// ${NAME} → the address in effect; anything else stays as it is.
+std::string replaceAll(std::string text, const std::string& token, const std::string& value) {
+    for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size()))
+        text.replace(at, token.size(), value);
+    return text;
+}
+
+// ${NAME} → the address in effect; ${upper:NAME} → the same with its ASCII letters in capitals;
+// anything else stays as it is.
 std::string withAddresses(std::string text) {
     for (Address a : allAddresses()) {
-        const std::string token = std::string("${") + addressName(a) + "}";
         const std::string value = address(a);
-        for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size()))
-            text.replace(at, token.size(), value);
+        std::string upper = value;
+        for (char& c : upper)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        text = replaceAll(std::move(text), std::string("${") + addressName(a) + "}", value);
+        text = replaceAll(std::move(text), std::string("${upper:") + addressName(a) + "}", upper);
     }
     return text;
 }
@@ -133,4 +144,18 @@ TEST(WindowCaseReport, NamesTheFirstDifferingByteWithItsLine) {
     EXPECT_NE(report.find("<b>⟦\\r\\n⟧"), std::string::npos) << report;
     EXPECT_NE(firstDifference("abc", "ab").find("byte 2"), std::string::npos);
     EXPECT_EQ(withAddresses("x${MAKER_SERVER}y${NOT_AN_ADDRESS}"), "x" + makerServer() + "y${NOT_AN_ADDRESS}");
+}
+
+TEST(WindowCaseAddresses, UpperFormCapitalisesTheAddressInEffect) {
+    const char* const variable = "ORNAVO_MAKER_SHOP_ADDRESS";
+    const char* const before = std::getenv(variable);
+    const std::string saved = before ? before : "";
+    ::setenv(variable, "Shop-9.example.com/é", 1);
+    const std::string replaced = withAddresses("(${upper:MAKER_SHOP_ADDRESS}|${MAKER_SHOP_ADDRESS})");
+    if (before)
+        ::setenv(variable, saved.c_str(), 1);
+    else
+        ::unsetenv(variable);
+    EXPECT_EQ(replaced, "(SHOP-9.EXAMPLE.COM/é|Shop-9.example.com/é)");
+    EXPECT_EQ(withAddresses("${upper:NOT_AN_ADDRESS}"), "${upper:NOT_AN_ADDRESS}");
 }

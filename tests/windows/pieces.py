@@ -11,9 +11,10 @@ import os
 import sys
 
 
-def A(name):
-    """An address as the expected file writes it, e.g. A("MAKER_SERVER")."""
-    return "${" + name + "}"
+def A(name, upper=False):
+    """An address as the expected file writes it, e.g. A("MAKER_SERVER"); with upper=True the address
+    in capital letters (its ASCII letters), e.g. A("MAKER_SHOP_ADDRESS", upper=True)."""
+    return "${" + ("upper:" if upper else "") + name + "}"
 
 
 def lines(*numbered, end=""):
