@@ -80,41 +80,40 @@ const TabbedLines::Fixed kTail[] = {
 };
 
 std::string generate(const Form& f) {
+    const std::string placeholder = placeholderGif();
     TabbedLines l(16384);
     l.add(kHead);
-    l.add(15, "<div class=\"new\" style=\"padding-bottom:10px;background-color:" + f.text(kBackground) +
-                  ";padding-left:0px;width:950px;padding-right:0px;overflow:hidden;padding-top:10px;\">");
+    l.add(15, "<div class=\"new\" style=\"padding-bottom:10px;background-color:", f.text(kBackground),
+          ";padding-left:0px;width:950px;padding-right:0px;overflow:hidden;padding-top:10px;\">");
     l.add(16, "<ul>");
 
     for (int k = 1; k <= kCells; ++k) {
         const Cell& cell = kCellLayout[k - 1];
         const std::string n = twoDigits(k);
-        const std::string token = cell.token;
         // Each cell but the first closes the one before it.
-        l.add(
-            17,
-            std::string(k > 1 ? "</li>" : "") +
-                "<li style=\"background-color:#fff;width:310px;display:inline;margin-bottom:10px;float:left;"
-                "overflow:hidden;" +
-                (cell.rightMargin ? "margin-right:10px;" : "") + "\">");
+        l.add(17, k > 1 ? "</li>" : "",
+              "<li style=\"background-color:#fff;width:310px;display:inline;margin-bottom:10px;float:left;"
+              "overflow:hidden;",
+              cell.rightMargin ? "margin-right:10px;" : "", "\">");
         l.add(18, "<h1 style=\"width:310px;float:left;\">");
-        l.add(19, "<span><a class=\"" + token + "\" style=\"width:310px;display:block;background:url(" +
-                      f.text(kFront + n) + ") #fff no-repeat center center;height:460px;\"></a></span></h1>");
+        l.add(19, "<span><a class=\"", cell.token, "\" style=\"width:310px;display:block;background:url(",
+              f.text(kFront + n), ") #fff no-repeat center center;height:460px;\"></a></span></h1>");
         l.add(
             18,
             "<h3 style=\"padding-bottom:0px;line-height:30px;padding-left:9px;width:310px;padding-right:9px;"
             "font-family:impact, arial;color:#262627;font-size:20px;font-weight:normal;padding-top:0px;\">");
-        l.add(19, "<span><span "
-                  "style=\"padding-right:20px;font-family:arial;float:right;color:#666;font-size:12px;\">"
-                  "已售: <strong>" +
-                      f.text(kSold + n) + " </strong>件</span> " + f.text(kPrice + n) + "</span></h3>");
-        l.add(18, "<div class=\"J_TWidget\" data-widget-config=\"{'trigger':'." + token +
-                      "','align':{ 'node':'." + token +
-                      "','offset':[0,0], 'points':['cc','cc'] }}\" data-widget-type=\"Popup\" "
-                      "style=\"display:none;\">");
-        l.add(19, "<span><a href=\"" + f.text(kLink + n) + "\" target=\"_blank\"><img data-ks-lazyload=\"" +
-                      f.text(kBack + n) + "\" src=\"" + placeholderGif() +
-                      "\" style=\"width:310px;height:460px;\" /></a></span></div>");
+        l.add(19,
+              "<span><span "
+              "style=\"padding-right:20px;font-family:arial;float:right;color:#666;font-size:12px;\">"
+              "已售: <strong>",
+              f.text(kSold + n), " </strong>件</span> ", f.text(kPrice + n), "</span></h3>");
+        l.add(18, "<div class=\"J_TWidget\" data-widget-config=\"{'trigger':'.", cell.token,
+              "','align':{ 'node':'.", cell.token,
+              "','offset':[0,0], 'points':['cc','cc'] }}\" data-widget-type=\"Popup\" "
+              "style=\"display:none;\">");
+        l.add(19, "<span><a href=\"", f.text(kLink + n), "\" target=\"_blank\"><img data-ks-lazyload=\"",
+              f.text(kBack + n), "\" src=\"", placeholder,
+              "\" style=\"width:310px;height:460px;\" /></a></span></div>");
     }
 
     l.add(kTail);

@@ -82,47 +82,44 @@ const TabbedLines::Fixed kTail[] = {
 
 std::string generate(const Form& f) {
     const std::string& background = f.text(kBackground);
-    const std::string attribution = "<div data-attr-replace=\"" + markup::attributionReplaceDesign() + "\">";
+    const std::string& titleColour = f.text(kTitleColour);
+    const std::string& priceColour = f.text(kPriceColour);
+    const std::string attribution = markup::attributionReplaceDesign();
     TabbedLines l(12288);
     l.add(kHead);
-    l.add(17, attribution).add(18, "　</div>");
-    l.add(17,
-          "<table bgcolor=\"" + background +
-              "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" height=\"299\" width=\"950\">");
+    l.add(17, "<div data-attr-replace=\"", attribution, "\">").add(18, "　</div>");
+    l.add(17, "<table bgcolor=\"", background,
+          "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" height=\"299\" width=\"950\">");
     l.add({{18, "<tbody>"}, {19, "<tr>"}});
 
     for (int k = 1; k <= kCells; ++k) {
         const Cell& c = kCellLayout[k - 1];
         const std::string n = twoDigits(k);
-        l.add(20,
-              std::string("<td align=\"center\" height=\"299\" valign=\"top\" width=\"") + c.width + "\">");
-        l.add(21, "<table bgcolor=\"" + background +
-                      "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" height=\"199\" "
-                      "width=\"212\">");
+        l.add(20, "<td align=\"center\" height=\"299\" valign=\"top\" width=\"", c.width, "\">");
+        l.add(21, "<table bgcolor=\"", background,
+              "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" height=\"199\" width=\"212\">");
         l.add({{22, "<tbody>"}, {23, "<tr>"}});
-        l.add(24, std::string("<td height=\"") + c.spacer + "\" width=\"202\" valign=\"bottom\">");
+        l.add(24, "<td height=\"", c.spacer, "\" width=\"202\" valign=\"bottom\">");
         l.add({{25, "　</td>"}, {23, "</tr>"}, {23, "<tr>"}});
-        l.add(24, std::string("<td height=\"") + c.picture + "\" width=\"202\" valign=\"bottom\">");
-        l.add(25, "<a href=\"" + f.text(kLink + n) +
-                      "\" target=\"_blank\"> <img border=\"0\" height=\"220\" src=\"" + f.text(kPicture + n) +
-                      "\" width=\"220\" /></a></td>");
+        l.add(24, "<td height=\"", c.picture, "\" width=\"202\" valign=\"bottom\">");
+        l.add(25, "<a href=\"", f.text(kLink + n),
+              "\" target=\"_blank\"> <img border=\"0\" height=\"220\" src=\"", f.text(kPicture + n),
+              "\" width=\"220\" /></a></td>");
         l.add({{23, "</tr>"}, {23, "<tr>"}});
-        l.add(24,
-              "<td height=\"35\" style=\"padding:5px;color:" + f.text(kTitleColour) + ";\" valign=\"top\">");
-        l.add(25, "<font size=\"2\">" + f.text(kTitle + n) + "</font></td>");
+        l.add(24, "<td height=\"35\" style=\"padding:5px;color:", titleColour, ";\" valign=\"top\">");
+        l.add(25, "<font size=\"2\">", f.text(kTitle + n), "</font></td>");
         l.add({{23, "</tr>"},
                {23, "<tr>"},
                {24,
                 "<td height=\"15\" style=\"padding:5px;font-size:14px;font-weight:bold;\" valign=\"top\">"}});
-        l.add(25, "<font color=\"" + f.text(kPriceColour) +
-                      "\"> <span style=\"font-family:微软雅黑;\">￥</span>" + f.text(kPrice + n) +
-                      "</font></td>");
+        l.add(25, "<font color=\"", priceColour, "\"> <span style=\"font-family:微软雅黑;\">￥</span>",
+              f.text(kPrice + n), "</font></td>");
         l.add({{23, "</tr>"}, {22, "</tbody>"}, {21, "</table>"}, {20, "</td>"}});
     }
 
     l.add(kTail);
     // The attribution once more after the module, with a TAB after its tag.
-    l.add(0, attribution + "\t").add(0, "　</div>");
+    l.add(0, "<div data-attr-replace=\"", attribution, "\">\t").add(0, "　</div>");
     return l.take();
 }
 

@@ -10,6 +10,7 @@
 #include "generators/product_displays/tabbed_lines.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ornavo {
@@ -96,31 +97,36 @@ const TabbedLines::Fixed kTail[] = {
     {2, "</div>"},    {1, "</div>"},    {0, "</div>"},
 };
 
-const char* const kPriceFonts =
-    "<span style=\"float:right;\"> <font style=\"font-size:12px;color:#FF0000;\">￥</font> "
-    "<font style=\"font-size:20px;font-weight:bold;color:#FF0000;\">";
+// The texts of one card, read once.
+struct CardTexts {
+    const std::string& picture;
+    const std::string& link;
+    const std::string& title;
+    const std::string& formerPrice;
+    const std::string& price;
+    const std::string& titleBackground;
+    const std::string& barBackground;
+};
 
-// The price bar of a card `width` pixels wide, from its opening line to its closing "</div>"; `link`
-// (when given) wraps the prices.
-void priceBar(TabbedLines& l, const Form& f, const std::string& n, const char* width,
-              const std::string* link) {
-    const std::string prices =
-        kPriceFonts + f.text(kPrice + n) +
-        "</font> <font style=\"font-size:10px;color:#FF0000;\">.00</font> </span> <span "
-        "style=\"font-size:14px;color:#FFFFFF;\">&nbsp;<s>￥" +
-        f.text(kFormerPrice + n) + "</s></span>";
-    l.add(23, "<div style=\"background-color:" + f.text(kBarBackground) +
-                  ";padding:0px;margin:0px;height:40px;line-height:40px;font-weight:bold;width:" + width +
-                  ";\">");
-    l.add(24, "<div style=\"background-color:" + f.text(kTitleBackground) +
-                  ";float:left;line-height:40px;color:#FFFFFF;text-decoration:none;font-size:16px;\">");
-    l.add(25, "&nbsp;" + f.text(kTitle + n) + "&nbsp;</div>");
+// The price bar of a card `width` pixels wide, from its opening line to its closing "</div>"; in the
+// pop-up (`linked`) the product link wraps the prices.
+void priceBar(TabbedLines& l, const CardTexts& t, const char* width, bool linked) {
+    l.add(23, "<div style=\"background-color:", t.barBackground,
+          ";padding:0px;margin:0px;height:40px;line-height:40px;font-weight:bold;width:", width, ";\">");
+    l.add(24, "<div style=\"background-color:", t.titleBackground,
+          ";float:left;line-height:40px;color:#FFFFFF;text-decoration:none;font-size:16px;\">");
+    l.add(25, "&nbsp;", t.title, "&nbsp;</div>");
     l.add(24, "<div style=\"margin-right:5px;\">");
-    if (link)
-        l.add(25, "<a href=\"" + *link + "\" style=\"padding:0px;margin:0px;\" target=\"_blank\">" + prices +
-                      " </a></div>");
-    else
-        l.add(25, prices + "</div>");
+    const char* const before = linked ? "<a href=\"" : "";
+    const std::string_view link = linked ? std::string_view(t.link) : std::string_view();
+    const char* const afterLink = linked ? "\" style=\"padding:0px;margin:0px;\" target=\"_blank\">" : "";
+    l.add(25, before, link, afterLink,
+          "<span style=\"float:right;\"> <font style=\"font-size:12px;color:#FF0000;\">￥</font> <font "
+          "style=\"font-size:20px;font-weight:bold;color:#FF0000;\">",
+          t.price,
+          "</font> <font style=\"font-size:10px;color:#FF0000;\">.00</font> </span> <span "
+          "style=\"font-size:14px;color:#FFFFFF;\">&nbsp;<s>￥",
+          t.formerPrice, "</s></span>", linked ? " </a></div>" : "</div>");
     l.add(23, "</div>");
 }
 
@@ -128,30 +134,29 @@ void priceBar(TabbedLines& l, const Form& f, const std::string& n, const char* w
 void card(TabbedLines& l, const Form& f, int k) {
     const Card& c = kCardLayout[k - 1];
     const std::string n = twoDigits(k);
-    const std::string token = c.token;
-    const std::string& picture = f.text(kPicture + n);
-    const std::string& link = f.text(kLink + n);
+    const CardTexts t{f.text(kPicture + n),     f.text(kLink + n),  f.text(kTitle + n),
+                      f.text(kFormerPrice + n), f.text(kPrice + n), f.text(kTitleBackground),
+                      f.text(kBarBackground)};
     const bool plain = k == kPlainAnchorCard;
-    const std::string styledAnchor =
-        "<a href=\"" + link + "\" style=\"padding:0px;margin:0px;\" target=\"_blank\">";
+    const char* const anchorStyle = "\" style=\"padding:0px;margin:0px;\" target=\"_blank\">";
 
-    l.add(22, "<div class=\"" + token +
-                  "\" style=\"padding:0px;margin:0px;width:230px;background-color:#CCCC33;\">");
+    l.add(22, "<div class=\"", c.token,
+          "\" style=\"padding:0px;margin:0px;width:230px;background-color:#CCCC33;\">");
     l.add(23, "<div style=\"padding:0px;margin:0px;\">");
-    l.add(24, "<img border=\"0px\" src=\"" + picture +
-                  "\" style=\"padding:0px;margin:0px;\" width=\"230px\" /></div>");
-    priceBar(l, f, n, "230px", nullptr);
+    l.add(24, "<img border=\"0px\" src=\"", t.picture,
+          "\" style=\"padding:0px;margin:0px;\" width=\"230px\" /></div>");
+    priceBar(l, t, "230px", false);
     l.add(22, "</div>");
 
-    l.add(22, "<div class=\"J_TWidget\" data-widget-config=\"{ 'trigger':'." + token +
-                  "', 'align':{'node':'." + token + "', 'offset':[0,0], 'points':" + c.points +
-                  " }}\" data-widget-type=\"Popup\" style=\"display:none;padding:0px;margin:0px;\">");
-    l.add(23, styledAnchor + (plain ? "" : " ") + "</a>");
+    l.add(22, "<div class=\"J_TWidget\" data-widget-config=\"{ 'trigger':'.", c.token,
+          "', 'align':{'node':'.", c.token, "', 'offset':[0,0], 'points':", c.points,
+          " }}\" data-widget-type=\"Popup\" style=\"display:none;padding:0px;margin:0px;\">");
+    l.add(23, "<a href=\"", t.link, anchorStyle, plain ? "" : " ", "</a>");
     l.add(23, "<div style=\"padding:0px;margin:0px;\">");
-    l.add(24, (plain ? "<a href=\"" + link + "\" target=\"_blank\">" : styledAnchor) +
-                  "<img border=\"0px\" src=\"" + picture +
-                  "\" style=\"padding:0px;margin:0px;\" width=\"299px\" /></a></div>");
-    priceBar(l, f, n, "299px", &link);
+    l.add(24, "<a href=\"", t.link, plain ? "\" target=\"_blank\">" : anchorStyle,
+          "<img border=\"0px\" src=\"", t.picture,
+          "\" style=\"padding:0px;margin:0px;\" width=\"299px\" /></a></div>");
+    priceBar(l, t, "299px", true);
     l.add(22, "</div>");
     l.add(21, "</td>");
 }
@@ -160,10 +165,10 @@ std::string generate(const Form& f) {
     const std::string& frame = f.text(kFrameBackground);
     TabbedLines l(24576);
     l.add(kHead);
-    l.add(17, "<div class=\"main\" style=\"padding-top:5px;padding-bottom:3px;background:" + frame + ";\">");
+    l.add(17, "<div class=\"main\" style=\"padding-top:5px;padding-bottom:3px;background:", frame, ";\">");
     // This line of the card table stands without indentation.
-    l.add(0, "<table bgcolor=\"" + frame +
-                 "\" border=\"0\" cellpadding=\"0\" cellspacing=\"5\" class=\"\" width=\"950\">");
+    l.add(0, "<table bgcolor=\"", frame,
+          "\" border=\"0\" cellpadding=\"0\" cellspacing=\"5\" class=\"\" width=\"950\">");
     l.add({{19, "<tbody>"}, {20, "<tr align=\"center\">"}, {21, "<td>"}});
 
     for (int k = 1; k <= kCards; ++k) {

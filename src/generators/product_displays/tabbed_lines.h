@@ -20,12 +20,13 @@ public:
 
     explicit TabbedLines(std::size_t reserve) { out_.reserve(reserve); }
 
-    TabbedLines& add(int tabs, std::string_view text) {
+    // A line made of pieces joined with nothing between them.
+    template <typename... Pieces> TabbedLines& add(int tabs, const Pieces&... pieces) {
         if (!empty_)
             out_ += "\r\n";
         empty_ = false;
         out_.append(static_cast<std::size_t>(tabs), '\t');
-        out_ += text;
+        (out_.append(std::string_view(pieces)), ...);
         return *this;
     }
     TabbedLines& add(std::initializer_list<Fixed> lines) {

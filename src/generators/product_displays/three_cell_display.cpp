@@ -76,9 +76,11 @@ const TabbedLines::Fixed kTail[] = {
 
 std::string generate(const Form& f) {
     const std::string& background = f.text(kBackground);
+    const std::string& titleColour = f.text(kTitleColour);
+    const std::string& priceColour = f.text(kPriceColour);
     TabbedLines l(6144);
     l.add(kHead);
-    l.add(3, "<div style=\"z-index:99;width:950px;background:" + background + ";height:390px;\">");
+    l.add(3, "<div style=\"z-index:99;width:950px;background:", background, ";height:390px;\">");
     l.add(
         {{4,
           "<div class=\"slider-promo J_TWidget\" data-widget-config=\"{'effect':'fade','contentCls': "
@@ -90,8 +92,8 @@ std::string generate(const Form& f) {
          {6, "<tbody>"},
          {7, "<tr>"},
          {8, "<td>"}});
-    l.add(9, "<table bgcolor=\"" + background +
-                 "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">");
+    l.add(9, "<table bgcolor=\"", background,
+          "\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">");
     l.add({{10, "<tbody>"}, {11, "<tr>"}});
 
     for (int k = 1; k <= kCells; ++k) {
@@ -102,18 +104,18 @@ std::string generate(const Form& f) {
                {14, "<tbody>"},
                {15, "<tr>"},
                {16, "<td height=\"310\">"}});
-        l.add(17, "<a href=\"" + f.text(kLink + n) + "\" target=\"_blank\">");
-        l.add(17, "<img border=\"0\" height=\"310\" src=\"" + f.text(kPicture + n) +
-                      "\" width=\"310\" /></a></td>");
+        l.add(17, "<a href=\"", f.text(kLink + n), "\" target=\"_blank\">");
+        l.add(17, "<img border=\"0\" height=\"310\" src=\"", f.text(kPicture + n),
+              "\" width=\"310\" /></a></td>");
         l.add({{15, "</tr>"}, {15, "<tr>"}});
-        l.add(16, "<td height=\"35\" style=\"padding:5px;color:" + f.text(kTitleColour) +
-                      ";\" valign=\"top\">" + f.text(kTitle + n) + "</td>");
+        l.add(16, "<td height=\"35\" style=\"padding:5px;color:", titleColour, ";\" valign=\"top\">",
+              f.text(kTitle + n), "</td>");
         l.add({{15, "</tr>"}, {15, "<tr>"}});
         l.add(16,
               "<td height=\"15\" style=\"padding:5px;font-size:14px;font-weight:bold;\" valign=\"top\"><font "
-              "color=\"" +
-                  f.text(kPriceColour) + "\"><span style=\"font-family:微软雅黑;\">￥</span>" +
-                  f.text(kPrice + n) + "</font></td>");
+              "color=\"",
+              priceColour, "\"><span style=\"font-family:微软雅黑;\">￥</span>", f.text(kPrice + n),
+              "</font></td>");
         l.add({{15, "</tr>"}, {14, "</tbody>"}, {13, "</table>"}, {12, "</td>"}});
     }
 
