@@ -1,0 +1,27 @@
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace ornavo {
+namespace {
+
+TEST(ThreeCellDisplay, WindowOnBothPages) {
+    const ModuleSpec* module = moduleRegistry().byKey("F18");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->caption, "宝贝展示-单排三格子模块");
+    EXPECT_EQ(module->width, 840);
+    EXPECT_EQ(module->height, 653);
+    EXPECT_EQ(module->top, 5);
+    ASSERT_TRUE(module->basicButton.has_value());
+    EXPECT_EQ(module->basicButton->name, "按钮_F12宝贝格子展示三格子模块");
+    int fields = 0;
+    for (const Control* c : allControls(*module)) {
+        fields += c->kind == ControlKind::Field;
+        if (c->kind == ControlKind::Picture)
+            EXPECT_EQ(c->text, "/Tessaly/samples/F18.png");
+    }
+    EXPECT_EQ(fields, 15);
+}
+
+} // namespace
+} // namespace ornavo
