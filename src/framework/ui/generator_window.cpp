@@ -1,6 +1,8 @@
 #include "generator_window.h"
 
 #include "framework/constants.h"
+#include "framework/sample_picture.h"
+#include "net/http_fetch.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,8 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -238,16 +239,22 @@ QWidget* GeneratorWindow::buildButtons() {
 void GeneratorWindow::loadPicture(QWidget* target, const std::string& path) {
     if (path.empty())
         return;
-    if (!network_)
-        network_ = new QNetworkAccessManager(this);
-    QNetworkReply* reply = network_->get(QNetworkRequest(QUrl(q(makerServer() + path))));
     auto* label = static_cast<QLabel*>(target);
-    connect(reply, &QNetworkReply::finished, label, [label, reply] {
-        reply->deleteLater();
+    auto show = [label](const QByteArray& bytes) {
         QPixmap pixmap;
-        if (reply->error() == QNetworkReply::NoError && pixmap.loadFromData(reply->readAll()))
+        if (pixmap.loadFromData(bytes))
             label->setPixmap(pixmap.scaledToHeight(kPictureHeight, Qt::SmoothTransformation));
-    });
+    };
+    // Samples are built into the program; only a picture marked remote comes from the maker's site,
+    // through the bounded fetch, and fills the label when it arrives (never after the window is gone).
+    const SamplePictureSource source = samplePictureSource(path);
+    if (source.remote) {
+        net::fetchBytes(makerServer() + source.path, label, show);
+        return;
+    }
+    QFile builtIn(QLatin1Char(':') + q(source.path));
+    if (builtIn.open(QIODevice::ReadOnly))
+        show(builtIn.readAll());
 }
 
 void GeneratorWindow::refresh(const std::string& name) {

@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QNetworkAccessManager;
 class QPlainTextEdit;
 
 namespace ornavo::ui {
@@ -50,7 +49,6 @@ private:
     std::unique_ptr<Form> form_;
     QHash<QString, QWidget*> widgets_;
     QPlainTextEdit* code_ = nullptr;
-    QNetworkAccessManager* network_ = nullptr;
     bool syncing_ = false;
 };
 
