@@ -100,7 +100,8 @@ TEST(OrnavoGen, AFailedPreviewExitsWithThreeAfterPrinting) {
     std::ofstream(runtime + "/ornavo") << "in the way";
     const std::string recipe = tempPath("preview.txt");
     const std::string err = tempPath("preview.err");
-    std::ofstream(recipe) << "\xEF\xBB\xBFopen F03\r\npress 按钮_全屏海报在线预览\r\nshow 编辑框_海报高度\r\n";
+    std::ofstream(recipe)
+        << "\xEF\xBB\xBFopen F03\r\npress 按钮_全屏海报在线预览\r\nshow 编辑框_海报高度\r\n";
     const GenRun r = gen("run " + recipe, err, "env -u TMPDIR XDG_RUNTIME_DIR=" + runtime + " ");
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.out, "500\n");

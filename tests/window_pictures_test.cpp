@@ -57,7 +57,8 @@ TEST(SamplePictures, EveryWindowShowsItsBuiltInSampleWithoutTheSite) {
         for (const Control* c : allControls(module)) {
             if (c->kind != ControlKind::Picture || samplePictureSource(c->text).remote)
                 continue;
-            EXPECT_TRUE(QFile::exists(QLatin1Char(':') + QString::fromStdString(c->text))) << module.key << " " << c->text;
+            EXPECT_TRUE(QFile::exists(QLatin1Char(':') + QString::fromStdString(c->text)))
+                << module.key << " " << c->text;
             WindowVariables vars;
             ScriptedPrompter prompter;
             ui::GeneratorWindow window(module, vars, prompter);
@@ -77,7 +78,8 @@ TEST(SamplePictures, EveryWindowShowsItsBuiltInSampleWithoutTheSite) {
 TEST(SamplePictures, SourcesOfTheDescriptions) {
     EXPECT_FALSE(samplePictureSource("/Tessaly/samples/F03.png").remote);
     EXPECT_EQ(samplePictureSource("/Tessaly/samples/F03.png").path, "/Tessaly/samples/F03.png");
-    const SamplePictureSource remote = samplePictureSource(remotePicture("/Tessaly/upload/images/131104/f15/tx1.gif"));
+    const SamplePictureSource remote =
+        samplePictureSource(remotePicture("/Tessaly/upload/images/131104/f15/tx1.gif"));
     EXPECT_TRUE(remote.remote);
     EXPECT_EQ(remote.path, "/Tessaly/upload/images/131104/f15/tx1.gif");
 }
@@ -104,7 +106,8 @@ TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
         ASSERT_NE(label, nullptr);
         EXPECT_TRUE(label->pixmap().isNull());
         ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 1; }, 3000));
-        EXPECT_EQ(site.requests[0].left(48).toStdString(), "GET /Tessaly/upload/images/131104/f15/tx1.gif HT");
+        EXPECT_EQ(site.requests[0].left(48).toStdString(),
+                  "GET /Tessaly/upload/images/131104/f15/tx1.gif HT");
         // Closed before the site answers: the request goes with the window.
     }
     EXPECT_EQ(net::pendingFetches(), 0);

@@ -162,7 +162,8 @@ ShellServices withDesktopDefaults(ShellServices s) {
         s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress](QObject* context) {
             net::UpdateCheckHooks hooks;
             // The check stops once the context is gone, so the context outlives every use of it here.
-            hooks.fetchText = [fetch, context](const std::string& address, net::UpdateCheckHooks::TextReceiver done) {
+            hooks.fetchText = [fetch, context](const std::string& address,
+                                               net::UpdateCheckHooks::TextReceiver done) {
                 fetch(address, context, std::move(done));
             };
             hooks.openAddress = open;
@@ -414,10 +415,11 @@ void MainWindow::loadOnlineContent() {
     // Nothing here waits: each answer fills its place when it arrives, in whatever order; an answer
     // that arrives after the window is gone is dropped with it.
     services_.checkForUpdate(this);
-    services_.fetchText(net::makerFile(net::kAnnouncementPath), this, [this](const std::string& announcement) {
-        if (!quitting_)
-            ticker_->setAnnouncement(net::siteTextToUtf8(announcement));
-    });
+    services_.fetchText(net::makerFile(net::kAnnouncementPath), this,
+                        [this](const std::string& announcement) {
+                            if (!quitting_)
+                                ticker_->setAnnouncement(net::siteTextToUtf8(announcement));
+                        });
     for (int slot = 1; slot <= 4; ++slot)
         services_.fetchBytes(net::makerFile(net::advertPicturePath(slot)), this,
                              [this, slot](const QByteArray& bytes) { showAdvert(slot, bytes); });
@@ -523,9 +525,10 @@ void MainWindow::openMaterialDownloads() {
 }
 
 void MainWindow::fetchPassword() {
-    services_.fetchText(net::makerFile(net::kMaterialPasswordPath), password_, [this](const std::string& fetched) {
-        password_->setText(q(withoutLineEnds(net::siteTextToUtf8(fetched))));
-    });
+    services_.fetchText(net::makerFile(net::kMaterialPasswordPath), password_,
+                        [this](const std::string& fetched) {
+                            password_->setText(q(withoutLineEnds(net::siteTextToUtf8(fetched))));
+                        });
 }
 
 } // namespace ornavo::app

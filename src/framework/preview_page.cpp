@@ -11,10 +11,10 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
-#include <vector>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <vector>
 
 // The head and tail are embedded from src/framework/preview/ at build time.
 namespace ornavo::preview_resources {
@@ -102,7 +102,8 @@ pid_t temporaryOwner(const std::string& name) {
     const std::size_t dot = rest.find('.');
     if (dot == 0 || dot == std::string::npos || dot + 1 == rest.size() || dot > 9)
         return 0;
-    if (rest.find_first_not_of("0123456789") != dot || rest.find_first_not_of("0123456789", dot + 1) != std::string::npos)
+    if (rest.find_first_not_of("0123456789") != dot ||
+        rest.find_first_not_of("0123456789", dot + 1) != std::string::npos)
         return 0;
     return static_cast<pid_t>(std::stol(rest.substr(0, dot)));
 }
@@ -263,7 +264,8 @@ bool removePreviewPage(const std::string& folder) {
     struct stat st {};
     if (dir.get() >= 0 && ::fstatat(dir.get(), kPreviewFileName, &st, AT_SYMLINK_NOFOLLOW) == 0) {
         // A page another running copy has written since is that copy's to remove.
-        if (PageIdentity::of(st) == mine->second && ::unlinkat(dir.get(), kPreviewFileName, 0) != 0 && errno != ENOENT)
+        if (PageIdentity::of(st) == mine->second && ::unlinkat(dir.get(), kPreviewFileName, 0) != 0 &&
+            errno != ENOENT)
             return false;
     } else if (dir.get() >= 0 && errno != ENOENT) {
         return false;

@@ -11,7 +11,9 @@ namespace ornavo {
 inline constexpr const char* kRemotePictureMark = "remote:";
 
 // The description's text for a sample picture fetched from the maker's site.
-inline std::string remotePicture(const std::string& path) { return kRemotePictureMark + path; }
+inline std::string remotePicture(const std::string& path) {
+    return kRemotePictureMark + path;
+}
 
 struct SamplePictureSource {
     bool remote = false;

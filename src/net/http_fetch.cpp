@@ -63,7 +63,9 @@ std::string trimmed(std::string text) {
     return text.substr(begin);
 }
 
-std::string headerName(const std::string& line) { return lowerAscii(trimmed(line.substr(0, line.find(':')))); }
+std::string headerName(const std::string& line) {
+    return lowerAscii(trimmed(line.substr(0, line.find(':'))));
+}
 
 // The caller's header lines without their line ends; empty lines and lines without a name dropped.
 std::vector<std::string> headerLines(const std::string& extraHeaders) {
@@ -91,7 +93,8 @@ bool names(const std::vector<std::string>& lines, const std::string& name) {
 }
 
 std::optional<RequestTarget> proxyTarget(const FetchOptions& options) {
-    const std::string proxy = options.proxy.compare(0, 5, "http=") == 0 ? options.proxy.substr(5) : options.proxy;
+    const std::string proxy =
+        options.proxy.compare(0, 5, "http=") == 0 ? options.proxy.substr(5) : options.proxy;
     std::optional<RequestTarget> target = splitAddress(proxy);
     if (target && target->secure)
         return std::nullopt;
@@ -120,7 +123,8 @@ int pending = 0;
 // result to the caller once, unless the caller's context went first.
 class PendingFetch : public QObject {
 public:
-    PendingFetch(const QObject* context, std::function<void(const FetchResult&)> done, const FetchOptions& options)
+    PendingFetch(const QObject* context, std::function<void(const FetchResult&)> done,
+                 const FetchOptions& options)
         : done_(std::move(done)), context_(const_cast<QObject*>(context)), hasContext_(context != nullptr),
           cap_(options.maxBodyBytes) {
         ++pending;
@@ -141,7 +145,8 @@ public:
         QTimer::singleShot(0, this, [this] { finish({}); });
     }
 
-    void start(QNetworkAccessManager* manager, const QNetworkRequest& request, bool post, const QByteArray& body) {
+    void start(QNetworkAccessManager* manager, const QNetworkRequest& request, bool post,
+               const QByteArray& body) {
         if (!post)
             reply_ = manager->get(request);
         else if (body.isEmpty())
@@ -156,7 +161,9 @@ public:
     }
 
 private:
-    int status() const { return reply_ ? reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0; }
+    int status() const {
+        return reply_ ? reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
+    }
 
     // A refusal or an announced body beyond the cap ends the request before any body arrives.
     void checkHead() {
@@ -199,9 +206,10 @@ private:
         FetchResult result;
         result.ok = true;
         result.body = body_;
-        result.headers = "HTTP/1.1 " + std::to_string(code) + " " +
-                         reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray().toStdString() +
-                         "\r\n";
+        result.headers =
+            "HTTP/1.1 " + std::to_string(code) + " " +
+            reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray().toStdString() +
+            "\r\n";
         for (const auto& [name, value] : reply_->rawHeaderPairs())
             result.headers += name.toStdString() + ": " + value.toStdString() + "\r\n";
         finish(result);
@@ -256,7 +264,9 @@ std::string RequestTarget::hostHeader() const {
     return port == (secure ? 443 : 80) ? name : name + ":" + std::to_string(port);
 }
 
-std::string RequestTarget::url() const { return (secure ? "https://" : "http://") + hostHeader() + path; }
+std::string RequestTarget::url() const {
+    return (secure ? "https://" : "http://") + hostHeader() + path;
+}
 
 std::optional<RequestTarget> splitAddress(const std::string& address) {
     if (hasControlCharacter(address))
@@ -328,7 +338,7 @@ std::string completeHeaders(const std::string& extraHeaders, const std::string& 
 }
 
 std::optional<std::vector<std::pair<std::string, std::string>>> requestHeaders(const std::string& address,
-                                                                                const FetchOptions& options) {
+                                                                               const FetchOptions& options) {
     if (!splitAddress(address))
         return std::nullopt;
     const bool post = lowerAscii(options.method) == "post";
@@ -390,14 +400,15 @@ void fetch(const std::string& address, const QObject* context, std::function<voi
     if (proxy) {
         // A request through a proxy has a manager of its own, gone with the request.
         manager = new QNetworkAccessManager(request);
-        manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QString::fromStdString(proxy->host), proxy->port));
+        manager->setProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, QString::fromStdString(proxy->host), proxy->port));
     }
     const bool post = lowerAscii(options.method) == "post";
     request->start(manager, qrequest, post, post ? QByteArray::fromStdString(options.body) : QByteArray());
 }
 
-void fetchBytes(const std::string& address, const QObject* context, std::function<void(const QByteArray&)> done,
-                const FetchOptions& options) {
+void fetchBytes(const std::string& address, const QObject* context,
+                std::function<void(const QByteArray&)> done, const FetchOptions& options) {
     fetch(
         address, context,
         [done = std::move(done)](const FetchResult& result) {
@@ -407,8 +418,8 @@ void fetchBytes(const std::string& address, const QObject* context, std::functio
         options);
 }
 
-void fetchText(const std::string& address, const QObject* context, std::function<void(const std::string&)> done,
-               const FetchOptions& options) {
+void fetchText(const std::string& address, const QObject* context,
+               std::function<void(const std::string&)> done, const FetchOptions& options) {
     fetch(
         address, context,
         [done = std::move(done)](const FetchResult& result) {
@@ -420,6 +431,8 @@ void fetchText(const std::string& address, const QObject* context, std::function
         options);
 }
 
-int pendingFetches() { return pending; }
+int pendingFetches() {
+    return pending;
+}
 
 } // namespace ornavo::net

@@ -66,8 +66,8 @@ std::string completeHeaders(const std::string& extraHeaders, const std::string& 
 // The request lines the program sets itself, in the order they are sent: the caller's lines, Accept,
 // Referer, Accept-Language, for a POST with a body its Content-Type, then User-Agent and the lines that
 // ask every cache on the way for a fresh copy. std::nullopt when the address cannot be used.
-std::optional<std::vector<std::pair<std::string, std::string>>> requestHeaders(const std::string& address,
-                                                                                const FetchOptions& options = {});
+std::optional<std::vector<std::pair<std::string, std::string>>>
+requestHeaders(const std::string& address, const FetchOptions& options = {});
 
 // Starts the request and returns at once. `done` runs exactly once, later, from the event loop of the
 // calling thread: with the body on a complete 2xx answer within the size cap, otherwise with an empty
@@ -77,11 +77,11 @@ std::optional<std::vector<std::pair<std::string, std::string>>> requestHeaders(c
 void fetch(const std::string& address, const QObject* context, std::function<void(const FetchResult&)> done,
            const FetchOptions& options = {});
 // The body alone.
-void fetchBytes(const std::string& address, const QObject* context, std::function<void(const QByteArray&)> done,
-                const FetchOptions& options = {});
+void fetchBytes(const std::string& address, const QObject* context,
+                std::function<void(const QByteArray&)> done, const FetchOptions& options = {});
 // The body up to its first zero byte, in the code page it came in.
-void fetchText(const std::string& address, const QObject* context, std::function<void(const std::string&)> done,
-               const FetchOptions& options = {});
+void fetchText(const std::string& address, const QObject* context,
+               std::function<void(const std::string&)> done, const FetchOptions& options = {});
 
 // How many requests are under way (started, not yet answered or abandoned).
 int pendingFetches();

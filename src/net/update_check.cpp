@@ -44,7 +44,8 @@ struct Check {
 
 } // namespace
 
-void startUpdateCheck(UpdateCheckHooks hooks, const QObject* context, std::function<void(UpdateOutcome)> finished) {
+void startUpdateCheck(UpdateCheckHooks hooks, const QObject* context,
+                      std::function<void(UpdateOutcome)> finished) {
     auto check = std::make_shared<Check>();
     check->hooks = std::move(hooks);
     check->finished = std::move(finished);

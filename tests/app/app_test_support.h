@@ -55,13 +55,15 @@ struct FakeShell {
 
     app::ShellServices services() {
         app::ShellServices s;
-        s.fetchText = [this](const std::string& address, QObject* context, app::ShellServices::TextReceiver done) {
+        s.fetchText = [this](const std::string& address, QObject* context,
+                             app::ShellServices::TextReceiver done) {
             answerLater(address, context, [this, address, done] {
                 auto it = texts.find(address);
                 done(it == texts.end() ? std::string() : it->second);
             });
         };
-        s.fetchBytes = [this](const std::string& address, QObject* context, app::ShellServices::BytesReceiver done) {
+        s.fetchBytes = [this](const std::string& address, QObject* context,
+                              app::ShellServices::BytesReceiver done) {
             answerLater(address, context, [this, address, done] {
                 auto it = bytes.find(address);
                 done(it == bytes.end() ? QByteArray() : it->second);

@@ -453,9 +453,11 @@ TEST(MainWindowOnSite, AnnouncementAndAdvertsFromTheBundledSite) {
                    [&](const std::string& text) { expected = net::siteTextToUtf8(text); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return expected.has_value(); }, 5000));
     ASSERT_FALSE(expected->empty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.ticker()->label()->text().toStdString() == *expected; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.ticker()->label()->text().toStdString() == *expected; }, 5000));
     for (int slot = 1; slot <= 4; ++slot)
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.advertSlot(slot)->pixmap().isNull(); }, 5000)) << slot;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.advertSlot(slot)->pixmap().isNull(); }, 5000))
+            << slot;
 }
 
 // Against a site that takes every request and never answers: the window is usable at once, and

@@ -54,14 +54,16 @@ FetchResult fetched(const std::string& address, const FetchOptions& options = qu
 
 std::string text(const std::string& address, const FetchOptions& options = quick()) {
     std::optional<std::string> result;
-    fetchText(address, nullptr, [&](const std::string& t) { result = t; }, options);
+    fetchText(
+        address, nullptr, [&](const std::string& t) { result = t; }, options);
     EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, options.deadlineMs + 5000)) << address;
     return result.value_or("(no answer)");
 }
 
 QByteArray bytes(const std::string& address, const FetchOptions& options = quick()) {
     std::optional<QByteArray> result;
-    fetchBytes(address, nullptr, [&](const QByteArray& b) { result = b; }, options);
+    fetchBytes(
+        address, nullptr, [&](const QByteArray& b) { result = b; }, options);
     EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, options.deadlineMs + 5000)) << address;
     return result.value_or("(no answer)");
 }
@@ -95,9 +97,11 @@ TEST(FetchRequest, GetCarriesTheFixedLinesInOrder) {
     EXPECT_EQ(text(address), "ok");
     const std::string request = only(server);
     EXPECT_EQ(request.rfind("GET /Tessaly/gg/zxzhushou/gonggao.txt HTTP/1.1\r\n", 0), 0u) << request;
-    EXPECT_TRUE(inOrder(positions(request, {kAccept, "Referer: " + address + "\r\n", kLanguage, kAgent, kFresh})))
+    EXPECT_TRUE(
+        inOrder(positions(request, {kAccept, "Referer: " + address + "\r\n", kLanguage, kAgent, kFresh})))
         << request;
-    EXPECT_NE(request.find("\r\nHost: 127.0.0.1:" + std::to_string(server.port()) + "\r\n"), std::string::npos);
+    EXPECT_NE(request.find("\r\nHost: 127.0.0.1:" + std::to_string(server.port()) + "\r\n"),
+              std::string::npos);
     // Nothing the program does not say itself: no cookies, no second agent or language.
     EXPECT_EQ(request.find("Cookie"), std::string::npos);
     EXPECT_EQ(request.find("User-Agent"), request.rfind("User-Agent"));
@@ -181,7 +185,8 @@ TEST(FetchRequest, MethodBodyAndExtraHeaders) {
     language.extraHeaders = "accept-language: en\r\nreferer: http://elsewhere/\r\n";
     text(address, language);
     request = only(server);
-    EXPECT_TRUE(inOrder(positions(request, {"accept-language: en\r\n", "referer: http://elsewhere/\r\n", kAccept})))
+    EXPECT_TRUE(
+        inOrder(positions(request, {"accept-language: en\r\n", "referer: http://elsewhere/\r\n", kAccept})))
         << request;
     EXPECT_EQ(request.find("zh-cn"), std::string::npos);
 }
@@ -237,8 +242,8 @@ TEST(SplitAddress, SchemeHostPortAndPath) {
     // Explicit port 80 is the default port.
     EXPECT_EQ(splitAddress("h:80/a")->hostHeader(), "h");
 
-    for (const char* bad : {"", "http://", "https://", "/path", ":80/x", "h:0/x", "h:65536/x", "h:8a/x", "h:123456/x",
-                            "h/a\r\nX-Injected: 1", "h/a\nb", "h\t/a", "[::1/x"})
+    for (const char* bad : {"", "http://", "https://", "/path", ":80/x", "h:0/x", "h:65536/x", "h:8a/x",
+                            "h:123456/x", "h/a\r\nX-Injected: 1", "h/a\nb", "h\t/a", "[::1/x"})
         EXPECT_FALSE(splitAddress(bad)) << bad;
 }
 
@@ -281,9 +286,10 @@ TEST(FetchAnswer, HeadersAndBodyFramings) {
 
     // A redirection is followed to the file it names.
     server.handler = [](QTcpSocket* client, const QByteArray& request) {
-        client->write(request.startsWith("GET /moved ") ? QByteArray("HTTP/1.1 302 Found\r\nLocation: /here\r\n"
-                                                                     "Content-Length: 5\r\n\r\nmoved")
-                                                        : LoopbackServer::ok("arrived"));
+        client->write(request.startsWith("GET /moved ")
+                          ? QByteArray("HTTP/1.1 302 Found\r\nLocation: /here\r\n"
+                                       "Content-Length: 5\r\n\r\nmoved")
+                          : LoopbackServer::ok("arrived"));
         client->disconnectFromHost();
     };
     EXPECT_EQ(text(server.origin() + "/moved"), "arrived");
@@ -312,10 +318,10 @@ TEST(FetchFailure, EveryFailureIsAnEmptyResult) {
     const QByteArray failing[] = {
         "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found", // the error page is not the file
         "HTTP/1.1 500 Oops\r\n\r\nbroken",
-        "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly a part",     // cut short
-        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nabc", // cut short inside a chunk
-        "SSH-2.0-OpenSSH\r\n\r\n",                                       // not HTTP at all
-        "",                                                              // closed without a word
+        "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly a part",       // cut short
+        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nabc",   // cut short inside a chunk
+        "SSH-2.0-OpenSSH\r\n\r\n",                                         // not HTTP at all
+        "",                                                                // closed without a word
         "HTTP/1.1 302 Found\r\nLocation: /a\r\nContent-Length: 0\r\n\r\n", // redirected to itself
     };
     for (const QByteArray& answer : failing) {
@@ -334,7 +340,8 @@ TEST(FetchBounds, OversizedBodiesAreRefused) {
     LoopbackServer server;
     const std::string address = server.origin() + "/big";
     // An announced length beyond the 16 MiB cap fails at once, before any body arrives.
-    server.endless("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(16 * 1024 * 1024 + 1) + "\r\n\r\n",
+    server.endless("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(16 * 1024 * 1024 + 1) +
+                       "\r\n\r\n",
                    QByteArray(64 * 1024, 'z'));
     QElapsedTimer clock;
     clock.start();
@@ -358,8 +365,10 @@ TEST(FetchBounds, OversizedBodiesAreRefused) {
 TEST(FetchBounds, EndlessBodyStopsAtTheCap) {
     // A body without end, framed by the close or by chunks: the request ends once the cap is passed,
     // long before the deadline, and the connection is dropped.
-    const QByteArray heads[] = {"HTTP/1.0 200 OK\r\n\r\n", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"};
-    const QByteArray fillers[] = {QByteArray(64 * 1024, 'e'), "10000\r\n" + QByteArray(0x10000, 'e') + "\r\n"};
+    const QByteArray heads[] = {"HTTP/1.0 200 OK\r\n\r\n",
+                                "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"};
+    const QByteArray fillers[] = {QByteArray(64 * 1024, 'e'),
+                                  "10000\r\n" + QByteArray(0x10000, 'e') + "\r\n"};
     for (int i = 0; i < 2; ++i) {
         LoopbackServer server;
         server.endless(heads[i], fillers[i]);
@@ -405,8 +414,9 @@ TEST(FetchConcurrency, FetchesRunSideBySideAndReturnAtOnce) {
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 6; ++i)
-        fetchText(server.origin() + "/f" + std::to_string(i), nullptr,
-                  [&answered, i](const std::string&) { answered.push_back(i); }, quick(1500));
+        fetchText(
+            server.origin() + "/f" + std::to_string(i), nullptr,
+            [&answered, i](const std::string&) { answered.push_back(i); }, quick(1500));
     EXPECT_LT(clock.elapsed(), 200); // starting them waited for nothing
     EXPECT_EQ(pendingFetches(), 6);
     // All six requests reach the server while none has been answered.

@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include <functional>
-#include <sys/socket.h>
 #include <map>
 #include <memory>
+#include <sys/socket.h>
 #include <vector>
 
 namespace ornavo::net::testing {
@@ -106,7 +106,8 @@ public:
             client->flush();
             // Closing with a zero linger time sends a reset instead of an orderly end.
             const linger reset{1, 0};
-            ::setsockopt(static_cast<int>(client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            ::setsockopt(static_cast<int>(client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset,
+                         sizeof reset);
             client->abort();
         };
     }

@@ -177,7 +177,8 @@ TEST(UpdateCheck, ThroughTheRealFetch) {
             body = "2.1.0";
         else if (request.startsWith(QByteArray("GET ") + kDownloadAddressPath + " "))
             body = "https://maker.example/new\r\n";
-        client->write(body.isEmpty() ? QByteArray("HTTP/1.0 404 Not Found\r\n\r\n") : net::testing::LoopbackServer::ok(body));
+        client->write(body.isEmpty() ? QByteArray("HTTP/1.0 404 Not Found\r\n\r\n")
+                                     : net::testing::LoopbackServer::ok(body));
         client->disconnectFromHost();
     };
     ::setenv("ORNAVO_MAKER_SERVER", server.origin().c_str(), 1);

@@ -10,10 +10,10 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -342,7 +342,8 @@ TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
     const std::string dead = ".test.html." + std::to_string(ended) + ".1";
     const std::string live = ".test.html." + std::to_string(::getppid()) + ".2";
     const std::string liveButOld = ".test.html." + std::to_string(::getppid()) + ".3";
-    for (const std::string& name : {dead, live, liveButOld, std::string(".test.html.x.1"), std::string("notes.txt")})
+    for (const std::string& name :
+         {dead, live, liveButOld, std::string(".test.html.x.1"), std::string("notes.txt")})
         leave(name);
     const struct timespec twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (folder + "/" + liveButOld).c_str(), twoHoursAgo, 0), 0);
@@ -351,9 +352,10 @@ TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
     EXPECT_EQ(names(), (std::vector<std::string>{live, ".test.html.x.1", "notes.txt", "test.html"}));
 
     // Another copy (ornavo-gen, a process of its own) writes its page over this one's.
-    const std::string command = "env -u TMPDIR XDG_RUNTIME_DIR=" + base + " " + ORNAVO_GEN +
-                                " run - >/dev/null 2>&1 <<'EOF'\nopen F03\nset 超级编辑框_全屏海报代码 theirs\n"
-                                "press 按钮_全屏海报在线预览\nEOF";
+    const std::string command =
+        "env -u TMPDIR XDG_RUNTIME_DIR=" + base + " " + ORNAVO_GEN +
+        " run - >/dev/null 2>&1 <<'EOF'\nopen F03\nset 超级编辑框_全屏海报代码 theirs\n"
+        "press 按钮_全屏海报在线预览\nEOF";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string theirs = gbk(head()) + "theirs" + gbk(tail());
     ASSERT_EQ(slurp(folder + "/test.html"), theirs);
