@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -89,4 +90,23 @@ TEST(OrnavoGen, FailuresExitWithTwoAndLeaveStdoutEmpty) {
     EXPECT_EQ(gen("run " + tempPath("missing.txt")).status, 2);
     EXPECT_EQ(gen("").status, 2);
     EXPECT_EQ(gen("bogus").status, 2);
+}
+
+TEST(OrnavoGen, AFailedPreviewExitsWithThreeAfterPrinting) {
+    // A plain file where the preview folder should be: the page cannot be written.
+    const std::string runtime = tempPath("runtime");
+    std::remove((runtime + "/ornavo").c_str());
+    std::remove(runtime.c_str());
+    ASSERT_EQ(::mkdir(runtime.c_str(), 0700), 0);
+    std::ofstream(runtime + "/ornavo") << "in the way";
+    const std::string recipe = tempPath("preview.txt");
+    const std::string err = tempPath("preview.err");
+    std::ofstream(recipe)
+        << "\xEF\xBB\xBFopen F03\r\npress 按钮_全屏海报在线预览\r\nshow 编辑框_海报高度\r\n";
+    const GenRun r = gen("run " + recipe, err, "env -u TMPDIR XDG_RUNTIME_DIR=" + runtime + " ");
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, "500\n");
+    EXPECT_EQ(slurp(err).rfind("preview failed: ", 0), 0u) << slurp(err);
+    std::remove((runtime + "/ornavo").c_str());
+    std::remove(runtime.c_str());
 }

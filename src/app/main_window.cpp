@@ -125,9 +125,13 @@ QRect tileRect(int index) {
 
 ShellServices withDesktopDefaults(ShellServices s) {
     if (!s.fetchText)
-        s.fetchText = [](const std::string& address) { return net::fetchText(address); };
+        s.fetchText = [](const std::string& address, QObject* context, ShellServices::TextReceiver done) {
+            net::fetchText(address, context, std::move(done));
+        };
     if (!s.fetchBytes)
-        s.fetchBytes = [](const std::string& address) { return net::fetchBytes(address); };
+        s.fetchBytes = [](const std::string& address, QObject* context, ShellServices::BytesReceiver done) {
+            net::fetchBytes(address, context, std::move(done));
+        };
     if (!s.openAddress)
         s.openAddress = [](const std::string& address) {
             if (!address.empty())
@@ -154,19 +158,25 @@ ShellServices withDesktopDefaults(ShellServices s) {
         };
     }
     if (!s.checkForUpdate)
-        s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress] {
+        s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress](QObject* context) {
             net::UpdateCheckHooks hooks;
-            hooks.fetchText = fetch;
+            // The check stops once the context is gone, so the context outlives every use of it here.
+            hooks.fetchText = [fetch, context](const std::string& address,
+                                               net::UpdateCheckHooks::TextReceiver done) {
+                fetch(address, context, std::move(done));
+            };
             hooks.openAddress = open;
             hooks.askUpdate = [](const std::string& question) {
                 return ui::showMessage({question, ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
             };
-            net::runUpdateCheck(hooks);
+            net::startUpdateCheck(std::move(hooks), context);
         };
     if (!s.trayAvailable)
         s.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     if (!s.quit)
-        s.quit = [] { QCoreApplication::quit(); };
+        // Ends every event loop at once, a module window's or a message box's included: the user has
+        // answered the exit question already, so no window is asked to close (and ask again) first.
+        s.quit = [] { QCoreApplication::exit(0); };
     return s;
 }
 
@@ -397,27 +407,30 @@ void MainWindow::loadOnlineContent() {
     if (onlineLoaded_)
         return;
     onlineLoaded_ = true;
-    QPointer<MainWindow> self(this);
-    services_.checkForUpdate();
-    if (!self || quitting_)
+    // Nothing here waits: each answer fills its place when it arrives, in whatever order; an answer
+    // that arrives after the window is gone is dropped with it.
+    services_.checkForUpdate(this);
+    services_.fetchText(net::makerFile(net::kAnnouncementPath), this,
+                        [this](const std::string& announcement) {
+                            if (!quitting_)
+                                ticker_->setAnnouncement(net::siteTextToUtf8(announcement));
+                        });
+    for (int slot = 1; slot <= 4; ++slot)
+        services_.fetchBytes(net::makerFile(net::advertPicturePath(slot)), this,
+                             [this, slot](const QByteArray& bytes) { showAdvert(slot, bytes); });
+}
+
+void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
+    if (quitting_)
         return;
-    const std::string announcement = services_.fetchText(net::makerFile(net::kAnnouncementPath));
-    if (!self || quitting_)
-        return;
-    ticker_->setAnnouncement(net::siteTextToUtf8(announcement));
-    for (int slot = 1; slot <= 4; ++slot) {
-        const QByteArray bytes = services_.fetchBytes(net::makerFile(net::advertPicturePath(slot)));
-        if (!self || quitting_)
-            return;
-        QLabel* box = advertSlot(slot);
-        QPixmap picture;
-        if (!bytes.isEmpty() && picture.loadFromData(bytes)) {
-            if (picture.width() > box->width() || picture.height() > box->height())
-                picture = picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-            box->setPixmap(picture);
-        } else {
-            box->clear();
-        }
+    QLabel* box = advertSlot(slot);
+    QPixmap picture;
+    if (!bytes.isEmpty() && picture.loadFromData(bytes)) {
+        if (picture.width() > box->width() || picture.height() > box->height())
+            picture = picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        box->setPixmap(picture);
+    } else {
+        box->clear();
     }
 }
 
@@ -493,20 +506,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::openAdvertLink(int slot) {
-    const std::string fetched = services_.fetchText(net::makerFile(net::advertLinkPath(slot)));
-    if (const std::optional<std::string> link = net::browsableAddress(fetched))
-        services_.openAddress(*link);
+    services_.fetchText(net::makerFile(net::advertLinkPath(slot)), this, [this](const std::string& fetched) {
+        if (const std::optional<std::string> link = net::browsableAddress(fetched); link && !quitting_)
+            services_.openAddress(*link);
+    });
 }
 
 void MainWindow::openMaterialDownloads() {
-    const std::string fetched = services_.fetchText(net::makerFile(net::kMaterialAddressPath));
-    if (const std::optional<std::string> link = net::browsableAddress(fetched))
-        services_.openAddress(*link);
+    services_.fetchText(net::makerFile(net::kMaterialAddressPath), this, [this](const std::string& fetched) {
+        if (const std::optional<std::string> link = net::browsableAddress(fetched); link && !quitting_)
+            services_.openAddress(*link);
+    });
 }
 
 void MainWindow::fetchPassword() {
-    const std::string fetched = services_.fetchText(net::makerFile(net::kMaterialPasswordPath));
-    password_->setText(q(withoutLineEnds(net::siteTextToUtf8(fetched))));
+    services_.fetchText(net::makerFile(net::kMaterialPasswordPath), password_,
+                        [this](const std::string& fetched) {
+                            password_->setText(q(withoutLineEnds(net::siteTextToUtf8(fetched))));
+                        });
 }
 
 } // namespace ornavo::app

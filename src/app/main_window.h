@@ -33,8 +33,12 @@ enum class NoticeIcon { None, Error };
 // own: the HTTP fetch, the default browser, message boxes, a modal module window, the update check,
 // the notification area's presence and the end of the program.
 struct ShellServices {
-    std::function<std::string(const std::string& address)> fetchText;
-    std::function<QByteArray(const std::string& address)> fetchBytes;
+    using TextReceiver = std::function<void(const std::string& text)>;
+    using BytesReceiver = std::function<void(const QByteArray& bytes)>;
+    // Start reading an address and return; the body (empty on failure) goes to the receiver, at once
+    // or later, unless `context` is destroyed first.
+    std::function<void(const std::string& address, QObject* context, TextReceiver done)> fetchText;
+    std::function<void(const std::string& address, QObject* context, BytesReceiver done)> fetchBytes;
     std::function<void(const std::string& address)> openAddress;
     // A notice with an OK button; an empty caption means the program's own.
     std::function<void(const std::string& caption, const std::string& message, NoticeIcon icon)> notify;
@@ -46,7 +50,8 @@ struct ShellServices {
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
-    std::function<void()> checkForUpdate;
+    // Starts the update check, which runs beside everything else and ends with `context`.
+    std::function<void(QObject* context)> checkForUpdate;
     std::function<bool()> trayAvailable;
     std::function<void()> quit;
 };
@@ -71,8 +76,9 @@ public:
 
     // Shows the window centred across and 10 pixels from the top of the screen.
     void showAtStart();
-    // The update check, the announcement and the four advert pictures, one after the other. Runs
-    // once, after the window is shown; the window keeps handling events while each fetch waits.
+    // Starts the update check and the fetches of the announcement and the four advert pictures, side by
+    // side, and returns at once; each slot is filled when its answer arrives. Runs once, after the
+    // window is shown.
     void loadOnlineContent();
 
     // What a catalogue button does: a notice for a window not built yet; otherwise minimise (and so
@@ -105,6 +111,7 @@ private:
     QWidget* buildSoftwarePage();
     QWidget* buildMaterialPage();
     void buildAdverts(QWidget* central);
+    void showAdvert(int slot, const QByteArray& bytes);
     void openAdvertLink(int slot);
     void openMaterialDownloads();
     void fetchPassword();

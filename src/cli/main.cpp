@@ -1,5 +1,7 @@
 // ornavo-gen: the module windows without a screen.
 //   ornavo-gen list | describe KEY | constants | run FILE|-
+// `run` exits with 0, 2 for a recipe it cannot run (nothing printed), or 3 when everything was printed
+// but a preview page could not be written.
 
 #include "framework/constants.h"
 #include "framework/preview_page.h"

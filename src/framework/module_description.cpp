@@ -86,6 +86,11 @@ Control inColour(Control control, std::string colour) {
     return control;
 }
 
+Control withHover(Control picture, std::string hoverPath) {
+    picture.hover = std::move(hoverPath);
+    return picture;
+}
+
 Control choiceList(std::string name, std::string caption, std::vector<Choice> choices, std::string variable) {
     std::vector<std::string> entries;
     for (const Choice& c : choices)

@@ -34,6 +34,7 @@ struct Control {
     int columns = 0;                  // preferred width of a field in characters (0: take the room)
     std::string colour;               // text colour of a radio's or label's caption ("#d00000"), if any
     bool pinned = false;              // a field that puts its default text back after every change
+    std::string hover;                // picture: the picture shown while the pointer is over it, if any
 };
 
 enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };
@@ -127,6 +128,8 @@ Control picture(std::string name, std::string path);
 Control codeBox(std::string name);
 Control withHandler(Control control, Handler onChange);
 Control inColour(Control control, std::string colour);
+// A picture that shows another picture while the pointer is over it (a sample of a flip effect).
+Control withHover(Control picture, std::string hoverPath);
 
 // Entry (or radio) → the text a window variable takes when it is picked.
 struct Choice {

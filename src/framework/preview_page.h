@@ -44,10 +44,13 @@ void ensurePrivateFolder(const std::string& folder);
 
 // Writes the page for the code as folder/test.html and returns that path. The file is written in
 // full under a temporary name and then renamed over "test.html", so a link planted under that name
-// is replaced, never followed. Throws PreviewError.
+// is replaced, never followed. Temporaries left by writes that were killed half-way are removed.
+// Throws PreviewError.
 std::string writePreviewPage(const std::string& code, const std::string& folder = defaultPreviewFolder());
 
-// Deletes folder/test.html; true when it is gone afterwards (also when it was never there).
+// Deletes folder/test.html when it is the page this process wrote there last; a page that another
+// running copy of the program wrote since is left to that copy. True when this process's page is
+// gone afterwards (also when it never wrote one there).
 bool removePreviewPage(const std::string& folder = defaultPreviewFolder());
 
 } // namespace ornavo

@@ -2,6 +2,7 @@
 // Drives module windows from a recipe, one user action per line, without any widgets:
 //   open KEY | set NAME [TEXT] | pick NAME ENTRY | choose NAME | answer yes|no | press NAME |
 //   print | show NAME | clipboard | close
+// The recipe is UTF-8 text, optionally after a byte-order mark; lines end with LF, CR LF or CR.
 // Blank lines and lines starting with '#' are skipped. TEXT is the rest of the line after one blank,
 // with the escapes \t \r \n \\.
 
@@ -25,8 +26,14 @@ public:
     ~RecipeRunner();
     void setPreviewWriter(PreviewWriter writer) { previewWriter_ = std::move(writer); }
 
+    // Exit statuses of run().
+    static constexpr int kRecipeError = 2;
+    static constexpr int kPreviewFailed = 3;
+
     // Runs the whole recipe. Output goes to `out` only when every line succeeded; notices, questions
-    // and errors go to `err`. Returns 0, or 2 for a recipe error (named with its line number).
+    // and errors go to `err`. Returns 0; kRecipeError for a line that cannot be run (named with its
+    // number and at most a short, escaped prefix of what it held), when nothing is written to `out`;
+    // or kPreviewFailed when every line ran but a preview page could not be written.
     int run(std::istream& recipe, std::ostream& out, std::ostream& err);
 
 private:
@@ -44,5 +51,9 @@ private:
 
 // Undoes the recipe escapes \t \r \n \\ (another backslash pair is kept as it stands).
 std::string unescapeRecipeText(const std::string& text);
+
+// Recipe text as an error message shows it: at most `limit` characters, then "…"; control characters
+// and bytes that are not UTF-8 written as escapes (\t, \r, \n, \xNN, \u0085).
+std::string recipeExcerpt(const std::string& text, std::size_t limit = 40);
 
 } // namespace ornavo

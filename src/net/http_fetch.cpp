@@ -1,17 +1,14 @@
 #include "http_fetch.h"
 
-#include "response_reader.h"
-
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHostAddress>
+#include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QTcpSocket>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
-
-#include <functional>
-#include <vector>
 
 namespace ornavo::net {
 
@@ -57,14 +54,17 @@ std::string percentEncodePath(const std::string& path) {
     return out;
 }
 
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    std::size_t begin = 0;
+    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    return text.substr(begin);
+}
+
 std::string headerName(const std::string& line) {
-    const std::size_t colon = line.find(':');
-    std::string name = line.substr(0, colon);
-    while (!name.empty() && (name.back() == ' ' || name.back() == '\t'))
-        name.pop_back();
-    while (!name.empty() && (name.front() == ' ' || name.front() == '\t'))
-        name.erase(0, 1);
-    return lowerAscii(name);
+    return lowerAscii(trimmed(line.substr(0, line.find(':'))));
 }
 
 // The caller's header lines without their line ends; empty lines and lines without a name dropped.
@@ -92,122 +92,199 @@ bool names(const std::vector<std::string>& lines, const std::string& name) {
     return false;
 }
 
-// Runs the interface's event loop until `done` holds, a socket signal having been seen each time, or
-// until `timeoutMs` pass without `done`. Returns whether `done` holds.
-bool waitFor(QTcpSocket& socket, const std::function<bool()>& done, int timeoutMs) {
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QAbstractSocket::stateChanged, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QIODevice::bytesWritten, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    while (!done() && timer.isActive())
-        loop.exec();
-    return done();
+std::optional<RequestTarget> proxyTarget(const FetchOptions& options) {
+    const std::string proxy =
+        options.proxy.compare(0, 5, "http=") == 0 ? options.proxy.substr(5) : options.proxy;
+    std::optional<RequestTarget> target = splitAddress(proxy);
+    if (target && target->secure)
+        return std::nullopt;
+    return target;
 }
 
-QByteArray fetch(const std::string& address, const FetchOptions& options) {
-    if (!QCoreApplication::instance())
-        return {};
-    const std::optional<RequestTarget> target = splitAddress(address);
-    const std::optional<std::string> request = buildRequest(address, options);
-    if (!target || !request)
-        return {};
-    RequestTarget endpoint = *target;
-    if (options.useProxy)
-        endpoint = *splitAddress(options.proxy.compare(0, 5, "http=") == 0 ? options.proxy.substr(5) : options.proxy);
-    const int timeout = options.timeoutMs > 0 ? options.timeoutMs : kTimeoutMs;
-    // A name that is neither an address nor a well-formed domain name is never handed to a resolver.
-    const QString host = QString::fromStdString(endpoint.host);
-    if (QHostAddress(host).isNull() && QUrl::toAce(host).isEmpty())
-        return {};
-
-    QTcpSocket socket;
-    socket.setProxy(QNetworkProxy::NoProxy);
-    // Qt stops taking data from the connection while this much waits unread, so a large body never
-    // piles up beyond the pieces taken below.
-    socket.setReadBufferSize(64 * 1024);
-
-    // Connect (the host name lookup included).
-    socket.connectToHost(host, endpoint.port);
-    const bool settled = waitFor(
-        socket,
-        [&] {
-            return socket.state() == QAbstractSocket::ConnectedState ||
-                   socket.state() == QAbstractSocket::UnconnectedState;
-        },
-        timeout);
-    if (!settled || socket.state() != QAbstractSocket::ConnectedState) {
-        socket.abort();
-        return {};
-    }
-
-    // Send.
-    socket.write(request->data(), static_cast<qint64>(request->size()));
-    const bool sent = waitFor(
-        socket,
-        [&] { return socket.bytesToWrite() == 0 || socket.state() != QAbstractSocket::ConnectedState; },
-        timeout);
-    if (!sent) {
-        socket.abort();
-        return {};
-    }
-
-    // Receive, a piece of at most 512 bytes at a time, letting the interface run before each piece.
-    ResponseReader reader(options.maxBodyBytes);
-    char piece[kReadPieceBytes];
-    for (;;) {
-        QCoreApplication::processEvents();
-        if (socket.bytesAvailable() > 0) {
-            const qint64 n = socket.read(piece, static_cast<qint64>(sizeof piece));
-            if (n < 0)
-                break;
-            if (reader.feed(piece, static_cast<std::size_t>(n)) != ResponseReader::Status::More)
-                break;
-            continue;
-        }
-        if (socket.state() != QAbstractSocket::ConnectedState) {
-            reader.finish();
-            break;
-        }
-        const bool more = waitFor(
-            socket,
-            [&] { return socket.bytesAvailable() > 0 || socket.state() != QAbstractSocket::ConnectedState; },
-            timeout);
-        if (!more)
-            break; // receive time-out
-    }
-    socket.abort();
-
-    if (reader.status() != ResponseReader::Status::Done)
-        return {};
-    if (options.responseHeaders)
-        *options.responseHeaders = reader.rawHeaders();
-    return QByteArray(reader.body().data(), static_cast<qsizetype>(reader.body().size()));
+// A name that is neither an address nor a well-formed domain name is never handed to a resolver.
+bool usableHost(const std::string& host) {
+    const QString name = QString::fromStdString(host);
+    return !QHostAddress(name).isNull() || !QUrl::toAce(name).isEmpty();
 }
+
+// The program's requests share one manager, made on first use and gone with the application.
+QNetworkAccessManager* sharedManager() {
+    static QPointer<QNetworkAccessManager> manager;
+    if (!manager) {
+        manager = new QNetworkAccessManager(QCoreApplication::instance());
+        manager->setProxy(QNetworkProxy::NoProxy); // a direct connection unless a fetch names a proxy
+    }
+    return manager;
+}
+
+int pending = 0;
+
+// One request under way: collects the body up to the cap, ends it at the deadline, and hands the
+// result to the caller once, unless the caller's context went first.
+class PendingFetch : public QObject {
+public:
+    PendingFetch(const QObject* context, std::function<void(const FetchResult&)> done,
+                 const FetchOptions& options)
+        : done_(std::move(done)), context_(const_cast<QObject*>(context)), hasContext_(context != nullptr),
+          cap_(options.maxBodyBytes) {
+        ++pending;
+        if (context)
+            connect(context, &QObject::destroyed, this, &PendingFetch::abandon);
+        deadline_.setSingleShot(true);
+        connect(&deadline_, &QTimer::timeout, this, [this] { finish({}); });
+        deadline_.start(options.deadlineMs > 0 ? options.deadlineMs : kDeadlineMs);
+    }
+    ~PendingFetch() override {
+        if (!finished_)
+            --pending;
+        dropReply();
+    }
+
+    // A fetch that cannot even start still answers from the event loop, never from inside fetch().
+    void failSoon() {
+        QTimer::singleShot(0, this, [this] { finish({}); });
+    }
+
+    void start(QNetworkAccessManager* manager, const QNetworkRequest& request, bool post,
+               const QByteArray& body) {
+        if (!post)
+            reply_ = manager->get(request);
+        else if (body.isEmpty())
+            reply_ = manager->sendCustomRequest(request, "POST");
+        else
+            reply_ = manager->post(request, body);
+        // Qt stops taking data from the connection while this much waits unread; it is read as it comes.
+        reply_->setReadBufferSize(64 * 1024);
+        connect(reply_, &QNetworkReply::metaDataChanged, this, &PendingFetch::checkHead);
+        connect(reply_, &QIODevice::readyRead, this, &PendingFetch::take);
+        connect(reply_, &QNetworkReply::finished, this, &PendingFetch::answered);
+    }
+
+private:
+    int status() const {
+        return reply_ ? reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
+    }
+
+    // A refusal or an announced body beyond the cap ends the request before any body arrives.
+    void checkHead() {
+        const int code = status();
+        if (code >= 300 && code < 400)
+            return; // a redirection; the answer it leads to is checked in turn
+        if (code < 200 || code >= 300) {
+            finish({});
+            return;
+        }
+        bool known = false;
+        const qulonglong length = reply_->header(QNetworkRequest::ContentLengthHeader).toULongLong(&known);
+        if (known && length > cap_)
+            finish({});
+    }
+
+    void take() {
+        if (!reply_)
+            return;
+        const qint64 room = static_cast<qint64>(cap_) - body_.size();
+        const QByteArray piece = reply_->read(room + 1);
+        if (piece.size() > room) {
+            finish({});
+            return;
+        }
+        body_ += piece;
+    }
+
+    void answered() {
+        if (!reply_)
+            return;
+        take();
+        if (done())
+            return;
+        const int code = status();
+        if (reply_->error() != QNetworkReply::NoError || code < 200 || code >= 300) {
+            finish({});
+            return;
+        }
+        FetchResult result;
+        result.ok = true;
+        result.body = body_;
+        result.headers =
+            "HTTP/1.1 " + std::to_string(code) + " " +
+            reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray().toStdString() +
+            "\r\n";
+        for (const auto& [name, value] : reply_->rawHeaderPairs())
+            result.headers += name.toStdString() + ": " + value.toStdString() + "\r\n";
+        finish(result);
+    }
+
+    bool done() const { return finished_; }
+
+    void abandon() {
+        done_ = nullptr;
+        finish({});
+    }
+
+    void dropReply() {
+        if (!reply_)
+            return;
+        QNetworkReply* reply = reply_;
+        reply_ = nullptr;
+        reply->disconnect(this);
+        if (reply->isRunning())
+            reply->abort();
+        reply->deleteLater();
+    }
+
+    void finish(const FetchResult& result) {
+        if (finished_)
+            return;
+        finished_ = true;
+        --pending;
+        deadline_.stop();
+        dropReply();
+        deleteLater();
+        std::function<void(const FetchResult&)> done = std::move(done_);
+        done_ = nullptr;
+        if (done && (!hasContext_ || context_))
+            done(result);
+    }
+
+    std::function<void(const FetchResult&)> done_;
+    QPointer<QObject> context_;
+    bool hasContext_;
+    std::size_t cap_;
+    QPointer<QNetworkReply> reply_;
+    QByteArray body_;
+    QTimer deadline_;
+    bool finished_ = false;
+};
 
 } // namespace
 
 std::string RequestTarget::hostHeader() const {
     const std::string name = host.find(':') != std::string::npos ? "[" + host + "]" : host; // IPv6 literal
-    return port == 80 ? name : name + ":" + std::to_string(port);
+    return port == (secure ? 443 : 80) ? name : name + ":" + std::to_string(port);
+}
+
+std::string RequestTarget::url() const {
+    return (secure ? "https://" : "http://") + hostHeader() + path;
 }
 
 std::optional<RequestTarget> splitAddress(const std::string& address) {
     if (hasControlCharacter(address))
         return std::nullopt;
-    std::size_t start = startsWithNoCase(address, "http://") ? 7 : 0;
+    RequestTarget target;
+    std::size_t start = 0;
+    if (startsWithNoCase(address, "http://")) {
+        start = 7;
+    } else if (startsWithNoCase(address, "https://")) {
+        start = 8;
+        target.secure = true;
+        target.port = 443;
+    }
     std::size_t slash = address.find('/', start);
     if (slash == std::string::npos)
         slash = address.size();
     std::string host = address.substr(start, slash - start);
 
-    RequestTarget target;
     std::string port;
     if (!host.empty() && host.front() == '[') {
         // A bracketed IPv6 literal, its own colons not separating a port.
@@ -260,60 +337,102 @@ std::string completeHeaders(const std::string& extraHeaders, const std::string& 
     return out;
 }
 
-std::optional<std::string> buildRequest(const std::string& address, const FetchOptions& options) {
-    const std::optional<RequestTarget> target = splitAddress(address);
-    if (!target)
+std::optional<std::vector<std::pair<std::string, std::string>>> requestHeaders(const std::string& address,
+                                                                               const FetchOptions& options) {
+    if (!splitAddress(address))
         return std::nullopt;
-    if (options.useProxy) {
-        const std::string proxy = options.proxy.compare(0, 5, "http=") == 0 ? options.proxy.substr(5) : options.proxy;
-        if (!splitAddress(proxy))
-            return std::nullopt;
-    }
     const bool post = lowerAscii(options.method) == "post";
     const std::vector<std::string> extra = headerLines(options.extraHeaders);
 
-    // Through a proxy the request names the whole address.
-    const std::string requestTarget =
-        options.useProxy ? "http://" + target->hostHeader() + target->path : target->path;
-    std::string request = std::string(post ? "POST" : "GET") + " " + requestTarget + " HTTP/1.1\r\n";
-
-    // Lines the program states itself replace the caller's lines of the same name.
+    // The framing of the request is the transport's own: the caller's lines of those names are dropped.
     std::string callerHeaders;
     for (const std::string& line : extra) {
         const std::string name = headerName(line);
-        if (name != "content-length" && name != "transfer-encoding" && name != "connection")
+        if (name != "content-length" && name != "transfer-encoding" && name != "connection" && name != "host")
             callerHeaders += line + "\r\n";
     }
-    request += completeHeaders(callerHeaders, address);
-    const bool withBody = post && !options.body.empty();
-    if (withBody) {
-        if (!names(extra, "content-type"))
-            request += "Content-Type: application/x-www-form-urlencoded\r\n";
-        request += "Content-Length: " + std::to_string(options.body.size()) + "\r\n";
+    std::vector<std::pair<std::string, std::string>> headers;
+    for (const std::string& line : headerLines(completeHeaders(callerHeaders, address))) {
+        const std::size_t colon = line.find(':');
+        headers.emplace_back(trimmed(line.substr(0, colon)), trimmed(line.substr(colon + 1)));
     }
+    if (post && !options.body.empty() && !names(extra, "content-type"))
+        headers.emplace_back("Content-Type", "application/x-www-form-urlencoded");
     if (!names(extra, "user-agent"))
-        request += std::string("User-Agent: ") + kUserAgent + "\r\n";
-    if (!names(extra, "host"))
-        request += "Host: " + target->hostHeader() + "\r\n";
+        headers.emplace_back("User-Agent", kUserAgent);
     // Always a fresh copy from the server, never one from a cache on the way.
     if (!names(extra, "pragma"))
-        request += "Pragma: no-cache\r\n";
+        headers.emplace_back("Pragma", "no-cache");
     if (!names(extra, "cache-control"))
-        request += "Cache-Control: no-cache\r\n";
-    request += "Connection: close\r\n\r\n";
-    if (withBody)
-        request += options.body;
-    return request;
+        headers.emplace_back("Cache-Control", "no-cache");
+    return headers;
 }
 
-QByteArray fetchBytes(const std::string& address, const FetchOptions& options) {
-    return fetch(address, options);
+void fetch(const std::string& address, const QObject* context, std::function<void(const FetchResult&)> done,
+           const FetchOptions& options) {
+    if (!QCoreApplication::instance()) {
+        if (done)
+            done({});
+        return;
+    }
+    auto* request = new PendingFetch(context, std::move(done), options);
+    const std::optional<RequestTarget> target = splitAddress(address);
+    const auto headers = requestHeaders(address, options);
+    const std::optional<RequestTarget> proxy = options.useProxy ? proxyTarget(options) : std::nullopt;
+    const QUrl url = target ? QUrl(QString::fromStdString(target->url()), QUrl::TolerantMode) : QUrl();
+    if (!target || !headers || (options.useProxy && !proxy) || !url.isValid() || !usableHost(target->host) ||
+        (proxy && !usableHost(proxy->host))) {
+        request->failSoon();
+        return;
+    }
+
+    QNetworkRequest qrequest(url);
+    qrequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    qrequest.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    qrequest.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    qrequest.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    qrequest.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    qrequest.setMaximumRedirectsAllowed(5);
+    for (const auto& [name, value] : *headers)
+        qrequest.setRawHeader(QByteArray::fromStdString(name), QByteArray::fromStdString(value));
+
+    QNetworkAccessManager* manager = sharedManager();
+    if (proxy) {
+        // A request through a proxy has a manager of its own, gone with the request.
+        manager = new QNetworkAccessManager(request);
+        manager->setProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, QString::fromStdString(proxy->host), proxy->port));
+    }
+    const bool post = lowerAscii(options.method) == "post";
+    request->start(manager, qrequest, post, post ? QByteArray::fromStdString(options.body) : QByteArray());
 }
 
-std::string fetchText(const std::string& address, const FetchOptions& options) {
-    const QByteArray bytes = fetch(address, options);
-    const qsizetype zero = bytes.indexOf('\0');
-    return std::string(bytes.constData(), static_cast<std::size_t>(zero < 0 ? bytes.size() : zero));
+void fetchBytes(const std::string& address, const QObject* context,
+                std::function<void(const QByteArray&)> done, const FetchOptions& options) {
+    fetch(
+        address, context,
+        [done = std::move(done)](const FetchResult& result) {
+            if (done)
+                done(result.body);
+        },
+        options);
+}
+
+void fetchText(const std::string& address, const QObject* context,
+               std::function<void(const std::string&)> done, const FetchOptions& options) {
+    fetch(
+        address, context,
+        [done = std::move(done)](const FetchResult& result) {
+            const qsizetype zero = result.body.indexOf('\0');
+            if (done)
+                done(std::string(result.body.constData(),
+                                 static_cast<std::size_t>(zero < 0 ? result.body.size() : zero)));
+        },
+        options);
+}
+
+int pendingFetches() {
+    return pending;
 }
 
 } // namespace ornavo::net

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPoint>
+#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -32,6 +33,14 @@ struct FakeShell {
     std::map<std::string, std::string> texts; // address → body
     std::map<std::string, QByteArray> bytes;
     std::vector<std::string> fetched;          // every address asked for, in order
+    // When set, answers wait until release() instead of coming at once.
+    bool holdAnswers = false;
+    struct Held {
+        std::string address;
+        QPointer<QObject> context;
+        std::function<void()> answer;
+    };
+    std::vector<Held> held;
     std::vector<std::string> opened;
     std::vector<Notice> notices;
     std::vector<std::string> questions;
@@ -46,15 +55,19 @@ struct FakeShell {
 
     app::ShellServices services() {
         app::ShellServices s;
-        s.fetchText = [this](const std::string& address) {
-            fetched.push_back(address);
-            auto it = texts.find(address);
-            return it == texts.end() ? std::string() : it->second;
+        s.fetchText = [this](const std::string& address, QObject* context,
+                             app::ShellServices::TextReceiver done) {
+            answerLater(address, context, [this, address, done] {
+                auto it = texts.find(address);
+                done(it == texts.end() ? std::string() : it->second);
+            });
         };
-        s.fetchBytes = [this](const std::string& address) {
-            fetched.push_back(address);
-            auto it = bytes.find(address);
-            return it == bytes.end() ? QByteArray() : it->second;
+        s.fetchBytes = [this](const std::string& address, QObject* context,
+                              app::ShellServices::BytesReceiver done) {
+            answerLater(address, context, [this, address, done] {
+                auto it = bytes.find(address);
+                done(it == bytes.end() ? QByteArray() : it->second);
+            });
         };
         s.openAddress = [this](const std::string& address) { opened.push_back(address); };
         s.notify = [this](const std::string& caption, const std::string& message, app::NoticeIcon icon) {
@@ -74,13 +87,37 @@ struct FakeShell {
                 whileModuleOpen(module);
         };
         s.openColourTable = [this] { ++colourTables; };
-        s.checkForUpdate = [this] {
+        s.checkForUpdate = [this](QObject*) {
             fetched.push_back("(update check)");
             ++updateChecks;
         };
         s.trayAvailable = [this] { return tray; };
         s.quit = [this] { ++quits; };
         return s;
+    }
+
+    // Hands the held fetch of that address its answer, as the real fetch would: not at all when its
+    // context is gone. False when no fetch of that address is held.
+    bool release(const std::string& address) {
+        for (auto it = held.begin(); it != held.end(); ++it) {
+            if (it->address != address)
+                continue;
+            Held h = std::move(*it);
+            held.erase(it);
+            if (h.context)
+                h.answer();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void answerLater(const std::string& address, QObject* context, std::function<void()> answer) {
+        fetched.push_back(address);
+        if (holdAnswers)
+            held.push_back({address, context, std::move(answer)});
+        else
+            answer();
     }
 };
 

@@ -10,10 +10,12 @@
 #include "app/tiles.h"
 #include "framework/ui/generator_window.h"
 #include "net/http_fetch.h"
+#include "net/loopback_server.h"
 #include "support/test_support.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +28,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
 
 using namespace ornavo;
 using namespace ornavo::testing;
@@ -114,7 +119,7 @@ TEST_F(MainWindowTest, NothingIsFetchedUntilTheWindowIsShownAndAsked) {
     EXPECT_EQ(window->ticker()->label()->text(), QString());
 }
 
-TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlotsInOrder) {
+TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlots) {
     const std::string notice = "新店开张，全场<b>八折</b>！";
     shell.texts[site("/Tessaly/gg/zxzhushou/gonggao.txt")] = gbk(notice);
     shell.bytes[site("/Tessaly/upload/guanggaowei/ggw1.gif")] = pngOf(QSize(200, 100), Qt::red);
@@ -124,6 +129,7 @@ TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlotsInOrder) {
     window->show();
     window->loadOnlineContent();
 
+    // All six are asked for at once; here each answer comes at once too.
     const std::vector<std::string> order = {"(update check)",
                                             site("/Tessaly/gg/zxzhushou/gonggao.txt"),
                                             site("/Tessaly/upload/guanggaowei/ggw1.gif"),
@@ -145,6 +151,37 @@ TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlotsInOrder) {
 
     window->loadOnlineContent(); // once only
     EXPECT_EQ(shell.fetched.size(), order.size());
+}
+
+TEST_F(MainWindowTest, EachSlotFillsWhenItsAnswerArrives) {
+    shell.holdAnswers = true;
+    shell.texts[site("/Tessaly/gg/zxzhushou/gonggao.txt")] = gbk("公告");
+    for (int slot = 1; slot <= 4; ++slot)
+        shell.bytes[site(net::advertPicturePath(slot))] = pngOf(QSize(200, 100), Qt::green);
+    window->show();
+    window->loadOnlineContent();
+    // Every fetch was started and none has answered: the window is already usable.
+    EXPECT_EQ(shell.fetched.size(), 6u);
+    EXPECT_EQ(shell.held.size(), 5u);
+    EXPECT_EQ(window->ticker()->label()->text(), QString());
+    clickOnPage(0, "按钮_模块开发"); // the interface answers meanwhile
+    EXPECT_EQ(shell.notices.size(), 1u);
+
+    // Answers in their own order, each filling its own place.
+    ASSERT_TRUE(shell.release(site(net::advertPicturePath(3))));
+    EXPECT_FALSE(window->advertSlot(3)->pixmap().isNull());
+    for (int slot : {1, 2, 4})
+        EXPECT_TRUE(window->advertSlot(slot)->pixmap().isNull()) << slot;
+    EXPECT_EQ(window->ticker()->label()->text(), QString());
+    ASSERT_TRUE(shell.release(site("/Tessaly/gg/zxzhushou/gonggao.txt")));
+    EXPECT_EQ(window->ticker()->label()->text(), QString::fromUtf8("公告"));
+    ASSERT_TRUE(shell.release(site(net::advertPicturePath(1))));
+    EXPECT_FALSE(window->advertSlot(1)->pixmap().isNull());
+
+    // Answers that arrive after the window is gone go nowhere.
+    window.reset();
+    EXPECT_TRUE(shell.release(site(net::advertPicturePath(2))));
+    EXPECT_TRUE(shell.release(site(net::advertPicturePath(4))));
 }
 
 TEST_F(MainWindowTest, AdvertSlotOpensItsLinkAndNothingThatIsNotAWebAddress) {
@@ -409,9 +446,50 @@ TEST(MainWindowOnSite, AnnouncementAndAdvertsFromTheBundledSite) {
     MainWindow window(services);
     window.show();
     window.loadOnlineContent();
-    const std::string expected = net::siteTextToUtf8(net::fetchText(site("/Tessaly/gg/zxzhushou/gonggao.txt")));
-    ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(window.ticker()->label()->text().toStdString(), expected);
+    std::optional<std::string> expected;
+    net::fetchText(site("/Tessaly/gg/zxzhushou/gonggao.txt"), nullptr,
+                   [&](const std::string& text) { expected = net::siteTextToUtf8(text); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return expected.has_value(); }, 5000));
+    ASSERT_FALSE(expected->empty());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.ticker()->label()->text().toStdString() == *expected; }, 5000));
     for (int slot = 1; slot <= 4; ++slot)
-        EXPECT_FALSE(window.advertSlot(slot)->pixmap().isNull()) << slot;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.advertSlot(slot)->pixmap().isNull(); }, 5000))
+            << slot;
+}
+
+// Against a site that takes every request and never answers: the window is usable at once, and
+// leaving the program does not wait for the site.
+TEST(MainWindowOnSilentSite, QuittingWithFetchesPendingEndsTheLoopAtOnce) {
+    net::testing::LoopbackServer server;
+    server.silent();
+    ::setenv("ORNAVO_MAKER_SERVER", server.origin().c_str(), 1);
+    FakeShell shell;
+    app::ShellServices services = shell.services();
+    services.fetchText = nullptr; // the real fetch and update check
+    services.fetchBytes = nullptr;
+    services.checkForUpdate = nullptr;
+    services.quit = nullptr; // the desktop's own end of the program
+    auto window = std::make_unique<MainWindow>(services);
+    window->show();
+    QElapsedTimer clock;
+    clock.start();
+    window->loadOnlineContent();
+    EXPECT_LT(clock.elapsed(), 200);
+    // The update check and the five other fetches all wait on the site together.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.requests.size() == 6; }, 3000)) << server.requests.size();
+    EXPECT_EQ(net::pendingFetches(), 6);
+
+    QTimer::singleShot(0, [&] {
+        clock.restart();
+        window->askToQuit(); // answered Yes
+    });
+    const int status = QApplication::exec();
+    EXPECT_EQ(status, 0);
+    EXPECT_LT(clock.elapsed(), 500);
+    window.reset();
+    ::unsetenv("ORNAVO_MAKER_SERVER");
+    EXPECT_EQ(net::pendingFetches(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.open == 0; }, 2000)); // every connection let go
+    EXPECT_EQ(shell.questions, std::vector<std::string>{"是否要退出？"});
 }

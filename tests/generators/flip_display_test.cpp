@@ -1,3 +1,4 @@
+#include "framework/sample_picture.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,9 @@ TEST(FlipDisplay, WindowWithItsSamplePictureButton) {
     EXPECT_EQ(fields, 46);
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample->control->kind, ControlKind::Picture);
-    EXPECT_EQ(sample->control->text, "/Tessaly/upload/images/131104/f15/tx1.gif");
+    // Both pictures come from the maker's site as the window opens.
+    EXPECT_EQ(sample->control->text, remotePicture("/Tessaly/upload/images/131104/f15/tx1.gif"));
+    EXPECT_EQ(sample->control->hover, remotePicture("/Tessaly/upload/images/131104/f15/tx2.gif"));
     EXPECT_EQ(sample->at.area, "模块样例（图片尺寸：310x460px）");
 
     // The colour picker stands beside the background colour.

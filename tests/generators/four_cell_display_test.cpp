@@ -17,8 +17,9 @@ TEST(FourCellDisplay, WindowOnBothPages) {
     int fields = 0;
     for (const Control* c : allControls(*module)) {
         fields += c->kind == ControlKind::Field;
-        if (c->kind == ControlKind::Picture)
+        if (c->kind == ControlKind::Picture) {
             EXPECT_EQ(c->text, "/Tessaly/samples/F17.png");
+        }
     }
     EXPECT_EQ(fields, 19);
 }

@@ -21,15 +21,18 @@ TEST(MagnifierDisplay, WindowOnTheProfessionalPageOnly) {
         fields += p.control->kind == ControlKind::Field;
         if (p.control->name == "编辑框_促销标题背景")
             colourRow = p.at.row;
-        if (p.control->name == "编辑框_价格区背景" || p.control->name == "编辑框_边框背景")
+        if (p.control->name == "编辑框_价格区背景" || p.control->name == "编辑框_边框背景") {
             EXPECT_EQ(p.at.row, colourRow) << p.control->name;
-        if (p.control->kind == ControlKind::Picture)
+        }
+        if (p.control->kind == ControlKind::Picture) {
             EXPECT_EQ(p.control->text, "/Tessaly/samples/F16.png");
+        }
     }
     EXPECT_EQ(fields, 43);
     for (const PlacedButton& b : placedButtons(*module))
-        if (b.button->action == Action::ColourPicker)
+        if (b.button->action == Action::ColourPicker) {
             EXPECT_EQ(b.at.row, colourRow);
+        }
 }
 
 } // namespace

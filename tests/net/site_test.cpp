@@ -2,6 +2,7 @@
 // picture a module window's default texts point to, is there and is a real picture of its use.
 
 #include "framework/constants.h"
+#include "framework/sample_picture.h"
 #include "framework/text.h"
 #include "generators/catalogue.h"
 #include "net/maker_site.h"
@@ -115,8 +116,9 @@ TEST(MakerSite, EveryDefaultPictureOfTheModuleWindowsIsThere) {
     for (const ModuleSpec& module : moduleRegistry().all()) {
         for (const Control* control : allControls(module)) {
             std::string path;
-            if (control->kind == ControlKind::Picture && !control->text.empty() && control->text[0] == '/')
-                path = control->text;
+            // Built-in samples are drawn from the site's files; remote ones are fetched from it.
+            if (control->kind == ControlKind::Picture && !control->text.empty())
+                path = samplePictureSource(control->text).path;
             for (const std::string& prefix : prefixes)
                 if (path.empty() && !prefix.empty() && control->text.rfind(prefix + "/", 0) == 0)
                     path = control->text.substr(prefix.size());

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -316,4 +317,57 @@ TEST_F(PreviewFile, OrnavoGenPressOfPreviewWritesThePage) {
     const std::string path = base + "/ornavo/test.html";
     EXPECT_EQ(slurp(errFile), "preview: " + path + "\n");
     EXPECT_EQ(slurp(path), gbk(head()) + "<p>\xB1\xA6\xB1\xB4&#128512;</p>" + gbk(tail()));
+}
+
+// Two running copies share the folder: each removes only the page it wrote itself, and what a write
+// killed half-way left behind is cleared by the next write.
+TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
+    const std::string folder = base + "/ornavo";
+    ensurePrivateFolder(folder);
+    auto names = [&] {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder))
+            found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    auto leave = [&](const std::string& name) { std::ofstream(folder + "/" + name) << "half a page"; };
+
+    // A process that has ended, a running one (this test's parent), an unrelated file.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string dead = ".test.html." + std::to_string(ended) + ".1";
+    const std::string live = ".test.html." + std::to_string(::getppid()) + ".2";
+    const std::string liveButOld = ".test.html." + std::to_string(::getppid()) + ".3";
+    for (const std::string& name :
+         {dead, live, liveButOld, std::string(".test.html.x.1"), std::string("notes.txt")})
+        leave(name);
+    const struct timespec twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (folder + "/" + liveButOld).c_str(), twoHoursAgo, 0), 0);
+
+    writePreviewPage("mine", folder);
+    EXPECT_EQ(names(), (std::vector<std::string>{live, ".test.html.x.1", "notes.txt", "test.html"}));
+
+    // Another copy (ornavo-gen, a process of its own) writes its page over this one's.
+    const std::string command =
+        "env -u TMPDIR XDG_RUNTIME_DIR=" + base + " " + ORNAVO_GEN +
+        " run - >/dev/null 2>&1 <<'EOF'\nopen F03\nset 超级编辑框_全屏海报代码 theirs\n"
+        "press 按钮_全屏海报在线预览\nEOF";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string theirs = gbk(head()) + "theirs" + gbk(tail());
+    ASSERT_EQ(slurp(folder + "/test.html"), theirs);
+    // Closing this copy's preview leaves the other copy's page alone.
+    EXPECT_TRUE(removePreviewPage(folder));
+    EXPECT_EQ(slurp(folder + "/test.html"), theirs);
+
+    // This copy's own page goes when its preview closes, once only.
+    writePreviewPage("mine again", folder);
+    EXPECT_TRUE(removePreviewPage(folder));
+    EXPECT_FALSE(fs::exists(folder + "/test.html"));
+    std::ofstream(folder + "/test.html") << "a third copy's page";
+    EXPECT_TRUE(removePreviewPage(folder));
+    EXPECT_TRUE(fs::exists(folder + "/test.html"));
 }

@@ -1,17 +1,18 @@
 #include "generator_window.h"
 
 #include "framework/constants.h"
+#include "framework/sample_picture.h"
+#include "net/http_fetch.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +34,33 @@ std::string fromDisplay(const QString& text) {
 }
 
 constexpr int kPictureHeight = 110;
+
+// A sample picture; one with a hover picture shows that one while the pointer is over it.
+class SamplePicture : public QLabel {
+public:
+    void setPicture(const QPixmap& pixmap, bool hover) {
+        (hover ? hover_ : normal_) = pixmap;
+        show();
+    }
+    bool showsHover() const { return under_ && !hover_.isNull(); }
+
+protected:
+    void enterEvent(QEnterEvent* event) override {
+        under_ = true;
+        show();
+        QLabel::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        under_ = false;
+        show();
+        QLabel::leaveEvent(event);
+    }
+
+private:
+    void show() { setPixmap(showsHover() ? hover_ : normal_); }
+    QPixmap normal_, hover_;
+    bool under_ = false;
+};
 } // namespace
 
 GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
@@ -214,10 +242,11 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
         break;
     }
     case ControlKind::Picture: {
-        auto* pictureLabel = new QLabel;
+        auto* pictureLabel = new SamplePicture;
         pictureLabel->setFixedHeight(kPictureHeight);
         pictureLabel->setAlignment(Qt::AlignCenter);
-        loadPicture(pictureLabel, c.text);
+        loadPicture(pictureLabel, c.text, false);
+        loadPicture(pictureLabel, c.hover, true);
         w = pictureLabel;
         break;
     }
@@ -261,19 +290,25 @@ QWidget* GeneratorWindow::buildButtons() {
     return box;
 }
 
-void GeneratorWindow::loadPicture(QWidget* target, const std::string& path) {
+void GeneratorWindow::loadPicture(QWidget* target, const std::string& path, bool hover) {
     if (path.empty())
         return;
-    if (!network_)
-        network_ = new QNetworkAccessManager(this);
-    QNetworkReply* reply = network_->get(QNetworkRequest(QUrl(q(makerServer() + path))));
-    auto* label = static_cast<QLabel*>(target);
-    connect(reply, &QNetworkReply::finished, label, [label, reply] {
-        reply->deleteLater();
+    auto* label = static_cast<SamplePicture*>(target);
+    auto show = [label, hover](const QByteArray& bytes) {
         QPixmap pixmap;
-        if (reply->error() == QNetworkReply::NoError && pixmap.loadFromData(reply->readAll()))
-            label->setPixmap(pixmap.scaledToHeight(kPictureHeight, Qt::SmoothTransformation));
-    });
+        if (pixmap.loadFromData(bytes))
+            label->setPicture(pixmap.scaledToHeight(kPictureHeight, Qt::SmoothTransformation), hover);
+    };
+    // Samples are built into the program; only a picture marked remote comes from the maker's site,
+    // through the bounded fetch, and fills the label when it arrives (never after the window is gone).
+    const SamplePictureSource source = samplePictureSource(path);
+    if (source.remote) {
+        net::fetchBytes(makerServer() + source.path, label, show);
+        return;
+    }
+    QFile builtIn(QLatin1Char(':') + q(source.path));
+    if (builtIn.open(QIODevice::ReadOnly))
+        show(builtIn.readAll());
 }
 
 void GeneratorWindow::refresh(const std::string& name) {

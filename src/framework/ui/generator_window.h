@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QNetworkAccessManager;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -39,14 +38,14 @@ private:
     QWidget* buildControl(const Control& control);
     QPushButton* buildButton(const Button& button);
     QWidget* buildButtons();
-    void loadPicture(QWidget* label, const std::string& path);
+    // The hover picture is the one shown while the pointer is over the picture.
+    void loadPicture(QWidget* label, const std::string& path, bool hover);
     void refresh(const std::string& name);
     void codeEdited();
 
     std::unique_ptr<Form> form_;
     QHash<QString, QWidget*> widgets_;
     QPlainTextEdit* code_ = nullptr;
-    QNetworkAccessManager* network_ = nullptr;
     bool syncing_ = false;
 };
 

@@ -1,0 +1,178 @@
+// The module windows' sample pictures: built into the program and shown as the window opens, without
+// the maker's site; a picture marked remote comes through the bounded fetch and fills in when it
+// arrives.
+
+#include "framework/constants.h"
+#include "framework/sample_picture.h"
+#include "framework/ui/generator_window.h"
+#include "net/http_fetch.h"
+#include "net/loopback_server.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QEnterEvent>
+#include <QImage>
+#include <QTcpSocket>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace ornavo;
+using namespace ornavo::testing;
+using ornavo::net::testing::LoopbackServer;
+
+namespace {
+
+// The maker's site, for the length of a test.
+class SiteAt {
+public:
+    explicit SiteAt(const std::string& origin) { ::setenv("ORNAVO_MAKER_SERVER", origin.c_str(), 1); }
+    ~SiteAt() { ::unsetenv("ORNAVO_MAKER_SERVER"); }
+};
+
+Control* pictureOf(ModuleSpec& module) {
+    for (Section& section : module.sections)
+        for (Item& item : section.items)
+            if (auto* l = std::get_if<Line>(&item.content))
+                for (Element& e : l->elements)
+                    if (auto* c = std::get_if<Control>(&e); c && c->kind == ControlKind::Picture)
+                        return c;
+    return nullptr;
+}
+
+QLabel* labelOf(const ui::GeneratorWindow& window, const Control& picture) {
+    return window.findChild<QLabel*>(QString::fromStdString(picture.name));
+}
+
+} // namespace
+
+TEST(SamplePictures, EveryWindowShowsItsBuiltInSampleWithoutTheSite) {
+    // A site that answers nothing at all: the pictures cannot come from there.
+    LoopbackServer site;
+    site.silent();
+    SiteAt at(site.origin());
+    int shown = 0;
+    for (const ModuleSpec& module : moduleRegistry().all()) {
+        for (const Control* c : allControls(module)) {
+            if (c->kind != ControlKind::Picture || samplePictureSource(c->text).remote)
+                continue;
+            EXPECT_TRUE(QFile::exists(QLatin1Char(':') + QString::fromStdString(c->text)))
+                << module.key << " " << c->text;
+            WindowVariables vars;
+            ScriptedPrompter prompter;
+            RecordingHost host;
+            ui::GeneratorWindow window(module, vars, prompter, host);
+            QLabel* label = labelOf(window, *c);
+            ASSERT_NE(label, nullptr) << module.key;
+            // There as soon as the window exists, before any event is handled.
+            EXPECT_FALSE(label->pixmap().isNull()) << module.key << " " << c->text;
+            ++shown;
+        }
+    }
+    EXPECT_GT(shown, 0);
+    QTest::qWait(50);
+    EXPECT_EQ(site.connections, 0);
+    EXPECT_EQ(net::pendingFetches(), 0);
+}
+
+TEST(SamplePictures, SourcesOfTheDescriptions) {
+    EXPECT_FALSE(samplePictureSource("/Tessaly/samples/F03.png").remote);
+    EXPECT_EQ(samplePictureSource("/Tessaly/samples/F03.png").path, "/Tessaly/samples/F03.png");
+    const SamplePictureSource remote =
+        samplePictureSource(remotePicture("/Tessaly/upload/images/131104/f15/tx1.gif"));
+    EXPECT_TRUE(remote.remote);
+    EXPECT_EQ(remote.path, "/Tessaly/upload/images/131104/f15/tx1.gif");
+}
+
+TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
+    QFile sample(QStringLiteral(":/Tessaly/samples/F15.png"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray picture = sample.readAll();
+
+    LoopbackServer site;
+    SiteAt at(site.origin());
+    ModuleSpec module = *moduleRegistry().byKey("F02");
+    Control* control = pictureOf(module);
+    ASSERT_NE(control, nullptr);
+    control->text = remotePicture("/Tessaly/upload/images/131104/f15/tx1.gif");
+
+    // The answer comes after the window is up; the window shows the picture then.
+    site.silent();
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    {
+        ui::GeneratorWindow window(module, vars, prompter, host);
+        QLabel* label = labelOf(window, *control);
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(label->pixmap().isNull());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 1; }, 3000));
+        EXPECT_EQ(site.requests[0].left(48).toStdString(),
+                  "GET /Tessaly/upload/images/131104/f15/tx1.gif HT");
+        // Closed before the site answers: the request goes with the window.
+    }
+    EXPECT_EQ(net::pendingFetches(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return site.open == 0; }, 2000));
+
+    site.replyBody(picture);
+    ui::GeneratorWindow window(module, vars, prompter, host);
+    QLabel* label = labelOf(window, *control);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !label->pixmap().isNull(); }, 3000));
+
+    // A site that fails leaves the label empty and the window working.
+    site.replyWith("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+    ui::GeneratorWindow failed(module, vars, prompter, host);
+    QLabel* empty = labelOf(failed, *control);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return net::pendingFetches() == 0; }, 3000));
+    EXPECT_TRUE(empty->pixmap().isNull());
+}
+
+// The flip sample: the front picture, and the back one while the pointer is over it; both come from
+// the site as the window opens.
+TEST(SamplePictures, TheFlipSampleShowsItsBackUnderThePointer) {
+    auto pictureOfColour = [](Qt::GlobalColor colour) {
+        QImage image(31, 46, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    LoopbackServer site;
+    SiteAt at(site.origin());
+    site.handler = [&](QTcpSocket* client, const QByteArray& request) {
+        const bool back = request.startsWith("GET /Tessaly/upload/images/131104/f15/tx2.gif ");
+        client->write(LoopbackServer::ok(pictureOfColour(back ? Qt::blue : Qt::red)));
+        client->disconnectFromHost();
+    };
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    const ModuleSpec& module = *moduleRegistry().byKey("F15");
+    ui::GeneratorWindow window(module, vars, prompter, host);
+    window.show();
+    auto* sample = window.findChild<QLabel*>(QStringLiteral("图形按钮_模块样例"));
+    ASSERT_NE(sample, nullptr);
+    auto colour = [sample] { return sample->pixmap().toImage().pixelColor(2, 2); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 2 && net::pendingFetches() == 0; }, 5000));
+    EXPECT_EQ(colour(), QColor(Qt::red));
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+    QApplication::sendEvent(sample, &enter);
+    EXPECT_EQ(colour(), QColor(Qt::blue));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(sample, &leave);
+    EXPECT_EQ(colour(), QColor(Qt::red));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
