@@ -1,6 +1,5 @@
 #pragma once
-// Sizes that the advert windows derive from a typed size: a whole number moved by a fixed number of
-// pixels, written as text.
+// Sizes that the advert windows derive from typed sizes: whole numbers added, written as text.
 
 #include "framework/text.h"
 
@@ -10,16 +9,21 @@
 
 namespace ornavo::adverts {
 
-// value + delta as plain decimal; a value at the end of the range (a very long run of digits) stays
-// there instead of wrapping round.
-inline std::string shifted(std::int64_t value, std::int64_t delta) {
+// a + b; a sum beyond the range (a very long run of digits typed) stays at its end instead of wrapping
+// round.
+inline std::int64_t plus(std::int64_t a, std::int64_t b) {
     constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t least = std::numeric_limits<std::int64_t>::min();
-    if (delta > 0 && value > most - delta)
-        return integerToText(most);
-    if (delta < 0 && value < least - delta)
-        return integerToText(least);
-    return integerToText(value + delta);
+    if (b > 0 && a > most - b)
+        return most;
+    if (b < 0 && a < least - b)
+        return least;
+    return a + b;
+}
+
+// value + delta in plain decimal.
+inline std::string shifted(std::int64_t value, std::int64_t delta) {
+    return integerToText(plus(value, delta));
 }
 
 } // namespace ornavo::adverts
