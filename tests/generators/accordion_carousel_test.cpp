@@ -31,23 +31,5 @@ TEST(AccordionCarousel, PanelWidthStaysFixedThroughTypingAndClear) {
     EXPECT_EQ(countOf(code, "HEIGHT: px"), 4u + 5u + 3u + 4u); // nest, strips, hidden panels, images
 }
 
-TEST(AccordionCarousel, ColourPickerLeavesTheWindowOpen) {
-    OpenWindow w("F10");
-    w.form().setText("编辑框_标题颜色", "#123456");
-    w.press("按钮_选色器");
-    EXPECT_EQ(w.host.colourTables, 1);
-    EXPECT_FALSE(w.form().isClosed());
-    EXPECT_EQ(w.form().text("编辑框_标题颜色"), "#123456");
-}
-
-TEST(AccordionCarousel, OpensFromBothCataloguePages) {
-    const ModuleSpec* m = moduleRegistry().byKey("F10");
-    ASSERT_NE(m, nullptr);
-    EXPECT_EQ(m->professionalButton.name, "按钮_F10950手拉风琴轮播特效");
-    ASSERT_TRUE(m->basicButton.has_value());
-    EXPECT_EQ(m->basicButton->name, "按钮_F07基础950手拉风琴轮播特效");
-    EXPECT_FALSE(m->top.has_value());
-}
-
 } // namespace
 } // namespace ornavo::testing

@@ -24,17 +24,5 @@ TEST(ArrowCarousel, SizesStayFixedWhateverTheFieldsHold) {
     }
 }
 
-TEST(ArrowCarousel, ClearKeepsTheDistanceFromTheTop) {
-    OpenWindow w("F30");
-    w.form().setText("编辑框_顶距", "64");
-    w.press("按钮_F30一键生成");
-    w.press("按钮_F30清空内容");
-    EXPECT_EQ(w.prompter.messages, std::vector<std::string>{"是否要清空所有内容？"});
-    EXPECT_EQ(w.form().text("编辑框_顶距"), "64");
-    EXPECT_EQ(w.form().text("编辑框_左箭头"), "");
-    EXPECT_EQ(w.form().text("编辑框_右箭头"), "");
-    EXPECT_EQ(w.form().code(), "");
-}
-
 } // namespace
 } // namespace ornavo::testing

@@ -40,23 +40,5 @@ TEST(BannerTitleCarousel, HeightsAreTheTypedHeightPlus30And9AsTheCLibraryReadsIt
     }
 }
 
-TEST(BannerTitleCarousel, ClearAsksOnceAndEmptiesAllFieldsAndTheCode) {
-    OpenWindow w("F11");
-    Form& f = w.form();
-    w.press("按钮_F11一键生成");
-    w.press("按钮_F11清空代码");
-    EXPECT_EQ(w.prompter.messages, std::vector<std::string>{"是否要清空所有内容？"});
-    int fields = 0;
-    for (const Control* c : allControls(f.module())) {
-        if (c->kind == ControlKind::Field) {
-            ++fields;
-            EXPECT_EQ(f.text(c->name), "") << c->name;
-        }
-    }
-    EXPECT_EQ(fields, 27);
-    EXPECT_EQ(f.code(), "");
-    EXPECT_EQ(f.module().top, 0);
-}
-
 } // namespace
 } // namespace ornavo::testing
