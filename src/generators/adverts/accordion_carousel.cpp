@@ -6,6 +6,7 @@
 #include "framework/constants.h"
 #include "framework/form.h"
 #include "framework/markup.h"
+#include "generators/adverts/sizes.h"
 #include "generators/catalogue.h"
 
 #include <string>
@@ -122,9 +123,11 @@ ModuleSpec accordionCarouselModule() {
         {"模块设置",
          {
              table(imageTable()),
-             line({pinnedField(kWidth, "图片尺寸：", kPanelWidth), field(kHeight, "", "350", "px;"),
-                   field(kStripColour, "宝贝标题背景颜色：", "#fd9382"),
-                   field(kTitleColour, "宝贝标题颜色：", "#ffffff"), colourButton("按钮_选色器")}),
+             line({adverts::narrow(pinnedField(kWidth, "图片尺寸：", kPanelWidth), 5),
+                   adverts::narrow(field(kHeight, "", "350", "px;"), 5),
+                   adverts::narrow(field(kStripColour, "宝贝标题背景颜色：", "#fd9382"), 8),
+                   adverts::narrow(field(kTitleColour, "宝贝标题颜色：", "#ffffff"), 8),
+                   colourButton("按钮_选色器")}),
          }},
     };
     m.codeBox = codeBox(kCode);

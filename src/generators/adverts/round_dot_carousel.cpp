@@ -123,9 +123,10 @@ ModuleSpec dotCarouselModule(const DotCarousel& style) {
                                  {{"图片地址", "编辑框_图片地址", image},
                                   {"链接地址", "编辑框_链接地址", sameText(marketHome())}},
                                  3)),
-             line({field(kWidth, "图片尺寸：", "950"),
-                   withHandler(field(kHeight, "", "450", "px;"), onHeight)}),
-             line({field(kDotsLeft, "圆点导航居左距：", "435"), field(kDotsTop, "居顶距：", "420")}),
+             line({narrow(field(kWidth, "图片尺寸：", "950"), 5),
+                   narrow(withHandler(field(kHeight, "", "450", "px;"), onHeight), 5),
+                   narrow(field(kDotsLeft, "圆点导航居左距：", "435"), 5),
+                   narrow(field(kDotsTop, "居顶距：", "420"), 5)}),
              line({label("标签1", "使用说明：该模块可制作宽为190-950px，高50px以上不限效果。")}),
          }},
     };

@@ -1,6 +1,7 @@
 #pragma once
 // Sizes that the advert windows derive from typed sizes: whole numbers added, written as text.
 
+#include "framework/module_description.h"
 #include "framework/text.h"
 
 #include <cstdint>
@@ -24,6 +25,16 @@ inline std::int64_t plus(std::int64_t a, std::int64_t b) {
 // value + delta in plain decimal.
 inline std::string shifted(std::int64_t value, std::int64_t delta) {
     return integerToText(plus(value, delta));
+}
+
+} // namespace ornavo::adverts
+
+namespace ornavo::adverts {
+
+// A field shown with room for `columns` characters, so that a row of sizes fits the window.
+inline Control narrow(Control field, int columns) {
+    field.columns = columns;
+    return field;
 }
 
 } // namespace ornavo::adverts

@@ -119,9 +119,11 @@ ModuleSpec thumbnailCarouselModule() {
         {"模块设置(图片尺寸建议试用缩放比)",
          {
              table(imageTable()),
-             line({field(kLargeWidth, "大图尺寸：", "950"), field(kLargeHeight, "", "450", "px;"),
-                   field(kThumbWidth, "小图尺寸：", "180"), field(kThumbHeight, "", "85", "px;")}),
-             line({choiceList(kMode, "轮播方式：", {{"渐变", "fade"}, {"上下", "scrolly"}}, kEffect)}),
+             line({adverts::narrow(field(kLargeWidth, "大图尺寸：", "950"), 5),
+                   adverts::narrow(field(kLargeHeight, "", "450", "px;"), 5),
+                   adverts::narrow(field(kThumbWidth, "小图尺寸：", "180"), 5),
+                   adverts::narrow(field(kThumbHeight, "", "85", "px;"), 5),
+                   choiceList(kMode, "轮播方式：", {{"渐变", "fade"}, {"上下", "scrolly"}}, kEffect)}),
          }},
     };
     m.codeBox = codeBox(kCode);
