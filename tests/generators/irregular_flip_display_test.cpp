@@ -1,4 +1,4 @@
-// The irregular flip display: its clear empties all eighteen fields and the code box.
+// The two irregular mosaics (flip and mask): their clear empties every field and the code box.
 
 #include "support/test_support.h"
 
@@ -9,20 +9,46 @@
 namespace ornavo::testing {
 namespace {
 
-TEST(IrregularFlipDisplay, ClearEmptiesEveryFieldAndTheCode) {
-    OpenWindow w("F31");
-    w.press("按钮_F31基础版代码");
-    std::set<std::string> emptied;
-    w.form().setChangeListener([&](const std::string& name) { emptied.insert(name); });
-    w.press("按钮_F31清空内容");
+struct Mosaic {
+    const char* key;
+    const char* generate;
+    const char* clear;
+    const char* code;
+    std::vector<const char*> columns;
+    int rows;
+};
 
-    std::set<std::string> expected{"超级编辑框_F31代码生成"};
-    for (const char* column : {"编辑框_正面图片", "编辑框_反面图片", "编辑框_链接地址"})
-        for (const char* row : {"01", "02", "03", "04", "05", "06"})
-            expected.insert(std::string(column) + row);
-    EXPECT_EQ(emptied, expected);
-    for (const std::string& name : expected)
-        EXPECT_EQ(w.form().text(name), "") << name;
+TEST(IrregularMosaics, ClearEmptiesEveryFieldAndTheCode) {
+    const Mosaic mosaics[] = {
+        {"F31",
+         "按钮_F31基础版代码",
+         "按钮_F31清空内容",
+         "超级编辑框_F31代码生成",
+         {"编辑框_正面图片", "编辑框_反面图片", "编辑框_链接地址"},
+         6},
+        {"F32",
+         "按钮_F32专业版代码",
+         "按钮_F32清空内容",
+         "超级编辑框_F32代码生成",
+         {"编辑框_正面图片", "编辑框_遮罩颜色", "编辑框_链接地址"},
+         5},
+    };
+    for (const Mosaic& m : mosaics) {
+        SCOPED_TRACE(m.key);
+        OpenWindow w(m.key);
+        w.press(m.generate);
+        std::set<std::string> emptied;
+        w.form().setChangeListener([&](const std::string& name) { emptied.insert(name); });
+        w.press(m.clear);
+
+        std::set<std::string> expected{m.code};
+        for (const char* column : m.columns)
+            for (int row = 1; row <= m.rows; ++row)
+                expected.insert(column + twoDigits(row));
+        EXPECT_EQ(emptied, expected);
+        for (const std::string& name : expected)
+            EXPECT_EQ(w.form().text(name), "") << name;
+    }
 }
 
 } // namespace
