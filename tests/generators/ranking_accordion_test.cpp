@@ -1,4 +1,4 @@
-// The ranking-list accordion: what the clear empties and in which order, and the colour picker.
+// The ranking-list accordion: what the clear empties and in which order.
 
 #include "support/test_support.h"
 
@@ -32,14 +32,6 @@ TEST(RankingAccordion, ClearEmptiesColourPricesTitlesLinksPicturesThenCode) {
     const std::string& code = w.press("按钮_F23一键生成");
     EXPECT_EQ(countOf(code, "一口价：元</div>"), 5u);
     EXPECT_EQ(countOf(code, "<a href=\"\" target=\"_blank\"><img height=\"180\" src=\"\""), 5u);
-}
-
-TEST(RankingAccordion, ColourPickerOpensTheColourTableBesideTheWindow) {
-    OpenWindow w("F23");
-    w.press("按钮_选色器");
-    EXPECT_EQ(w.host.colourTables, 1);
-    EXPECT_FALSE(w.form().isClosed());
-    EXPECT_TRUE(w.prompter.messages.empty());
 }
 
 } // namespace
