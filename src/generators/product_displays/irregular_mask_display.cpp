@@ -1,0 +1,208 @@
+// "宝贝特效展示-不规则遮罩特效": five product pictures in an irregular 950-pixel mosaic (one tall picture
+// on the left; to its right a wide and a square one, then a square and a wide one). Pointing at a
+// picture covers it with a 70 % opaque layer in that picture's colour, linked to the product: a Popup
+// widget per picture frame, tied to the frame's own class. Nested tables place the frames; every
+// element stands on its own line, indented by TABs. Professional and basic editions.
+
+#include "framework/constants.h"
+#include "framework/form.h"
+#include "generators/catalogue.h"
+
+#include <string>
+
+namespace ornavo {
+namespace {
+
+constexpr int kPositions = 5;
+
+const char* const kFront = "编辑框_正面图片";
+const char* const kMask = "编辑框_遮罩颜色";
+const char* const kLink = "编辑框_链接地址";
+const char* const kCode = "超级编辑框_F32代码生成";
+
+// Lines joined by CR LF, each after its TABs.
+class Lines {
+  public:
+    void operator()(int tabs, const std::string& text) {
+        if (!out_.empty())
+            out_ += "\r\n";
+        out_.append(static_cast<std::size_t>(tabs), '\t');
+        out_ += text;
+    }
+    std::string take() { return std::move(out_); }
+
+  private:
+    std::string out_;
+};
+
+std::string tableOpen(const char* width, const char* height = nullptr) {
+    return std::string("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\"") +
+           (height ? std::string(" height=\"") + height + "\"" : std::string()) + " width=\"" + width + "\">";
+}
+
+struct Position {
+    const char* width;        // picture frame and its tables
+    const char* height;       // picture frame
+    const char* boxHeight;    // the table around the frame and its cell
+    const char* innerHeight;  // the table right around the frame
+    const char* picture;      // picture style size
+    const char* mask;         // mask layer size
+    const char* link;         // block link size
+    const char* pictureBlank; // blanks between the picture's border and its lazy address
+    const char* linkBlank;    // blanks between "<a" and "href"
+};
+const Position kPlaces[kPositions] = {
+    {"228", "470", "468", "463", "width:228px;height:468px;", "width:230px;height:470px;",
+     "width:228px;height:470px;", "  ", "  "},
+    {"468", "228", "228", "228", "width:468px;height:228px;", "width:470px;height:230px;",
+     "width:470px;height:230px;", " ", "  "},
+    {"228", "228", "228", "228", "width:228px;height:228px;", "width:230px;height:230px;",
+     "width:230px;height:230px;", "  ", "  "},
+    {"228", "228", "228", "228", "width:228px;height:228px;", "width:230px;height:230px;",
+     "width:230px;height:230px;", "  ", "  "},
+    {"468", "228", "228", "228", "width:468px;height:228px;", "width:470px;height:230px;",
+     "width:470px;height:230px;", "  ", " "},
+};
+
+// Picture k in its two nested tables, starting at `d` TABs.
+void pictureBox(Lines& l, int d, const Form& f, const std::string& gif, int k) {
+    const Position& p = kPlaces[k - 1];
+    const std::string row = twoDigits(k);
+    const std::string cls = "VC201850659" + std::to_string(k);
+    l(d, tableOpen(p.width, p.boxHeight));
+    l(d + 1, "<tbody>");
+    l(d + 2, "<tr>");
+    l(d + 3, std::string("<td align=\"middle\" height=\"") + p.boxHeight +
+                 "\" style=\"padding-top:2px;\" valign=\"top\" width=\"" + p.width + "\">");
+    l(d + 4, tableOpen(p.width, p.innerHeight));
+    l(d + 5, "<tbody>");
+    l(d + 6, "<tr>");
+    l(d + 7, "<td align=\"middle\">");
+    l(d + 8, "<div class=\"liunai-zuo2-pic " + cls +
+                 "\" style=\"border:1px solid rgb(206,206,206);text-align:center;width:" + p.width +
+                 "px;height:" + p.height + "px;overflow:hidden;\">");
+    l(d + 9, std::string("<span><span><img border=\"0\"") + p.pictureBlank + "data-ks-lazyload=\"" +
+                 f.text(kFront + row) + "\" src=\"" + gif + "\" style=\"" + p.picture +
+                 "\" /></span></span>");
+    l(d + 9, "<div class=\"J_TWidget hidden\" data-widget-config=\"{\t 'trigger':'." + cls +
+                 "',\t 'align':{\t 'node':'." + cls +
+                 "',\t 'offset':[0,0],\t 'points':['cc','cc']\t }\t }\" data-widget-type=\"Popup\" "
+                 "style=\"z-index:99;display:block;visibility:hidden;top:3491px;left:371px;\">");
+    l(d + 10, "<div style=\"background:" + f.text(kMask + row) + ";" + p.mask +
+                  "filter:progid:DXImageTransform.Microsoft.Alpha(opacity=70);opacity:0.7;\">");
+    l(d + 11, std::string("<span><span><a") + p.linkBlank + "href=\"" + f.text(kLink + row) + "\" style=\"" +
+                  p.link + "display:block;\" target=\"_blank\"></a></span></span></div>");
+    l(d + 9, "</div>");
+    l(d + 8, "</div>");
+    l(d + 7, "</td>");
+    l(d + 6, "</tr>");
+    l(d + 5, "</tbody>");
+    l(d + 4, "</table>");
+    l(d + 3, "</td>");
+    l(d + 2, "</tr>");
+    l(d + 1, "</tbody>");
+    l(d, "</table>");
+}
+
+// A 10-pixel spacer cell between two pictures of a row.
+void spacerCell(Lines& l, int d) {
+    l(d, "<td width=\"10\">");
+    l(d + 1, "<span><span>&nbsp;</span></span></td>");
+}
+
+// A cell of `width` holding picture k.
+void pictureCell(Lines& l, int d, const char* width, const Form& f, const std::string& gif, int k) {
+    l(d, std::string("<td width=\"") + width + "\">");
+    pictureBox(l, d + 1, f, gif, k);
+    l(d, "</td>");
+}
+
+// A 710-wide row of two pictures of the right area.
+void pictureRow(Lines& l, const Form& f, const std::string& gif, int left, const char* leftWidth, int right,
+                const char* rightWidth) {
+    l(7, tableOpen("710"));
+    l(8, "<tbody>");
+    l(9, "<tr>");
+    pictureCell(l, 10, leftWidth, f, gif, left);
+    spacerCell(l, 10);
+    pictureCell(l, 10, rightWidth, f, gif, right);
+    l(9, "</tr>");
+    l(8, "</tbody>");
+    l(7, "</table>");
+}
+
+std::string professional(const Form& f) {
+    const std::string gif = placeholderGif();
+    Lines l;
+    l(0, "<div class=\"skin-box-bd clear-fix\">");
+    l(1, "<div class=\"skin-box-bd clear-fix\">");
+    l(2, tableOpen("950"));
+    l(3, "<tbody>");
+    l(4, "<tr>");
+    pictureCell(l, 5, "228", f, gif, 1);
+    spacerCell(l, 5);
+    l(5, "<td valign=\"top\" width=\"712\">");
+    l(6, "<div style=\"top:0px;\">");
+    pictureRow(l, f, gif, 2, "472", 3, "228");
+    l(7, "<div style=\"height:10px;\">");
+    l(8, "<span><span>&nbsp;</span></span></div>");
+    pictureRow(l, f, gif, 4, "228", 5, "472");
+    l(6, "</div>");
+    l(5, "</td>");
+    l(4, "</tr>");
+    l(3, "</tbody>");
+    l(2, "</table>");
+    l(1, "</div>");
+    l(0, "</div>");
+    // The bottom edge stands in a paragraph of its own although no frame was opened for it.
+    l(0, "<p>");
+    l(1, "<s class=\"skin-box-bt\"></s></p>");
+    return l.take();
+}
+
+} // namespace
+
+ModuleSpec irregularMaskDisplayModule() {
+    ModuleSpec m;
+    m.caption = "宝贝特效展示-不规则遮罩特效";
+    m.width = 707;
+    m.height = 651;
+
+    const std::string pictures = makerServer() + "/Tessaly/upload/images/131104/f32/sc";
+    m.sections = {
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F32.png")})}},
+        {"模块设置（图片尺寸查看预览图）",
+         {
+             table(numberedTable("图片编号",
+                                 {{"正面图片地址（鼠标未移至显示）", kFront,
+                                   [pictures](int k) { return pictures + std::to_string(k) + ".jpg"; }},
+                                  {"遮罩颜色参数（鼠标移至显示）", kMask,
+                                   rowTexts({"#feeeed", "#fedcbd", "#cde6c7", "#94d6da", "#fffffb"})},
+                                  {"链接地址", kLink, sameText(marketHome())}},
+                                 kPositions)),
+             line({colourButton("按钮_选色器")}),
+         }},
+    };
+    m.codeBox = codeBox(kCode);
+
+    // All fifteen fields, column by column from the last row up, then the code box.
+    std::vector<std::string> clearTargets;
+    for (const char* prefix : {kLink, kMask, kFront}) {
+        const auto names = numberedNames(prefix, kPositions, 1);
+        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
+    }
+    clearTargets.push_back(kCode);
+
+    auto [pro, basic] = editionButtons("按钮_F32专业版代码", "按钮_F32基础版代码", professional);
+    m.buttons = {
+        pro,
+        basic,
+        copyButton("按钮_F32复制代码"),
+        clearButton("按钮_F32清空内容", "清空内容", clearTargets),
+        previewButton("按钮_F32预览"),
+        exitButton("按钮_F32退出"),
+    };
+    return m;
+}
+
+} // namespace ornavo
