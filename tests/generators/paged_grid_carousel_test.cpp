@@ -34,9 +34,11 @@ TEST(PagedGridCarousel, FivePagesEachWithItsPickerAndClear) {
     std::vector<std::string> captions;
     for (const TabPage& p : tabs.pages)
         captions.push_back(p.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{" 第一组 ", " 第二组 ", " 第三组 ", " 第四组", " 第五组 "}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{" 第一组 ", " 第二组 ", " 第三组 ", " 第四组", " 第五组 "}));
 
-    const char* const pickers[] = {"按钮_选色器", "按钮_选色器1", "按钮_选色器2", "按钮_选色器3", "按钮_选色器4"};
+    const char* const pickers[] = {"按钮_选色器", "按钮_选色器1", "按钮_选色器2", "按钮_选色器3",
+                                   "按钮_选色器4"};
     std::map<std::string, std::string> pageOf;
     for (const PlacedButton& b : placedButtons(m))
         pageOf[b.button->name] = b.at.page;

@@ -30,7 +30,8 @@ TEST(SplitWindowCarousel, WindowOpensFromBothPagesAtTopFive) {
 
 TEST(SplitWindowCarousel, BothCarouselsTakeTheLastPickedEffect) {
     OpenWindow w("F21");
-    const std::pair<const char*, const char*> picks[] = {{"上下", "scrolly"}, {"渐变", "fade"}, {"上下", "scrolly"}};
+    const std::pair<const char*, const char*> picks[] = {
+        {"上下", "scrolly"}, {"渐变", "fade"}, {"上下", "scrolly"}};
     for (const auto& [entry, effect] : picks) {
         ASSERT_TRUE(w.form().pickEntry(kList, entry));
         EXPECT_EQ(countOf(w.press(kProfessional), std::string("{'effect': '") + effect + "',"), 2u) << entry;

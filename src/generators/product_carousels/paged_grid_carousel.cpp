@@ -26,11 +26,42 @@ const char* const kCode = "超级编辑框_F22代码生成";
 // Window variable set by the list.
 const char* const kEffect = "rotation effect";
 
-// The fields of group g (1 … 5).
-std::string picture(int g, int cell) { return "编辑框_" + std::to_string(g) + "组图片地址" + twoDigits(cell); }
-std::string link(int g, int cell) { return "编辑框_" + std::to_string(g) + "组链接地址" + twoDigits(cell); }
-std::string title(int g) { return "编辑框_" + std::to_string(g) + "组标题"; }
-std::string groupBackground(int g) { return "编辑框_" + std::to_string(g) + "组背景"; }
+// The fields of group g (1 … 5), named once.
+struct GroupNames {
+    std::string pictures[kCells];
+    std::string links[kCells];
+    std::string title;
+    std::string background;
+};
+const GroupNames& group(int g) {
+    static const std::vector<GroupNames> groups = [] {
+        std::vector<GroupNames> all(kGroups);
+        for (int n = 1; n <= kGroups; ++n) {
+            const std::string prefix = "编辑框_" + std::to_string(n) + "组";
+            GroupNames& names = all[static_cast<std::size_t>(n - 1)];
+            for (int k = 1; k <= kCells; ++k) {
+                names.pictures[k - 1] = prefix + "图片地址" + twoDigits(k);
+                names.links[k - 1] = prefix + "链接地址" + twoDigits(k);
+            }
+            names.title = prefix + "标题";
+            names.background = prefix + "背景";
+        }
+        return all;
+    }();
+    return groups[static_cast<std::size_t>(g - 1)];
+}
+const std::string& picture(int g, int cell) {
+    return group(g).pictures[cell - 1];
+}
+const std::string& link(int g, int cell) {
+    return group(g).links[cell - 1];
+}
+const std::string& title(int g) {
+    return group(g).title;
+}
+const std::string& groupBackground(int g) {
+    return group(g).background;
+}
 
 // Markup written line by line: each line after its TABs, lines joined by CR LF.
 class Lines {
@@ -59,13 +90,18 @@ const char* const kCellBox = "<div style=\"margin-top: 4px; width: 230px; height
 
 void cell(Lines& out, const Form& f, int g, int k, const std::string& gif) {
     switch (k) {
-    case 1: out.add(15, {"<td height=\"237\" width=\"237\">", kCellBox}); break;
-    case 5: out.add(15, {"<td height=\"237\">", kCellBox}); break;
+    case 1:
+        out.add(15, {"<td height=\"237\" width=\"237\">", kCellBox});
+        break;
+    case 5:
+        out.add(15, {"<td height=\"237\">", kCellBox});
+        break;
     case 2:
     case 3:
     case 4:
         out.add(15, {"</td><td width=\"237\">"});
-        out.add(16, {k == 4 ? "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 5px\">" : kCellBox});
+        out.add(16, {k == 4 ? "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 5px\">"
+                            : kCellBox});
         break;
     default:
         out.add(15, {"</td><td>"});
@@ -73,16 +109,18 @@ void cell(Lines& out, const Form& f, int g, int k, const std::string& gif) {
         break;
     }
     const std::string& border = f.text(kBorder);
-    out.add(17, {k == 4 && g > 1 ? "<div style=\"border-bottom:" : "<div style=\"border-bottom: ", border,
-                 " 1px solid; border-left: ", border,
-                 " 1px solid; padding-bottom: 4px; padding-left: 4px; width: 220px; padding-right: 4px; height: "
-                 "220px; border-top: ",
-                 border, " 1px solid; border-right: ", border, " 1px solid; padding-top: 4px\">"});
+    out.add(17,
+            {k == 4 && g > 1 ? "<div style=\"border-bottom:" : "<div style=\"border-bottom: ", border,
+             " 1px solid; border-left: ", border,
+             " 1px solid; padding-bottom: 4px; padding-left: 4px; width: 220px; padding-right: 4px; height: "
+             "220px; border-top: ",
+             border, " 1px solid; border-right: ", border, " 1px solid; padding-top: 4px\">"});
     // Some cells' pictures carry no border attribute.
     const bool borderless = (g == 1 && (k == 5 || k == 6)) || (g == 2 && k >= 6);
     out.add(18, {"<span><span><a href=\"", f.text(link(g, k)), "\" target=\"_blank\">",
                  borderless ? "<img data-ks-lazyload=\"" : "<img border=\"0\" data-ks-lazyload=\"",
-                 f.text(picture(g, k)), "\" height=\"220\" src=\"", gif, "\" width=\"220\" /></a></span></span></div>"});
+                 f.text(picture(g, k)), "\" height=\"220\" src=\"", gif,
+                 "\" width=\"220\" /></a></span></span></div>"});
     out.add(16, {"</div>"});
 }
 
@@ -112,34 +150,40 @@ std::string generate(const Form& f) {
     const std::string& background = f.text(kBackground);
     Lines out;
     out.add(0, {"<div class=\"skin-box-bd clear-fix\">"});
-    out.add(1, {"<div align=\"left\" class=\"tb-module\" style=\"width: 950px; float: left; height: 500px\">"});
-    out.add(2, {"<div class=\"J_TWidget biaoqian\" data-widget-config=\"{'effect': '", f.var(kEffect),
-                "','autoplay': true,'navCls':'ks-switchable-nav','contentCls':'ks-switchable-content'}\" "
-                "data-widget-type=\"Tabs\" style=\"border-bottom: rgb(0,0,0) 1px; position: relative; border-left: "
-                "rgb(0,0,0) 1px; background-color: ",
-                background,
-                "; width: 950px; height: 500px; border-top: rgb(0,0,0) 1px; border-right: rgb(0,0,0) 1px\">"});
-    out.add(3, {"<div style=\"border-bottom: rgb(91,146,192) 2px solid; width: 950px; float: left; height: 25px\">"});
+    out.add(1,
+            {"<div align=\"left\" class=\"tb-module\" style=\"width: 950px; float: left; height: 500px\">"});
+    out.add(
+        2,
+        {"<div class=\"J_TWidget biaoqian\" data-widget-config=\"{'effect': '", f.var(kEffect),
+         "','autoplay': true,'navCls':'ks-switchable-nav','contentCls':'ks-switchable-content'}\" "
+         "data-widget-type=\"Tabs\" style=\"border-bottom: rgb(0,0,0) 1px; position: relative; border-left: "
+         "rgb(0,0,0) 1px; background-color: ",
+         background,
+         "; width: 950px; height: 500px; border-top: rgb(0,0,0) 1px; border-right: rgb(0,0,0) 1px\">"});
+    out.add(3, {"<div style=\"border-bottom: rgb(91,146,192) 2px solid; width: 950px; float: left; height: "
+                "25px\">"});
     out.add(4, {"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">"});
     out.add(5, {"<tbody>"});
     out.add(6, {"<tr>"});
     out.add(7, {"<td height=\"25\" valign=\"center\">"});
-    out.add(8, {"<ul class=\"ks-switchable-nav\" style=\"width: 950px; float: left; height: 25px; color: ", background,
-                "; font-size: 12px\">"});
+    out.add(8, {"<ul class=\"ks-switchable-nav\" style=\"width: 950px; float: left; height: 25px; color: ",
+                background, "; font-size: 12px\">"});
     // The five tabs on one line, then the end of their list; the third tab is the active one.
     out.add(0, {});
     for (int g = 1; g <= kGroups; ++g)
-        out.extend({g == 3 ? "<li class=\"ks-active\" style=\"text-align: center;" : "<li style=\"text-align: center;",
-                    " line-height: 25px; width: 100px; background: ", f.text(groupBackground(g)),
-                    "; float: left; height: 25px; margin-left: 5px\"><span><span><span style=\"color: #FFFFFF\">",
-                    f.text(title(g)), "</span></span></span></li>"});
+        out.extend(
+            {g == 3 ? "<li class=\"ks-active\" style=\"text-align: center;"
+                    : "<li style=\"text-align: center;",
+             " line-height: 25px; width: 100px; background: ", f.text(groupBackground(g)),
+             "; float: left; height: 25px; margin-left: 5px\"><span><span><span style=\"color: #FFFFFF\">",
+             f.text(title(g)), "</span></span></span></li>"});
     out.extend({"</ul>"});
     out.add(7, {"</td>"});
     out.add(6, {"</tr>"});
     out.add(6, {"<tr>"});
     out.add(7, {"<td valign=\"center\">"});
     out.add(8, {"<div class=\"ks-switchable-content\" style=\"width: 950px; float: left; left: -1px; "
-                 "transition-property: none; transition-timing-function: linear\">"});
+                "transition-property: none; transition-timing-function: linear\">"});
     for (int g = 1; g <= kGroups; ++g) {
         if (g == 3)
             out.add(0, {}); // an empty line between the second and the third page
@@ -190,17 +234,16 @@ std::vector<std::string> clearAllTargets() {
 
 TabPage groupPage(int g) {
     static const char* const kCaptions[kGroups] = {" 第一组 ", " 第二组 ", " 第三组 ", " 第四组", " 第五组 "};
-    static const char* const kTitleCaptions[kGroups] = {"第一组标题：", "第二组标题：", "第三组标题：", "第四组标题：",
-                                                        "第五组标题："};
+    static const char* const kTitleCaptions[kGroups] = {"第一组标题：", "第二组标题：", "第三组标题：",
+                                                        "第四组标题：", "第五组标题："};
     Table cells;
     cells.columns = {"图片地址：", "链接地址："};
     for (int k = 1; k <= kCells; ++k)
-        cells.rows.push_back(
-            {twoDigits(k),
-             {field(picture(g, k), "",
-                    makerServer() + "/Tessaly/upload/images/131104/f22/sc" +
-                        std::to_string(kPictureDigits[g - 1][k - 1]) + ".jpg"),
-              field(link(g, k), "", marketHome())}});
+        cells.rows.push_back({twoDigits(k),
+                              {field(picture(g, k), "",
+                                     makerServer() + "/Tessaly/upload/images/131104/f22/sc" +
+                                         std::to_string(kPictureDigits[g - 1][k - 1]) + ".jpg"),
+                               field(link(g, k), "", marketHome())}});
     return TabPage{kCaptions[g - 1],
                    {table(std::move(cells)),
                     line({field(title(g), kTitleCaptions[g - 1], "Ornavo" + std::to_string(g)),

@@ -39,7 +39,18 @@ private:
     std::string out_;
 };
 
-std::string name(const char* prefix, int k) { return prefix + twoDigits(k); }
+// The columns of the numbered table, in the order of their prefixes above.
+enum class Column { Picture, Link };
+// The field of a column in row k, 1 … kPictures; the names are made once.
+const std::string& name(Column column, int k) {
+    static const std::vector<std::vector<std::string>> names = [] {
+        std::vector<std::vector<std::string>> all;
+        for (const char* prefix : {kPicture, kLink})
+            all.push_back(numberedNames(prefix, 1, kPictures));
+        return all;
+    }();
+    return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
+}
 
 // Style of thumbnail k's box: the odd ones in the left column, the even ones 655 pixels further right.
 const char* boxStyle(int k) {
@@ -58,8 +69,9 @@ std::string professional(const Form& f) {
     out.add(0, {"<div class=\"J_TWidget\" data-widget-config=\"{'png':true,'png_bg':true}\" "
                 "data-widget-type=\"Compatible\" style=\"width:952px;background:url(",
                 makerImageHost(), "/upload/images/131104/f26/beijing.jpg);height:490px;overflow:hidden;\">"});
-    out.add(1, {"<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade','autoplay': 'true','circular': "
-                "true,'navCls': 'taobaoux-nav','contentCls': 'taobaoux-content'}\" data-widget-type=\"Tabs\">"});
+    out.add(1,
+            {"<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade','autoplay': 'true','circular': "
+             "true,'navCls': 'taobaoux-nav','contentCls': 'taobaoux-content'}\" data-widget-type=\"Tabs\">"});
     out.add(2, {"<div class=\"taobaoux-nav\" style=\"margin:0px 8px auto;width:948px;\">"});
     out.add(3, {"<div style=\"", boxStyle(1), "\">"});
     // Every thumbnail but the first carries the maker's attribution; none has a link. Each line closes
@@ -68,19 +80,23 @@ std::string professional(const Form& f) {
     for (int k = 1; k <= kPictures; ++k) {
         const std::string_view next = k == kPictures ? "</div>" : boxStyle(k + 1);
         const bool last = k == kPictures;
-        out.add(4, {"<span><span><a ", k == 1 ? "" : attributed,
-                    " style=\"width:140px;display:block;height:100px;\" target=\"_blank\"><img data-ks-lazyload=\"",
-                    f.text(name(kPicture, k)), "\" src=\"", gif,
-                    "\" style=\"width:140px;height:100px;\" /></a></span></span></div>", last ? "" : "<div style=\"", next,
-                    last ? "" : "\">"});
+        out.add(
+            4,
+            {"<span><span><a ", k == 1 ? "" : attributed,
+             " style=\"width:140px;display:block;height:100px;\" target=\"_blank\"><img data-ks-lazyload=\"",
+             f.text(name(Column::Picture, k)), "\" src=\"", gif,
+             "\" style=\"width:140px;height:100px;\" /></a></span></span></div>", last ? "" : "<div style=\"",
+             next, last ? "" : "\">"});
     }
-    out.add(2, {"<div class=\"taobaoux-content\" style=\"position:relative;width:570px;height:430px;clear:both;"
-                "top:-445px;left:165px;\">"});
+    out.add(2,
+            {"<div class=\"taobaoux-content\" style=\"position:relative;width:570px;height:430px;clear:both;"
+             "top:-445px;left:165px;\">"});
     out.add(3, {"<div style=\"display:block;\">"});
     for (int k = 1; k <= kPictures; ++k)
-        out.add(4, {"<span><span><a href=\"", f.text(name(kLink, k)),
-                    "\" style=\"width:625px;display:block;height:450px;\" target=\"_blank\"><img data-ks-lazyload=\"",
-                    f.text(name(kPicture, k)), "\" src=\"", gif,
+        out.add(4, {"<span><span><a href=\"", f.text(name(Column::Link, k)),
+                    "\" style=\"width:625px;display:block;height:450px;\" target=\"_blank\"><img "
+                    "data-ks-lazyload=\"",
+                    f.text(name(Column::Picture, k)), "\" src=\"", gif,
                     "\" style=\"width:625px;height:450px;\" /></a></span></span></div>",
                     k == kPictures ? "" : "<div style=\"display:none;\">"});
     out.add(2, {"</div>"});

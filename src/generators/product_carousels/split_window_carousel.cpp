@@ -48,7 +48,18 @@ private:
     std::string out_;
 };
 
-std::string name(const char* prefix, int k) { return prefix + twoDigits(k); }
+// The columns of the numbered table, in the order of their prefixes above.
+enum class Column { Picture, Link, Title, Price };
+// The field of a column in row k, 1 … kProducts; the names are made once.
+const std::string& name(Column column, int k) {
+    static const std::vector<std::vector<std::string>> names = [] {
+        std::vector<std::vector<std::string>> all;
+        for (const char* prefix : {kPicture, kLink, kTitle, kPrice})
+            all.push_back(numberedNames(prefix, 1, kProducts));
+        return all;
+    }();
+    return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
+}
 
 // One framed carousel of the products first … first + 3.
 void carousel(Lines& out, const Form& f, int first, const std::string& gif) {
@@ -57,34 +68,39 @@ void carousel(Lines& out, const Form& f, int first, const std::string& gif) {
     const std::string& background = f.text(kBackground);
     const bool left = first == 1;
 
-    out.add(0, {"<div class=\"slider-promo J_TWidget\" data-widget-config=\"{'effect': '", effect,
-                "','contentCls': 'lst-main', 'navCls': 'lst-trigger','activeTriggerCls': 'ks-suggest-container',"
-                "'easing': 'easeOutStrong','steps': 1,'circular': true, 'interval':6,'duration':0.5, "
-                "'prevBtnCls': 'prev','nextBtnCls': 'next', 'disableBtnCls': 'disable','autoplay': true}\" "
-                "data-widget-type=\"Carousel\" style=\"border-bottom:",
-                border, " 1px solid;border-left:", border, " 1px solid;padding-bottom:10px;background-color:", background,
-                ";padding-left:10px;width:448px;padding-right:10px;float:left;height:420px;overflow:hidden;border-top:",
-                border, " 1px solid;border-right:", border, " 1px solid;padding-top:10px;\">"});
+    out.add(0,
+            {"<div class=\"slider-promo J_TWidget\" data-widget-config=\"{'effect': '", effect,
+             "','contentCls': 'lst-main', 'navCls': 'lst-trigger','activeTriggerCls': 'ks-suggest-container',"
+             "'easing': 'easeOutStrong','steps': 1,'circular': true, 'interval':6,'duration':0.5, "
+             "'prevBtnCls': 'prev','nextBtnCls': 'next', 'disableBtnCls': 'disable','autoplay': true}\" "
+             "data-widget-type=\"Carousel\" style=\"border-bottom:",
+             border, " 1px solid;border-left:", border,
+             " 1px solid;padding-bottom:10px;background-color:", background,
+             ";padding-left:10px;width:448px;padding-right:10px;float:left;height:420px;overflow:hidden;"
+             "border-top:",
+             border, " 1px solid;border-right:", border, " 1px solid;padding-top:10px;\">"});
     // The right stage has two blanks before its bottom border's width.
     out.add(1, {"<div class=\"scroller\" style=\"border-bottom:", border, left ? " 1px solid" : "  1px solid",
                 ";position:relative;border-left:", border,
-                " 1px solid;width:330px;display:block;float:left;height:420px;overflow:hidden;border-top:", border,
-                " 1px solid;border-right:", border, " 1px solid;\">"});
+                " 1px solid;width:330px;display:block;float:left;height:420px;overflow:hidden;border-top:",
+                border, " 1px solid;border-right:", border, " 1px solid;\">"});
     out.add(2, {"<ul class=\"lst-main\">"});
     for (int k = first; k < first + 4; ++k) {
-        out.add(3, {k == first ? "" : "</li>", "<li style=\"width:330px;display:block;float:left;height:420px;\">"});
-        out.add(4, {"<span><a href=\"", f.text(name(kLink, k)), "\" target=\"_blank\"><img data-ks-lazyload=\"",
-                    f.text(name(kPicture, k)), "\" data-ks-lazyloaded=\"true\" height=\"310\" src=\"", gif,
+        out.add(3, {k == first ? "" : "</li>",
+                    "<li style=\"width:330px;display:block;float:left;height:420px;\">"});
+        out.add(4, {"<span><a href=\"", f.text(name(Column::Link, k)),
+                    "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
+                    "\" data-ks-lazyloaded=\"true\" height=\"310\" src=\"", gif,
                     "\" style=\"width:330px;height:350px;\" width=\"", k == 1 || k == 6 ? "307" : "310",
                     "\" /></a> </span>"});
         out.add(4, {"<div style=\"width:330px;float:left;height:70px;\">"});
         out.add(5, {"<span><a style=\"text-align:center;padding-bottom:0px;margin:5px;padding-left:55px;"
                     "padding-right:55px;display:block;height:35px;color:",
                     background, ";padding-top:0px;\"><font color=\"", f.text(kTitleColour), "\">",
-                    f.text(name(kTitle, k)),
+                    f.text(name(Column::Title, k)),
                     "</font></a><span style=\"line-height:20px;display:block;height:20px;color:", background,
                     ";margin-left:150px;\"><font color=\"#1c1e1b\">RMB </font><font color=\"#f3333b\">",
-                    f.text(name(kPrice, k)), "</font> </span></span></div>"});
+                    f.text(name(Column::Price, k)), "</font> </span></span></div>"});
     }
     out.add(3, {"</li></ul>"});
     out.add(1, {"</div>"});
@@ -98,13 +114,14 @@ void carousel(Lines& out, const Form& f, int first, const std::string& gif) {
         out.add(3, {"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"small_prd\">"});
         out.add(4, {"<tbody>"});
         out.add(5, {"<tr>"});
-        out.add(6, {left && k == 2 ? "<td height=\"96\" style=\"text-align:center;\" width=\"96\">"
-                                   : "<td align=\"middle\" height=\"96\" style=\"text-align:center;\" width=\"96\">"});
-        out.add(7, {"<span><a href=\"", f.text(name(kLink, k)), "\" target=\"_blank\"><img data-ks-lazyload=\"",
-                    f.text(name(kPicture, k)), "\" data-ks-lazyloaded=\"true\" src=\"", gif,
-                    "\" style=\"border-bottom:", border, width, ";border-left:", border, width,
-                    ";width:90px;height:90px;border-top:", border, " 1px solid;border-right:", border,
-                    " 1px solid;\" /></a></span></td>"});
+        out.add(6, {left && k == 2
+                        ? "<td height=\"96\" style=\"text-align:center;\" width=\"96\">"
+                        : "<td align=\"middle\" height=\"96\" style=\"text-align:center;\" width=\"96\">"});
+        out.add(7, {"<span><a href=\"", f.text(name(Column::Link, k)),
+                    "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
+                    "\" data-ks-lazyloaded=\"true\" src=\"", gif, "\" style=\"border-bottom:", border, width,
+                    ";border-left:", border, width, ";width:90px;height:90px;border-top:", border,
+                    " 1px solid;border-right:", border, " 1px solid;\" /></a></span></td>"});
         out.add(5, {"</tr>"});
         out.add(4, {"</tbody>"});
         out.add(3, {"</table>"});
@@ -149,16 +166,16 @@ ModuleSpec splitWindowCarouselModule() {
         {"模块样例", {line({picture("图片框_F21模块样例", "/Tessaly/samples/F21.png")})}},
         {"模块设置（图片尺寸：330x350px）",
          {
-             table(numberedTable(
-                 "图片编号",
-                 {{"图片地址", kPicture,
-                   [](int k) {
-                       return makerServer() + "/Tessaly/upload/images/131104/f21/sc" + std::to_string(k) + ".jpg";
-                   }},
-                  {"链接地址", kLink, sameText(marketHome())},
-                  {"宝贝标题", kTitle, sameText("QuilletOrnavo")},
-                  {"宝贝价格", kPrice, sameText("49.00")}},
-                 kProducts)),
+             table(numberedTable("图片编号",
+                                 {{"图片地址", kPicture,
+                                   [](int k) {
+                                       return makerServer() + "/Tessaly/upload/images/131104/f21/sc" +
+                                              std::to_string(k) + ".jpg";
+                                   }},
+                                  {"链接地址", kLink, sameText(marketHome())},
+                                  {"宝贝标题", kTitle, sameText("QuilletOrnavo")},
+                                  {"宝贝价格", kPrice, sameText("49.00")}},
+                                 kProducts)),
              line({field(kBackground, "背景颜色：", "#ffffff"), field(kBorder, "边框颜色：", "#000000"),
                    field(kTitleColour, "标题颜色：", "#000000"),
                    choiceList(kEffectList, "轮播效果：", {{"上下", "scrolly"}, {"渐变", "fade"}}, kEffect),
