@@ -88,7 +88,7 @@ private:
 
 const char* const kCellBox = "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 4px\">";
 
-void cell(Lines& out, const Form& f, int g, int k, const std::string& gif) {
+void cell(Lines& out, const Form& f, int g, int k, const std::string& gif, const std::string& border) {
     switch (k) {
     case 1:
         out.add(15, {"<td height=\"237\" width=\"237\">", kCellBox});
@@ -108,7 +108,6 @@ void cell(Lines& out, const Form& f, int g, int k, const std::string& gif) {
         out.add(0, {kCellBox});
         break;
     }
-    const std::string& border = f.text(kBorder);
     out.add(17,
             {k == 4 && g > 1 ? "<div style=\"border-bottom:" : "<div style=\"border-bottom: ", border,
              " 1px solid; border-left: ", border,
@@ -125,6 +124,7 @@ void cell(Lines& out, const Form& f, int g, int k, const std::string& gif) {
 }
 
 void page(Lines& out, const Form& f, int g, const std::string& gif) {
+    const std::string& border = f.text(kBorder);
     out.add(9, {"<div class=\"ks-tab\" style=\"width: 950px; display: block; float: left\">"});
     out.add(10, {"<ul>"});
     out.add(11, {"<li style=\"width: 948px; margin-left: 1px\">"});
@@ -132,11 +132,11 @@ void page(Lines& out, const Form& f, int g, const std::string& gif) {
     out.add(13, {"<tbody>"});
     out.add(14, {"<tr>"});
     for (int k = 1; k <= 4; ++k)
-        cell(out, f, g, k, gif);
+        cell(out, f, g, k, gif, border);
     out.add(15, {"</td></tr>"});
     out.add(14, {"<tr>"});
     for (int k = 5; k <= kCells; ++k)
-        cell(out, f, g, k, gif);
+        cell(out, f, g, k, gif, border);
     out.add(15, {"</td></tr>"});
     out.add(13, {"</tbody>"});
     out.add(12, {"</table>"});
