@@ -5,37 +5,76 @@
 #include "app/skin.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_prompter.h"
-#include "framework/web/web_windows.h"
+#include "framework/web/browser_loader.h"
 #include "generators/catalogue.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <cstring>
 #include <iostream>
 
 namespace ornavo::app {
 
-int runProgram(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // for the embedded browser
-    QApplication app(argc, argv);
-    applySkin(app); // before the first window
-    QApplication::setApplicationName(QStringLiteral("Ornavo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+namespace {
 
-    QCommandLineParser parser;
+void nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Ornavo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.1"));
+}
+
+QCommandLineOption moduleOption() {
+    return QCommandLineOption(QStringLiteral("module"), QStringLiteral("Open one module window only."),
+                              QStringLiteral("KEY"));
+}
+
+void describeOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption moduleOption(QStringLiteral("module"), QStringLiteral("Open one module window only."),
-                                    QStringLiteral("KEY"));
-    parser.addOption(moduleOption);
+    parser.addOption(moduleOption());
+}
+
+// --help and --version print and end the program; neither needs the display or the skin.
+bool onlyPrints(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+int printAndEnd(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    nameProgram();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app); // prints and exits
+    return 0;
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv) {
+    if (onlyPrints(argc, argv))
+        return printAndEnd(argc, argv);
+
+    QApplication app(argc, argv);
+    applySkin(app); // before the first window
+    nameProgram();
+    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
+
+    QCommandLineParser parser;
+    describeOptions(parser);
     parser.process(app);
 
-    web::installWebWindows();
+    // The browser windows come from their own library, loaded the first time one is asked for.
+    ui::GeneratorWindow::setPreviewHandler(
+        [](const std::string& code) { web::presentPreview(code, ui::sharedPrompter()); });
+    ui::GeneratorWindow::setColourTableHandler([] { web::presentColourTable(ui::sharedPrompter()); });
     int status = 0;
-    if (parser.isSet(moduleOption)) {
-        const std::string key = parser.value(moduleOption).toStdString();
+    if (parser.isSet(moduleOption())) {
+        const std::string key = parser.value(moduleOption()).toStdString();
         const ModuleSpec* module = moduleRegistry().byKey(key);
         if (!module) {
             std::cerr << "ornavo: no module " << key << "\n";
@@ -46,7 +85,7 @@ int runProgram(int argc, char** argv) {
         window.exec();
     } else {
         ShellServices services;
-        services.openColourTable = [] { web::ColourTableWindow::present(); };
+        services.openColourTable = [] { web::presentColourTable(ui::sharedPrompter()); };
         MainWindow window(services);
         window.showAtStart();
         // The update check and the fetches wait until the window is on screen; while each of them
@@ -55,7 +94,7 @@ int runProgram(int argc, char** argv) {
         status = app.exec();
         delete MaterialPreviewWindow::instance();
     }
-    web::closeWebWindows();
+    web::closeBrowserWindows();
     return status;
 }
 
