@@ -47,9 +47,10 @@ QWidget* previewWindow() {
     return nullptr;
 }
 
-// Enough colours in the browser's area to be a drawn page rather than an empty view.
+// Enough colours in the top left of the browser's area (where the shop page starts) to be a drawn
+// page rather than an empty view. A small area keeps the looking cheap.
 bool pageOnScreen(QWidget* window) {
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    const QImage shot = window->screen()->grabWindow(window->winId(), 0, 0, 400, 200).toImage();
     std::set<QRgb> colours;
     for (int y = 0; y < shot.height(); y += 4)
         for (int x = 0; x < shot.width(); x += 4)

@@ -12,7 +12,10 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <QEvent>
+
 #include <cstring>
+#include <functional>
 #include <iostream>
 
 namespace ornavo::app {
@@ -43,6 +46,35 @@ bool onlyPrints(int argc, char** argv) {
                 return true;
     return false;
 }
+
+// Runs the action once, after the window has painted itself for the first time (so the first sight
+// of it waits for nothing else), or after kLatestMs if no paint comes.
+class AfterFirstPaint : public QObject {
+public:
+    static constexpr int kLatestMs = 1000;
+    AfterFirstPaint(QWidget* window, std::function<void()> action) : QObject(window), action_(std::move(action)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { run(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); }); // once the painted frame is on screen
+        return false;
+    }
+
+private:
+    void run() {
+        if (!action_)
+            return;
+        parent()->removeEventFilter(this);
+        auto action = std::move(action_);
+        action_ = nullptr;
+        action();
+    }
+    std::function<void()> action_;
+};
 
 int printAndEnd(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -90,7 +122,7 @@ int runProgram(int argc, char** argv) {
         window.showAtStart();
         // The update check and the fetches wait until the window is on screen; while each of them
         // waits for the site, the window keeps handling events.
-        QTimer::singleShot(0, &window, &MainWindow::loadOnlineContent);
+        new AfterFirstPaint(&window, [&window] { window.loadOnlineContent(); });
         status = app.exec();
         delete MaterialPreviewWindow::instance();
     }
