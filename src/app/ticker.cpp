@@ -109,7 +109,6 @@ const QPixmap& TickerLabel::pictureOf(std::size_t index) {
 
 void TickerLabel::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
-    lastPainted_ = area;
     QPainter painter(this);
     painter.fillRect(area, background_);
     // The pieces that reach into the area, found by their places rather than by walking the text.

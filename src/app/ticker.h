@@ -57,8 +57,7 @@ public:
     TickerLabel(const QColor& background, QWidget* parent);
     void setAnnouncement(const QString& text);
 
-    // What the last paint event asked for, and how many piece pictures have been made in all.
-    QRect lastPainted() const { return lastPainted_; }
+    // How many piece pictures have been made in all, how many pieces there are, how many are kept.
     int picturesMade() const { return picturesMade_; }
     std::size_t pieceCount() const { return pieces_.size(); }
     std::size_t cachedPictures() const { return cache_.size(); }
@@ -86,7 +85,6 @@ private:
     QColor background_;
     std::vector<Piece> pieces_;
     std::list<Picture> cache_; // most recently used first
-    QRect lastPainted_;
     int picturesMade_ = 0;
 };
 
