@@ -242,8 +242,8 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholderName, const char* placeholderCaption) {
     auto* page = new DesignedPage(pages_);
     page->setObjectName(edition == Edition::Professional ? QStringLiteral("专业版旺铺装修") : QStringLiteral("基础版店铺装修"));
-    // Captions run to seventeen characters: a tighter face and padding than the module windows'.
-    page->setStyleSheet(QStringLiteral("QPushButton { padding: 1px 2px; min-height: 0px; font-size: 12px; }"));
+    // Captions run to seventeen characters: the skin gives catalogue buttons a tighter face and padding
+    // than the module windows' buttons.
     const std::vector<CatalogueEntry>& entries = edition == Edition::Professional ? professional_ : basic_;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const CatalogueEntry& entry = entries[i];
@@ -292,7 +292,6 @@ QWidget* MainWindow::buildSoftwarePage() {
 QWidget* MainWindow::buildMaterialPage() {
     auto* page = new DesignedPage(pages_);
     page->setObjectName(QStringLiteral("设计素材下载"));
-    page->setStyleSheet(QStringLiteral("QPushButton, QLineEdit { padding: 0px 1px; min-height: 0px; font-size: 12px; }"));
     for (int i = 0; i < 12; ++i) {
         const QRect rect = tileRect(i);
         const QString number = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
@@ -324,6 +323,7 @@ QWidget* MainWindow::buildMaterialPage() {
 
     password_ = new QLineEdit;
     password_->setObjectName(QStringLiteral("编辑框_提取密码"));
+    password_->setProperty("role", QStringLiteral("small"));
     page->place(password_, QRect(717, 446, 60, 24));
     return page;
 }

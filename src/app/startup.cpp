@@ -3,51 +3,113 @@
 #include "app/main_window.h"
 #include "app/material_preview_window.h"
 #include "app/skin.h"
-#include "framework/ui/generator_window.h"
 #include "framework/ui/desktop_host.h"
+#include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
-#include "framework/web/web_windows.h"
 #include "framework/version.h"
+#include "framework/web/browser_loader.h"
 #include "generators/catalogue.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <QEvent>
+
+#include <cstring>
+#include <functional>
 #include <iostream>
-#include <string_view>
 
 namespace ornavo::app {
 
-int runProgram(int argc, char** argv) {
-    // The version is told without a window system too (a terminal with no display, a package check).
+namespace {
+
+void nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Ornavo"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(programVersion()));
+}
+
+QCommandLineOption moduleOption() {
+    return QCommandLineOption(QStringLiteral("module"), QStringLiteral("Open one module window only."),
+                              QStringLiteral("KEY"));
+}
+
+void describeOptions(QCommandLineParser& parser) {
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(moduleOption());
+}
+
+// --help and --version print and end the program; neither needs the display or the skin.
+bool onlyPrints(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--version" || std::string_view(argv[i]) == "-v") {
-            std::cout << "Ornavo " << programVersion() << "\n";
-            return 0;
-        }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // for the embedded browser
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+// Runs the action once, after the window has painted itself for the first time (so the first sight
+// of it waits for nothing else), or after kLatestMs if no paint comes.
+class AfterFirstPaint : public QObject {
+public:
+    static constexpr int kLatestMs = 1000;
+    AfterFirstPaint(QWidget* window, std::function<void()> action) : QObject(window), action_(std::move(action)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { run(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); }); // once the painted frame is on screen
+        return false;
+    }
+
+private:
+    void run() {
+        if (!action_)
+            return;
+        parent()->removeEventFilter(this);
+        auto action = std::move(action_);
+        action_ = nullptr;
+        action();
+    }
+    std::function<void()> action_;
+};
+
+int printAndEnd(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    nameProgram();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app); // prints and exits
+    return 0;
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv) {
+    if (onlyPrints(argc, argv))
+        return printAndEnd(argc, argv);
+
     QApplication app(argc, argv);
     applySkin(app); // before the first window
-    QApplication::setApplicationName(QStringLiteral("Ornavo"));
+    nameProgram();
     QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
-    QApplication::setApplicationVersion(QString::fromLatin1(programVersion()));
     QApplication::setDesktopFileName(QStringLiteral(ORNAVO_APP_ID)); // ties its windows to the menu entry
 
     QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption moduleOption(QStringLiteral("module"), QStringLiteral("Open one module window only."),
-                                    QStringLiteral("KEY"));
-    parser.addOption(moduleOption);
+    describeOptions(parser);
     parser.process(app);
 
-    ui::DesktopHost host;
-    web::installWebWindows(host);
+    // The browser windows come from their own library, loaded the first time one is asked for.
     ui::MessageBoxPrompter prompter;
+    ui::DesktopHost host([&prompter](const std::string& code) { web::presentPreview(code, prompter); },
+                         [&prompter] { web::presentColourTable(prompter); });
     int status = 0;
-    if (parser.isSet(moduleOption)) {
-        const std::string key = parser.value(moduleOption).toStdString();
+    if (parser.isSet(moduleOption())) {
+        const std::string key = parser.value(moduleOption()).toStdString();
         const ModuleSpec* module = moduleRegistry().byKey(key);
         if (!module) {
             std::cerr << "ornavo: no module " << key << "\n";
@@ -63,13 +125,13 @@ int runProgram(int argc, char** argv) {
         services.openPreview = [&host](const std::string& code) { host.showPreview(code); };
         MainWindow window(services);
         window.showAtStart();
-        // The update check and the fetches wait until the window is on screen; while each of them
-        // waits for the site, the window keeps handling events.
-        QTimer::singleShot(0, &window, &MainWindow::loadOnlineContent);
+        // The update check and the fetches start once the window is on screen; they run side by side
+        // and each fills its place when its answer arrives.
+        new AfterFirstPaint(&window, [&window] { window.loadOnlineContent(); });
         status = app.exec();
         delete MaterialPreviewWindow::instance();
     }
-    web::closeWebWindows();
+    web::closeBrowserWindows();
     return status;
 }
 

@@ -101,13 +101,18 @@ PictureButton::PictureButton(const QString& objectName, const QString& title, co
     setText(title);
     setCursor(Qt::PointingHandCursor);
     setGeometry(geometry);
-    normal_ = labelledTile(geometry.size(), title, subtitle, colour, TileState::Normal);
-    hover_ = labelledTile(geometry.size(), title, subtitle, colour, TileState::Hover);
-    pressed_ = labelledTile(geometry.size(), title, subtitle, colour, TileState::Pressed);
+    title_ = title;
+    subtitle_ = subtitle;
+    colour_ = colour;
+    designedSize_ = geometry.size();
 }
 
 const QPixmap& PictureButton::picture(TileState state) const {
-    return state == TileState::Pressed ? pressed_ : state == TileState::Hover ? hover_ : normal_;
+    QPixmap& picture = pictures_[static_cast<int>(state)];
+    // The pictures keep the size the button was made with, as a fixed picture would.
+    if (picture.isNull())
+        picture = labelledTile(designedSize_, title_, subtitle_, colour_, state);
+    return picture;
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

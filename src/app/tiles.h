@@ -21,7 +21,8 @@ QIcon programIcon();
 // The picture of the material preview window: a strip of sample material tiles.
 QPixmap materialPreviewPicture(const QSize& size);
 
-// A button drawn entirely from three pictures: normal, under the mouse and pressed.
+// A button drawn entirely from three pictures: normal, under the mouse and pressed. Each picture is
+// painted the first time it is needed, so buttons on a page never opened cost no painting.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -36,7 +37,10 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QPixmap normal_, hover_, pressed_;
+    QString title_, subtitle_;
+    QColor colour_;
+    QSize designedSize_;
+    mutable QPixmap pictures_[3]; // by TileState; null until first needed
 };
 
 } // namespace ornavo::app

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,6 +78,28 @@ TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
     box.show();
     expectColour(pixel(&box, 2, 2), QColor(0xf3, 0xf5, 0xf7));
     EXPECT_STREQ(box.style()->metaObject()->className(), "QStyleSheetStyle");
+}
+
+// The main window's catalogue buttons and the material page's small controls take a tighter face and
+// padding from the skin itself (rules keyed on their role, not a style sheet on each page).
+TEST(Skin, CompactControlsOfTheMainWindow) {
+    ASSERT_TRUE(app::applySkin(*qApp));
+    QWidget page;
+    auto* plain = new QPushButton(QStringLiteral("按钮"), &page);
+    auto* catalogue = new QPushButton(QStringLiteral("按钮"), &page);
+    catalogue->setProperty("role", QStringLiteral("catalogue"));
+    auto* small = new QPushButton(QStringLiteral("按钮"), &page);
+    small->setProperty("role", QStringLiteral("small"));
+    auto* field = new QLineEdit(&page);
+    field->setProperty("role", QStringLiteral("small"));
+    auto* plainField = new QLineEdit(&page);
+    page.ensurePolished();
+    for (QWidget* compact : std::initializer_list<QWidget*>{catalogue, small, field})
+        EXPECT_EQ(compact->font().pixelSize(), 12) << compact->property("role").toString().toStdString();
+    EXPECT_NE(plain->font().pixelSize(), 12);
+    EXPECT_LT(catalogue->sizeHint().height(), plain->sizeHint().height());
+    EXPECT_LT(small->sizeHint().height(), plain->sizeHint().height());
+    EXPECT_LT(field->sizeHint().height(), plainField->sizeHint().height());
 }
 
 int main(int argc, char** argv) {

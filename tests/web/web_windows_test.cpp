@@ -5,6 +5,7 @@
 #include "framework/form.h"
 #include "framework/text.h"
 #include "framework/ui/generator_window.h"
+#include "framework/web/browser_loader.h"
 #include "framework/web/web_windows.h"
 #include "support/test_support.h"
 
@@ -234,6 +235,49 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     EXPECT_TRUE(prompter.messages.empty());
     qApp->removeEventFilter(&watch);
     ::unsetenv("ORNAVO_MAKER_SERVER");
+}
+
+// The program does not link these windows: it loads them from their library on the first press. The
+// same windows come from there, and they go with closeBrowserWindows().
+TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
+    ::setenv("ORNAVO_BROWSER_LIBRARY", ORNAVO_BROWSER_LIBRARY_FILE, 1);
+    ui::DesktopHost loaded([this](const std::string& code) { web::presentPreview(code, prompter); },
+                           [this] { web::presentColourTable(prompter); });
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F09"), vars, prompter, loaded);
+    module.show();
+    module.form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");
+    buttonOf(&module, "按钮_F09预览")->click();
+    EXPECT_TRUE(web::browserLibraryLoaded());
+    EXPECT_EQ(PreviewWindow::instance(), nullptr); // not this program's own copy of the window
+
+    auto shown = [](const char* name) -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible())
+                return w;
+        return nullptr;
+    };
+    QWidget* window = shown("PreviewWindow");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("效果在线预览     Quillet工作室"));
+    auto* browser = window->findChild<QWebEngineView*>(QStringLiteral("超文本浏览框_在线预览"));
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(nextLoad(browser));
+    const std::string path = base + "/ornavo/test.html";
+    EXPECT_EQ(browser->url(), QUrl::fromLocalFile(QString::fromStdString(path)));
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")), QStringLiteral("店招"));
+
+    buttonOf(&module, "按钮_选色器")->click();
+    QWidget* table = shown("ColourTableWindow");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->windowTitle(), QStringLiteral("常用颜色表（颜色值请用鼠标右键复制）"));
+    EXPECT_TRUE(prompter.messages.empty());
+
+    web::closeBrowserWindows();
+    QApplication::processEvents();
+    EXPECT_EQ(shown("PreviewWindow"), nullptr);
+    EXPECT_EQ(shown("ColourTableWindow"), nullptr);
+    EXPECT_FALSE(fs::exists(path));
+    ::unsetenv("ORNAVO_BROWSER_LIBRARY");
 }
 
 int main(int argc, char** argv) {

@@ -3,7 +3,6 @@
 #include "offline_widgets.h"
 
 #include "framework/constants.h"
-#include "framework/ui/generator_window.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -128,11 +127,6 @@ ColourTableWindow* ColourTableWindow::present() {
         colourTableWindow = new ColourTableWindow;
     bringToFront(colourTableWindow);
     return colourTableWindow;
-}
-
-void installWebWindows(ui::DesktopHost& host) {
-    host.setPreviewOpener([](const std::string& code) { PreviewWindow::present(code); });
-    host.setColourTableOpener([] { ColourTableWindow::present(); });
 }
 
 void closeWebWindows() {

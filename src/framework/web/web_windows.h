@@ -68,7 +68,8 @@ private:
     QWebEngineView* browser_ = nullptr;
 };
 
-// Makes the module windows' preview and colour-picker buttons open these windows.
+// Makes the module windows' preview and colour-picker buttons open these windows directly (for a
+// program that links them in; the desktop program loads them on first use, see browser_loader.h).
 void installWebWindows(ui::DesktopHost& host);
 // Closes and destroys both windows (the preview page goes with its window); call before the
 // application object is destroyed.

@@ -1,0 +1,40 @@
+#pragma once
+// Reaches the browser windows in their own library (ornavo-browser), which is loaded the first
+// time one of them is asked for. Until then the program holds no web engine at all. When the
+// library cannot be loaded, or the web engine cannot run, the user is told so in a message and
+// the program carries on without the window.
+
+#include "framework/prompter.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace ornavo::web {
+
+class BrowserWindows;
+
+// The file name of the library, and where it is looked for: $ORNAVO_BROWSER_LIBRARY alone when set
+// (a file); else beside the program (the build tree), then in the installed library folder relative
+// to the program's folder (<prefix>/bin/ornavo → <prefix>/lib/ornavo).
+QString browserLibraryName();
+QStringList browserLibraryCandidates();
+
+// The windows, loaded and readied on the first call; nullptr, with the reason, when they cannot be.
+BrowserWindows* browserWindows(QString* reason = nullptr);
+// Whether the library has been loaded in this run.
+bool browserLibraryLoaded();
+
+// The messages shown when the browser cannot be had; the reason follows on a line of its own.
+extern const char* const kPreviewUnavailable;
+extern const char* const kColourTableUnavailable;
+
+// What the preview and colour-picker buttons do. False, after telling the user, when the browser
+// could not be loaded.
+bool presentPreview(const std::string& code, Prompter& prompter);
+bool presentColourTable(Prompter& prompter);
+
+// Closes both windows if the library was ever loaded; call before the application object goes.
+void closeBrowserWindows();
+
+} // namespace ornavo::web

@@ -1,0 +1,67 @@
+// The library that holds the browser windows: the entry point the program loads on first use.
+
+#include "browser_windows.h"
+#include "web_windows.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QObject>
+
+// The web engine's own set-up of the OpenGL context it shares with the windows, as it runs when
+// the attribute is set before the application object exists. Here it runs when the library is
+// loaded, which is exactly when the first browser window is about to be made.
+namespace QtWebEngineCore {
+Q_DECL_IMPORT void initialize();
+}
+
+namespace ornavo::web {
+
+namespace {
+
+// Where the web engine looks for its helper process; without one it would end the program.
+QString helperProcess() {
+    const QString name = QStringLiteral("QtWebEngineProcess");
+    const QString fromEnvironment = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
+    if (!fromEnvironment.isEmpty())
+        return QFileInfo(fromEnvironment).isExecutable() ? fromEnvironment : QString();
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath),
+                                  QCoreApplication::applicationDirPath()}) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (QFileInfo(path).isExecutable())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+class BrowserPlugin : public QObject, public BrowserWindows {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ORNAVO_BROWSER_WINDOWS_IID)
+    Q_INTERFACES(ornavo::web::BrowserWindows)
+public:
+    bool prepare(QString* reason) override {
+        if (ready_)
+            return true;
+        if (helperProcess().isEmpty()) {
+            if (reason)
+                *reason = QStringLiteral("QtWebEngineProcess not found (QTWEBENGINEPROCESS_PATH or %1)")
+                              .arg(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath));
+            return false;
+        }
+        QtWebEngineCore::initialize();
+        ready_ = true;
+        return true;
+    }
+    void presentPreview(const std::string& code) override { PreviewWindow::present(code); }
+    void presentColourTable() override { ColourTableWindow::present(); }
+    void closeAll() override { closeWebWindows(); }
+
+private:
+    bool ready_ = false;
+};
+
+} // namespace ornavo::web
+
+#include "browser_plugin.moc"

@@ -1,0 +1,13 @@
+// The module windows' preview and colour-picker buttons wired straight to the browser windows, for a
+// program that links them in (the tests). The desktop program reaches them through browser_loader.
+
+#include "web_windows.h"
+
+namespace ornavo::web {
+
+void installWebWindows(ui::DesktopHost& host) {
+    host.setPreviewOpener([](const std::string& code) { PreviewWindow::present(code); });
+    host.setColourTableOpener([] { ColourTableWindow::present(); });
+}
+
+} // namespace ornavo::web
