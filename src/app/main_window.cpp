@@ -435,10 +435,6 @@ void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
 }
 
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
-    if (!entry.module) {
-        services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None);
-        return;
-    }
     setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
     QPointer<MainWindow> self(this);
     services_.runModuleWindow(*entry.module, session_.variables(entry.key));

@@ -64,7 +64,7 @@ public:
     static constexpr int kTopOnStart = 10;
     static std::string trayTip();             // "OrnavoV2.0.1"
     static const char* const kNoticeCaption;  // "温馨提示"
-    static const char* const kInDevelopment;  // "模块开发中！！"
+    static const char* const kInDevelopment;  // "模块开发中！！", the placeholder buttons' notice
     static const char* const kMaintenance;    // "网站维护中……"
 
     // The catalogue button at that place of its page, in the tab control's coordinates.
@@ -81,8 +81,8 @@ public:
     // window is shown.
     void loadOnlineContent();
 
-    // What a catalogue button does: a notice for a window not built yet; otherwise minimise (and so
-    // hide), run the module's window, then come back restored and centred.
+    // What a catalogue button does: minimise (and so hide), run the module's window, then come back
+    // restored and centred.
     void openCatalogueEntry(const CatalogueEntry& entry);
     void restoreAndCentre();
     // The tray icon's left click: hide a visible window, bring back a hidden one.

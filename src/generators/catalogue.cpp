@@ -51,13 +51,11 @@ const Registry& moduleRegistry() {
     static const Registry registry = [] {
         std::vector<ModuleSpec> modules;
         for (const CatalogueRow& row : catalogueRows()) {
-            if (const auto* describe = std::get_if<ModuleSpec (*)()>(&row.window)) {
-                ModuleSpec m = (*describe)();
-                m.key = row.key;
-                m.professionalButton = row.professional;
-                m.basicButton = row.basic;
-                modules.push_back(std::move(m));
-            }
+            ModuleSpec m = row.describe();
+            m.key = row.key;
+            m.professionalButton = row.professional;
+            m.basicButton = row.basic;
+            modules.push_back(std::move(m));
         }
         return Registry(std::move(modules));
     }();
@@ -72,9 +70,7 @@ std::vector<CatalogueEntry> cataloguePage(Edition edition) {
                                                                          : nullptr;
         if (!button)
             continue;
-        const ModuleSpec* module = moduleRegistry().byKey(row.key);
-        const std::string caption = module ? module->caption : std::get<InDevelopment>(row.window).caption;
-        page.push_back({row.key, caption, *button, module});
+        page.push_back({row.key, *button, moduleRegistry().byKey(row.key)});
     }
     // "F26-…" → 26
     auto number = [](const CatalogueEntry& e) { return std::atoi(e.button.caption.c_str() + 1); };

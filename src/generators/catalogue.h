@@ -6,23 +6,17 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace ornavo {
 
-// A catalogue entry whose window is not built yet: its buttons answer "模块开发中！！".
-struct InDevelopment {
-    const char* caption; // the caption the window will have
-};
-
 // One row of the catalogue: the module's key (its number on the professional page), its two
-// catalogue buttons and either the function that describes its window or InDevelopment.
+// catalogue buttons and the function that describes its window.
 struct CatalogueRow {
     const char* key;
     CatalogueButton professional;
     std::optional<CatalogueButton> basic; // absent: the basic page does not offer the window
-    std::variant<ModuleSpec (*)(), InDevelopment> window;
+    ModuleSpec (*describe)();
 };
 const std::vector<CatalogueRow>& catalogueRows();
 
@@ -33,9 +27,8 @@ const Registry& moduleRegistry();
 enum class Edition { Professional, Basic };
 struct CatalogueEntry {
     std::string key;
-    std::string caption;      // the caption of the window the button opens
     CatalogueButton button;
-    const ModuleSpec* module; // nullptr: the window is still in development
+    const ModuleSpec* module; // the window the button opens
 };
 // The buttons of one page in their order: by the number in the button caption, then by key.
 std::vector<CatalogueEntry> cataloguePage(Edition edition);

@@ -22,8 +22,9 @@ TEST(AccordionCarousel, PanelWidthStaysFixedThroughTypingAndClear) {
     w.press(kClear);
     EXPECT_EQ(w.prompter.messages, std::vector<std::string>{"是否要清空所有内容？"});
     for (const Control* c : allControls(f.module())) {
-        if (c->kind == ControlKind::Field || c->kind == ControlKind::CodeBox)
+        if (c->kind == ControlKind::Field || c->kind == ControlKind::CodeBox) {
             EXPECT_EQ(f.text(c->name), c->name == kWidth ? "825" : "") << c->name;
+        }
     }
     // Generating after clear still gives the fixed width to every panel and image.
     const std::string& code = w.press(kGenerate);
