@@ -3,6 +3,7 @@
 #include "framework/ui/generator_window.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/translations.h"
 #include "framework/markup.h"
 #include "support/sample_module.h"
 #include "support/test_support.h"
@@ -200,7 +201,8 @@ TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
 // The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;
 // only No cancels.
 TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
-    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
+    QApplication::setApplicationName(QStringLiteral("Ornavo"));
+    ASSERT_TRUE(ui::installChineseTranslations()) << "Qt's Chinese translations are missing (qt6-translations-l10n)";
     ui::MessageBoxPrompter boxes;
     struct Seen {
         QString title, text, buttons;
@@ -232,6 +234,12 @@ TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     boxes.notify("复制成功！");
     EXPECT_EQ(seen.text, QString::fromUtf8("复制成功！"));
     EXPECT_EQ(seen.buttons, QString::fromUtf8("确定|"));
+    // The update question: OK and Cancel, in Chinese too; only OK agrees.
+    answerWith(QMessageBox::Cancel);
+    EXPECT_FALSE(ui::showMessage({"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}}));
+    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("确定")) && seen.buttons.contains(QString::fromUtf8("取消")))
+        << seen.buttons.toStdString();
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
 }
 
 int main(int argc, char** argv) {

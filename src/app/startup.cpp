@@ -6,6 +6,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/translations.h"
 #include "framework/version.h"
 #include "framework/web/browser_loader.h"
 #include "generators/catalogue.h"
@@ -95,8 +96,8 @@ int runProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     applySkin(app); // before the first window
-    nameProgram();
-    QApplication::setApplicationDisplayName(QStringLiteral("Ornavo"));
+    nameProgram(); // no display name: the window manager would append it to every caption
+    ui::installChineseTranslations();
     QApplication::setDesktopFileName(QStringLiteral(ORNAVO_APP_ID)); // ties its windows to the menu entry
 
     QCommandLineParser parser;

@@ -61,11 +61,13 @@ Control label(std::string name, std::string text) {
     return c;
 }
 
-Control picture(std::string name, std::string path) {
+Control picture(std::string name, std::string path, int boxWidth, int boxHeight) {
     Control c;
     c.kind = ControlKind::Picture;
     c.name = std::move(name);
     c.text = std::move(path);
+    c.boxWidth = boxWidth;
+    c.boxHeight = boxHeight;
     return c;
 }
 
@@ -212,6 +214,19 @@ Button colourButton(std::string name, std::string caption) {
 
 Button exitButton(std::string name, std::string caption) {
     return makeButton(std::move(name), std::move(caption), Action::Exit);
+}
+
+bool holdsAddress(const Control& field) {
+    if (field.kind != ControlKind::Field)
+        return false;
+    auto has = [&field](const char* part) { return field.name.find(part) != std::string::npos; };
+    auto endsWith = [&field](const std::string& tail) {
+        return field.name.size() >= tail.size() && field.name.compare(field.name.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (has("颜色") || has("宽") || has("高") || has("尺寸"))
+        return false;
+    return field.text.rfind("http://", 0) == 0 || field.text.rfind("https://", 0) == 0 || has("地址") || has("链接") ||
+           has("网址") || endsWith("背景图");
 }
 
 namespace {

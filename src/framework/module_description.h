@@ -31,10 +31,13 @@ struct Control {
     std::vector<std::string> entries; // list entries
     Handler onChange;                 // field change, list pick, radio choice
     std::string group;                // radio group; radios of one group exclude each other
-    int columns = 0;                  // preferred width of a field in characters (0: take the room)
+    int columns = 0;                  // fixed width of a field in characters (0: take the room); an
+                                      // address field still shows forty characters
     std::string colour;               // text colour of a radio's or label's caption ("#d00000"), if any
     bool pinned = false;              // a field that puts its default text back after every change
     std::string hover;                // picture: the picture shown while the pointer is over it, if any
+    int boxWidth = 0;                 // picture: the size of its box in the window, pixels
+    int boxHeight = 0;
 };
 
 enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };
@@ -124,7 +127,8 @@ Control pinnedField(std::string name, std::string caption, std::string fixedText
 Control list(std::string name, std::string caption, std::vector<std::string> entries, Handler onPick);
 Control radio(std::string name, std::string caption, Handler onChoose, std::string group = "colour");
 Control label(std::string name, std::string text);
-Control picture(std::string name, std::string path);
+// A sample picture in a box of that size (the picture is fitted into it).
+Control picture(std::string name, std::string path, int boxWidth, int boxHeight);
 Control codeBox(std::string name);
 Control withHandler(Control control, Handler onChange);
 Control inColour(Control control, std::string colour);
@@ -179,6 +183,11 @@ Button groupClearButton(std::string name, int group, std::vector<std::string> ta
 Button previewButton(std::string name, std::string caption = "预览");
 Button colourButton(std::string name, std::string caption = "选色器");
 Button exitButton(std::string name, std::string caption = "退出");
+
+// Whether a field holds an address (a picture or a link): such fields are laid out wide enough to
+// show the start of a long address. Told by its default text (an http or https address) or its name
+// (…地址…, …链接…, …网址…, …背景图); sizes and colours are never addresses.
+bool holdsAddress(const Control& field);
 
 // ---- Walking a description ----
 

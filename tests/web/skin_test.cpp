@@ -3,6 +3,7 @@
 #include "app/skin.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/message_boxes.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,9 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -78,6 +81,36 @@ TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
     box.show();
     expectColour(pixel(&box, 2, 2), QColor(0xf3, 0xf5, 0xf7));
     EXPECT_STREQ(box.style()->metaObject()->className(), "QStyleSheetStyle");
+}
+
+// Every message the program shows stands whole in its box with the skin: no character is cut or
+// pushed onto a line the box has no room for.
+TEST(Skin, MessagesStandWholeInTheirBoxes) {
+    ASSERT_TRUE(app::applySkin(*qApp));
+    std::vector<ui::Message> messages;
+    for (const char* text : {kCopyDone, kCopyFailed, kAskClearAll, kAskExit, "模块开发中！！"})
+        messages.push_back({text, ui::MessageButtons::YesNo, ui::MessageIcon::None, {}});
+    for (int group = 1; group <= 5; ++group)
+        messages.push_back({groupClearQuestion(group), ui::MessageButtons::YesNo, ui::MessageIcon::None, {}});
+    messages.push_back({"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
+    messages.push_back({"网站维护中……", ui::MessageButtons::Ok, ui::MessageIcon::Error, "温馨提示"});
+    for (const ui::Message& message : messages) {
+        bool looked = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(label, nullptr);
+            const QRect room = label->contentsRect();
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+            EXPECT_GE(label->height(), needed) << message.text;
+            EXPECT_GE(room.width(), label->fontMetrics().horizontalAdvance(label->text())) << message.text;
+            looked = true;
+            box->done(QMessageBox::Cancel);
+        });
+        ui::showMessage(message);
+        EXPECT_TRUE(looked) << message.text;
+    }
 }
 
 // The main window's catalogue buttons and the material page's small controls take a tighter face and

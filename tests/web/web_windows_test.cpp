@@ -5,6 +5,7 @@
 #include "framework/form.h"
 #include "framework/text.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/translations.h"
 #include "framework/web/browser_loader.h"
 #include "framework/web/web_windows.h"
 #include "support/test_support.h"
@@ -211,6 +212,8 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     EXPECT_EQ(table->windowTitle(), QStringLiteral("常用颜色表（颜色值请用鼠标右键复制）"));
     EXPECT_EQ(table->size(), QSize(970, 520));
     EXPECT_EQ(table->parentWidget(), nullptr);
+    // The browser's own menu, from which a colour value is copied, speaks the program's language.
+    EXPECT_EQ(table->browser()->pageAction(QWebEnginePage::Copy)->text(), QStringLiteral("复制"));
     EXPECT_TRUE(table->isVisible());
     EXPECT_TRUE(moduleWindow.isVisible());
     EXPECT_EQ(table->browser()->objectName(), QStringLiteral("超文本浏览框_颜色表"));
@@ -288,6 +291,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    ornavo::ui::installChineseTranslations();
     LoopbackOnly interceptor;
     QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
     return RUN_ALL_TESTS();

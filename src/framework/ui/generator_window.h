@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QFontMetrics;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -25,16 +26,26 @@ public:
 
     Form& form() { return *form_; }
 
+    // The least width of a field: an address field shows forty characters of an address; a colour
+    // or a size a few; any field its default text. The same rules are what the layout checks hold.
+    static int fieldWidth(const Control& field, const QFontMetrics& metrics);
+    static int addressFieldWidth(const QFontMetrics& metrics);
+    // The picture's box: its described size, made smaller (same shape) when the window is narrower.
+    static QSize pictureBoxSize(const Control& picture, int windowWidth);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* buildSection(const Section& section);
     void buildItems(QVBoxLayout* layout, const std::vector<Item>& items);
-    void buildLine(QVBoxLayout* layout, const Line& line);
-    void buildTable(QVBoxLayout* layout, const Table& table);
+    QWidget* buildLine(const Line& line);
+    QWidget* buildTable(const Table& table);
     QWidget* buildTabs(const TabControl& tabs);
+    // A control with its caption before it and its unit after it, kept together.
+    QWidget* buildUnit(const Control& control);
     QWidget* buildControl(const Control& control);
     QPushButton* buildButton(const Button& button);
     QWidget* buildButtons();
@@ -46,6 +57,8 @@ private:
     std::unique_ptr<Form> form_;
     QHash<QString, QWidget*> widgets_;
     QPlainTextEdit* code_ = nullptr;
+    QWidget* bottom_ = nullptr; // the code box and the buttons
+    int bottomHeight_ = 0;      // its height at the specified size
     bool syncing_ = false;
 };
 

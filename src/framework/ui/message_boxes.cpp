@@ -1,6 +1,5 @@
 #include "message_boxes.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,7 +7,7 @@ namespace ornavo::ui {
 
 bool showMessage(const Message& message) {
     QMessageBox box;
-    box.setWindowTitle(message.caption.empty() ? QApplication::applicationDisplayName()
+    box.setWindowTitle(message.caption.empty() ? QApplication::applicationName()
                                                : QString::fromStdString(message.caption));
     box.setIcon(message.icon == MessageIcon::Error      ? QMessageBox::Critical
                 : message.icon == MessageIcon::Question ? QMessageBox::Question
@@ -18,14 +17,13 @@ bool showMessage(const Message& message) {
     box.setStandardButtons(message.buttons == MessageButtons::YesNo      ? QMessageBox::Yes | QMessageBox::No
                            : message.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                                          : QMessageBox::Ok);
-    const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
-        {QMessageBox::Ok, "确定"}, {QMessageBox::Cancel, "取消"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
-    for (const auto& [which, text] : texts)
-        if (QAbstractButton* button = box.button(which))
-            button->setText(QString::fromUtf8(text));
     box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();
-    return answer != QMessageBox::No && answer != QMessageBox::Cancel;
+    // A question with OK and Cancel goes ahead on OK only (not on a box closed some other way); one
+    // with Yes and No on anything but No.
+    if (message.buttons == MessageButtons::OkCancel)
+        return answer == QMessageBox::Ok;
+    return answer != QMessageBox::No;
 }
 
 void MessageBoxPrompter::notify(const std::string& message) { showMessage({message, MessageButtons::Ok, MessageIcon::None, {}}); }

@@ -1,7 +1,7 @@
 #pragma once
-// Every message box of the program is built here: no icon unless asked for, the application's caption
-// unless a caption is given, plain text, modal to the whole application, the program's own button
-// texts.
+// Every message box of the program is built here: no icon unless asked for, the program's name as the
+// caption unless a caption is given, plain text, modal to the whole application; the buttons carry
+// Qt's standard texts in the program's language (see translations.h).
 
 #include "framework/prompter.h"
 

@@ -55,7 +55,11 @@ ModuleSpec fullScreenPosterModule() {
     m.width = 885;
     m.height = 579;
     m.sections = {
-        {"模块样例", {line({picture("图片框_全屏海报", "/Tessaly/samples/F03.png")})}},
+        {"模块样例", {line({picture("图片框_全屏海报", "/Tessaly/samples/F03.png", 600, 156)})}},
+        // The note stands between the sample and the settings.
+        {"",
+         {line({label("标签1", "注：全屏轮播代码分集市和天猫两个版本，生成代码的时候要注意选择对应的版本代码，"
+                               "用于全屏海报的图片宽度最好大于等于1680px")})}},
         {"模块设置",
          {
              line({field(kWidth, "海报宽度：", "1920", "px;"), field(kHeight, "海报高度：", "500", "px;"),
@@ -64,9 +68,6 @@ ModuleSpec fullScreenPosterModule() {
              line({field(kImage, "图片地址：", makerServer() + "/Tessaly/upload/images/131018/qplb/qplb2.jpg")}),
              line({field(kLink, "链接地址：", marketHome())}),
          }},
-        {"",
-         {line({label("标签1", "注：全屏轮播代码分集市和天猫两个版本，生成代码的时候要注意选择对应的版本代码，"
-                               "用于全屏海报的图片宽度最好大于等于1680px")})}},
     };
     m.codeBox = codeBox(kCode);
     m.buttons = {

@@ -88,23 +88,26 @@ ModuleSpec navigationOverImageModule() {
     m.width = 845;
     m.height = 629;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F08.png")})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F08.png", 700, 120)})}},
         {"模块设置",
          {
-             line({label("标签_图片空间地址链接", "图片空间地址链接"),
-                           label("标签_文字颜色代码参数", "文字颜色代码参数")}),
-             line({field(kNavPicture, "导航背景图：", presetPicture("shenhui.jpg")),
-                           field(kNavText, "导航文字颜色：", "#FFFFFF")}),
-             line({field(kNavHoverPicture, "鼠标移至,导航背景图：", presetPicture("lvse.jpg"))}),
-             line({field(kAllCatsPicture, "所有分类背景图：", presetPicture("lvse.jpg")),
-                           field(kAllCatsText, "所有分类文字颜色：", "#FFFFFF")}),
-             line({field(kAllCatsHoverPicture, "鼠标移至,所有分类背景图：", presetPicture("lanse.jpg"))}),
-             line({field(kFirstPicture, "一级下拉菜单背景图：", ""),
-                           field(kFirstText, "一级下拉菜单文字颜色：", "#FFFFFF")}),
-             line({field(kFirstHoverPicture, "鼠标移至,一级菜单背景图：", presetPicture("lvse.jpg"))}),
-             line({field(kSecondPicture, "二级下拉菜单背景图：", ""),
-                           field(kSecondText, "二级下拉菜单文字颜色：", "#FFFFFF")}),
-             line({field(kSecondHoverPicture, "鼠标移至,二级菜单背景图：", presetPicture("lvse.jpg"))}),
+             // Pictures in one column, colours in the other, each colour beside its picture.
+             table(Table{"",
+                         {"图片空间地址链接", "文字颜色代码参数"},
+                         {
+                             {"", {field(kNavPicture, "导航背景图：", presetPicture("shenhui.jpg")),
+                                   field(kNavText, "导航文字颜色：", "#FFFFFF")}},
+                             {"", {field(kNavHoverPicture, "鼠标移至,导航背景图：", presetPicture("lvse.jpg"))}},
+                             {"", {field(kAllCatsPicture, "所有分类背景图：", presetPicture("lvse.jpg")),
+                                   field(kAllCatsText, "所有分类文字颜色：", "#FFFFFF")}},
+                             {"", {field(kAllCatsHoverPicture, "鼠标移至,所有分类背景图：", presetPicture("lanse.jpg"))}},
+                             {"", {field(kFirstPicture, "一级下拉菜单背景图：", ""),
+                                   field(kFirstText, "一级下拉菜单文字颜色：", "#FFFFFF")}},
+                             {"", {field(kFirstHoverPicture, "鼠标移至,一级菜单背景图：", presetPicture("lvse.jpg"))}},
+                             {"", {field(kSecondPicture, "二级下拉菜单背景图：", ""),
+                                   field(kSecondText, "二级下拉菜单文字颜色：", "#FFFFFF")}},
+                             {"", {field(kSecondHoverPicture, "鼠标移至,二级菜单背景图：", presetPicture("lvse.jpg"))}},
+                         }}),
          }},
         {"模块说明",
          {

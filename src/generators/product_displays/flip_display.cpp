@@ -155,7 +155,7 @@ ModuleSpec flipDisplayModule() {
              line({field(kBackground, "背景颜色：", "#ffffff"), colourButton("按钮_选色器")}),
          }},
         // The sample shows the flip itself: the front picture, and the back one under the pointer.
-        {"模块样例（图片尺寸：310x460px）", {line({withHover(picture("图形按钮_模块样例", remotePicture(kImageDir + "tx1.gif")),
+        {"模块样例（图片尺寸：310x460px）", {line({withHover(picture("图形按钮_模块样例", remotePicture(kImageDir + "tx1.gif"), 310, 460),
                             remotePicture(kImageDir + "tx2.gif"))})}},
         {"模块说明",
          {
