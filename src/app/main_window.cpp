@@ -154,7 +154,7 @@ ShellServices withDesktopDefaults(ShellServices s) {
         auto host = std::make_shared<ui::DesktopHost>(s.openPreview, s.openColourTable);
         s.runModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module, WindowVariables& variables) {
             ui::GeneratorWindow window(module, variables, *prompter, *host);
-            window.exec();
+            window.run();
         };
     }
     if (!s.checkForUpdate)
@@ -346,6 +346,9 @@ void MainWindow::buildMenus() {
     auto* hideAction = new QAction(u("隐藏"), this);
     hideAction->setObjectName(QStringLiteral("隐藏"));
     connect(hideAction, &QAction::triggered, this, &QWidget::hide);
+    // Hidden, the window comes back only through the tray icon: without a notification area there is
+    // no hiding.
+    hideAction->setVisible(services_.trayAvailable());
     auto* exit = new QAction(u("退出"), this);
     exit->setObjectName(QStringLiteral("退出"));
     connect(exit, &QAction::triggered, this, &MainWindow::askToQuit);
@@ -436,9 +439,15 @@ void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
 
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
+    // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
+    // input until the module window is closed; the colour table and the preview stay usable.
+    setEnabled(false);
     QPointer<MainWindow> self(this);
     services_.runModuleWindow(*entry.module, session_.variables(entry.key));
-    if (self && !quitting_)
+    if (!self)
+        return;
+    setEnabled(true);
+    if (!quitting_)
         restoreAndCentre();
 }
 

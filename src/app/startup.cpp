@@ -118,7 +118,7 @@ int runProgram(int argc, char** argv) {
         }
         Session session;
         ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
-        window.exec();
+        window.run();
     } else {
         ShellServices services;
         services.prompter = &prompter;

@@ -286,11 +286,15 @@ TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCen
         EXPECT_EQ(module->parentWidget(), nullptr);
         EXPECT_TRUE(window->isMinimized());
         EXPECT_TRUE(window->isHidden());
+        // It blocks the main window only (which takes no input meanwhile), no other window.
+        EXPECT_EQ(module->windowModality(), Qt::WindowModal);
+        EXPECT_FALSE(window->isEnabled());
         checked = true;
         module->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报退出"))->click();
     });
     clickOnPage(0, "按钮_F03全屏海报");
     EXPECT_TRUE(checked);
+    EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"是否要退出？"});
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
@@ -328,6 +332,9 @@ TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingOnlyMinimises) {
     EXPECT_TRUE(visibleWhileOpen);
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(window->trayIcon()->isVisible());
+    // Nothing offers to hide it, since nothing could bring it back.
+    for (QAction* a : window->systemMenu()->actions())
+        EXPECT_FALSE(a->isVisible() && a->text() == QStringLiteral("隐藏"));
 }
 
 TEST_F(MainWindowTest, MinimisedByTheUserItHidesItself) {

@@ -148,6 +148,16 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
     const int blockedBefore = interceptor()->blocked;
     QWebEngineView* view = previewOffline(code, folder());
     EXPECT_GT(interceptor()->blocked, blockedBefore) << "the page no longer asks the marketplace for anything";
+    // The shop's frame came with it: no page margin, the 950-pixel column in the middle, a navigation
+    // bar whose light entries stand on a dark bar, and the shop sign's picture from the maker's site.
+    EXPECT_EQ(evaluate(view, QStringLiteral("getComputedStyle(document.body).marginLeft")).toString(), QStringLiteral("0px"));
+    EXPECT_EQ(evaluate(view, QStringLiteral("document.querySelector('#bd .layout').getBoundingClientRect().width")).toInt(), 950);
+    const QString bar = evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list')).backgroundColor")).toString();
+    const QString entry = evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list .menu a')).color")).toString();
+    EXPECT_NE(bar, entry);
+    EXPECT_NE(bar, QStringLiteral("rgba(0, 0, 0, 0)")) << "the navigation bar has no colour of its own";
+    EXPECT_TRUE(evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .banner')).backgroundImage")).toString()
+                    .contains(QString::fromStdString(makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg")));
 
     // Every widget started, outer before nested.
     EXPECT_EQ(json(view, QStringLiteral("ornavoPreview.widgets.map(function (w) { return w.type; })")),

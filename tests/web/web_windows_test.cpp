@@ -203,11 +203,16 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     ui::GeneratorWindow moduleWindow(module, vars, prompter, host);
     BlockWatch watch;
     qApp->installEventFilter(&watch);
-    moduleWindow.setWindowModality(Qt::ApplicationModal); // as when it runs through exec()
+    // Opened from the main window's help menu before the module window: usable while it is open.
+    ColourTableWindow* earlier = ColourTableWindow::present();
+    moduleWindow.setWindowModality(Qt::WindowModal); // as GeneratorWindow::run() shows it
     moduleWindow.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(watch.isBlocked(earlier));
 
     buttonOf(&moduleWindow, "按钮_选色器")->click();
     ColourTableWindow* table = ColourTableWindow::instance();
+    EXPECT_EQ(table, earlier);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->windowTitle(), QStringLiteral("常用颜色表（颜色值请用鼠标右键复制）"));
     EXPECT_EQ(table->size(), QSize(970, 520));

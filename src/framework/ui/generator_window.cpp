@@ -170,6 +170,12 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
 
 GeneratorWindow::~GeneratorWindow() = default;
 
+int GeneratorWindow::run() {
+    // Modal to its own (absent) owner: exec() waits for it, and no other window is blocked.
+    setWindowModality(Qt::WindowModal);
+    return exec();
+}
+
 void GeneratorWindow::resizeEvent(QResizeEvent* event) {
     // An enlarged window gives a third of its extra height to the code box.
     if (bottom_)

@@ -26,6 +26,10 @@ public:
 
     Form& form() { return *form_; }
 
+    // Shows the window and returns when it is closed. While it runs, the colour table and the preview
+    // stay usable beside it: it blocks no other window itself (the main window disables itself).
+    int run();
+
     // The least width of a field: an address field shows forty characters of an address; a colour
     // or a size a few; any field its default text. The same rules are what the layout checks hold.
     static int fieldWidth(const Control& field, const QFontMetrics& metrics);

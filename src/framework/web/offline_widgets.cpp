@@ -1,5 +1,7 @@
 #include "offline_widgets.h"
 
+#include "framework/constants.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +15,10 @@ namespace ornavo::web {
 namespace {
 
 const char* const kInitScript = "ornavo-preview.js";
+// The shop page's frame (reset, column, sign, navigation) for pages without the marketplace's styles.
+const char* const kShopFrame = "ornavo-shop.css";
+// The shop sign's picture on the maker's site.
+const char* const kShopSignPicture = "/Tessaly/upload/images/131101/dianzhao/dz.jpg";
 
 bool holdsRuntime(const QString& folder) {
     return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(QString::fromLatin1(kInitScript))).isFile();
@@ -50,15 +56,24 @@ void useLocalWidgetLibrary(QWebEnginePage* page) {
     if (folder.isEmpty())
         return;
     const QString script = QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(kInitScript))).toString();
+    const QString frame = QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(kShopFrame))).toString();
+    const QString sign = QString::fromStdString(makerServer() + kShopSignPicture);
     // Runs once the page and everything it asked for have arrived or failed: by then the
-    // marketplace's seed script has defined KISSY or never will.
+    // marketplace's seed script has defined KISSY or never will. Its style sheets come from the same
+    // host, so without the one the page lacks the others too, and gets the shop's frame from here.
     const QString add = QStringLiteral(
                             "if (!window.KISSY && !window.ornavoPreview) {"
+                            "  var head = document.head || document.documentElement;"
+                            "  document.documentElement.style.setProperty('--ornavo-sign', 'url(' + JSON.stringify(%3) + ')');"
+                            "  var l = document.createElement('link');"
+                            "  l.rel = 'stylesheet';"
+                            "  l.href = %2;"
+                            "  head.insertBefore(l, head.firstChild);"
                             "  var s = document.createElement('script');"
                             "  s.src = %1;"
-                            "  (document.head || document.documentElement).appendChild(s);"
+                            "  head.appendChild(s);"
                             "}")
-                            .arg(quoted(script));
+                            .arg(quoted(script), quoted(frame), quoted(sign));
     QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, add](bool ok) {
         if (ok && page->url().isLocalFile())
             page->runJavaScript(add);

@@ -20,18 +20,8 @@ QPointer<ColourTableWindow> colourTableWindow;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// A module window runs modally; a window opened beside it would be blocked from input like every
-// other window. Made transient for the modal window, it stays usable and still has no parent to be
-// destroyed with.
-void standBeside(QWidget* window) {
-    QWidget* modal = QApplication::activeModalWidget();
-    window->winId(); // creates the native window
-    if (QWindow* handle = window->windowHandle())
-        handle->setTransientParent(modal && modal != window ? modal->windowHandle() : nullptr);
-}
-
+// Shown, restored when minimised, and raised above the module window beside which it was asked for.
 void bringToFront(QWidget* window) {
-    standBeside(window);
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
