@@ -1,6 +1,6 @@
 #pragma once
 // Where a module window's sample picture comes from. The path in a window's description names a file
-// of the maker's site ("/Tessaly/samples/F03.png"); the program carries those pictures built in, so a
+// of the maker's site ("/Tessaly/samples/F03.jpg"); the program carries those pictures built in, so a
 // window shows its sample at once and without the site. A path marked remote ("remote:" followed by
 // the path) is fetched from MAKER_SERVER when the window opens instead.
 

@@ -6,10 +6,13 @@
 // arrived, crops the module's area to the shape of the window's picture box and scales it to twice
 // the box's size.
 //
-//   ornavo-render-samples OUT_FOLDER [KEY...]        one KEY.png per sample picture box
-//   ornavo-render-samples --page FILE KEY            the whole preview page of KEY, as shown
+//   ornavo-render-samples SITE_FOLDER [KEY...]   each box's picture, at SITE_FOLDER + its path
+//   ornavo-render-samples --page FILE KEY        the whole preview page of KEY, as shown
 //
-// A window with two picture boxes gets KEYA.png and KEYB.png (one per generate button pair, in order).
+// Pictures are written in the format their path names (JPEG, PNG); a path that names a GIF gets a PNG
+// beside it ("tx1.gif.png"), for the caller to convert. A box with a hover picture also gets the module as it
+// shows with the pointer over it. A window with two boxes shows one markup in each (its generate
+// buttons in order).
 
 #include "framework/constants.h"
 #include "framework/form.h"
@@ -18,11 +21,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QUrl>
@@ -31,6 +36,7 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -41,10 +47,12 @@ using namespace ornavo;
 
 namespace {
 
-// The page width the module is shown in: a common screen's.
-constexpr int kPageWidth = 1366;
-constexpr int kPageHeight = 900;
+// The page the module is shown in: a common desktop screen's.
+constexpr int kPageWidth = 1920;
+constexpr int kPageHeight = 1200;
 constexpr int kScale = 2;
+// Photographs of pages: JPEG at this quality keeps text sharp at a quarter of PNG's size.
+constexpr int kJpegQuality = 85;
 
 // Local files and the maker's site only: the marketplace's hosts are never asked.
 class LocalOnly : public QWebEngineUrlRequestInterceptor {
@@ -68,6 +76,14 @@ struct Quiet : Prompter, WindowHost {
     void openColourTable() override {}
 };
 
+// Whether the window writes page markup (it has a preview) rather than a style sheet.
+bool isPageMarkup(const ModuleSpec& module) {
+    for (const Button* b : allButtons(module))
+        if (b->action == Action::Preview)
+            return true;
+    return false;
+}
+
 // The markups a window's sample boxes show: the first generate button's, or one per professional
 // button where the window has more than one picture box.
 std::vector<std::string> defaultMarkups(const ModuleSpec& module, int boxes) {
@@ -88,7 +104,22 @@ std::vector<std::string> defaultMarkups(const ModuleSpec& module, int boxes) {
         if (static_cast<int>(out.size()) < boxes)
             out.push_back(b->generate(form));
     }
+    // A window without a preview writes a style sheet for the shop page itself: it is shown in force.
+    if (!isPageMarkup(module))
+        for (std::string& css : out)
+            css = "<style>" + css + "</style>";
     return out;
+}
+
+// Where the module shows: its own markup in the custom-content module; a style sheet for the whole
+// page (a background) over the page; one for the navigation over the shop's header.
+// The flip display's box shows one product (front, and back under the pointer) at its picture's size.
+QString areaOf(const ModuleSpec& module, const std::string& code) {
+    if (module.key == "F15")
+        return QStringLiteral("#shop4257007198 .skin-box-bd > span li");
+    if (isPageMarkup(module))
+        return QStringLiteral("#shop4257007198 .skin-box-bd > span");
+    return code.find("body{") != std::string::npos ? QStringLiteral("body") : QStringLiteral("#hd .layout");
 }
 
 std::vector<const Control*> pictureBoxes(const ModuleSpec& module) {
@@ -118,23 +149,64 @@ public:
                   });
     }
 
-    // The module's area in page pixels: every element inside the custom-content module that shows,
-    // limited to the page's width.
+    // The module's area in page pixels: every element under the area's root that shows, each cut by
+    // the boxes that clip their contents (hidden slides, clipped overflow), limited to the page's width.
+    // %1: the selector of the area's root.
     static constexpr const char* kModuleArea = R"JS(
         (function () {
-            var root = document.querySelector('#shop4257007198 .skin-box-bd > span') ||
-                       document.querySelector('#shop4257007198');
+            var root = document.querySelector('%1') || document.querySelector('#shop4257007198');
+            // The page's own background: the whole screen.
+            if (root === document.body) return JSON.stringify({l: 0, t: 0, r: window.innerWidth, b: window.innerHeight});
+            // Only the boxes on the way to each containing block clip: a positioned element leaves the
+            // static boxes around it.
+            function clipOf(el) {
+                var c = {l: 0, t: -1e9, r: window.innerWidth, b: 1e9};
+                var position = getComputedStyle(el).position;
+                for (var p = el.parentElement; p && p !== document.documentElement; p = p.parentElement) {
+                    if (position === 'fixed') break;
+                    var s = getComputedStyle(p);
+                    if (position === 'absolute' && s.position === 'static' && s.transform === 'none') continue;
+                    position = s.position;
+                    var r = p.getBoundingClientRect();
+                    if (s.overflowX !== 'visible') { c.l = Math.max(c.l, r.left); c.r = Math.min(c.r, r.right); }
+                    if (s.overflowY !== 'visible') { c.t = Math.max(c.t, r.top); c.b = Math.min(c.b, r.bottom); }
+                }
+                return c;
+            }
+            // What an element paints itself: a picture, a background, a border; text is measured on its own.
+            function paints(el, style) {
+                if (/^(IMG|CANVAS|SVG|INPUT|IFRAME|VIDEO)$/i.test(el.tagName)) return true;
+                if (style.backgroundImage !== 'none') return true;
+                if (!/rgba\(0, 0, 0, 0\)|transparent/.test(style.backgroundColor)) return true;
+                return ['Top', 'Right', 'Bottom', 'Left'].some(function (side) {
+                    return parseFloat(style['border' + side + 'Width']) > 0 && style['border' + side + 'Style'] !== 'none';
+                });
+            }
+            function rectsOf(el, style) {
+                var out = paints(el, style) ? [el.getBoundingClientRect()] : [];
+                for (var n = el.firstChild; n; n = n.nextSibling) {
+                    if (n.nodeType !== 3 || !/\S/.test(n.nodeValue)) continue;
+                    var range = document.createRange();
+                    range.selectNodeContents(n);
+                    out.push(range.getBoundingClientRect());
+                }
+                return out;
+            }
             var box = null;
-            var all = root.querySelectorAll('*');
+            var all = [root].concat(Array.prototype.slice.call(root.querySelectorAll('*')));
             for (var i = 0; i < all.length; i++) {
-                var r = all[i].getBoundingClientRect();
                 var style = getComputedStyle(all[i]);
-                if (r.width < 2 || r.height < 2 || style.visibility === 'hidden' || style.display === 'none')
-                    continue;
-                var l = Math.max(0, r.left), t = r.top, rt = Math.min(window.innerWidth, r.right), b = r.bottom;
-                if (rt <= l) continue;
-                box = box ? {l: Math.min(box.l, l), t: Math.min(box.t, t), r: Math.max(box.r, rt), b: Math.max(box.b, b)}
-                          : {l: l, t: t, r: rt, b: b};
+                if (style.visibility === 'hidden' || style.display === 'none' || style.opacity === '0') continue;
+                var rects = rectsOf(all[i], style);
+                if (!rects.length) continue;
+                var c = clipOf(all[i]);
+                for (var k = 0; k < rects.length; k++) {
+                    var r = rects[k];
+                    var l = Math.max(c.l, r.left), t = Math.max(c.t, r.top), rt = Math.min(c.r, r.right), b = Math.min(c.b, r.bottom);
+                    if (rt - l < 2 || b - t < 2) continue;
+                    box = box ? {l: Math.min(box.l, l), t: Math.min(box.t, t), r: Math.max(box.r, rt), b: Math.max(box.b, b)}
+                              : {l: l, t: t, r: rt, b: b};
+                }
             }
             if (!box) { var r0 = root.getBoundingClientRect(); box = {l: r0.left, t: r0.top, r: r0.right, b: r0.bottom}; }
             return JSON.stringify({l: box.l, t: box.t + window.scrollY, r: box.r, b: box.b + window.scrollY});
@@ -170,34 +242,73 @@ private:
     std::string folder_;
 };
 
-// The area's picture: scrolled into view, taken from the view, cut to the box's shape around the
-// area's centre (keeping its top), and scaled to twice the box.
-void takeArea(QWebEngineView* view, QSize box, std::function<void(QImage)> done) {
-    view->page()->runJavaScript(QString::fromUtf8(Renderer::kModuleArea), [view, box, done](const QVariant& v) {
-        const QJsonObject area = QJsonDocument::fromJson(v.toString().toUtf8()).object();
-        const double top = area.value(QStringLiteral("t")).toDouble();
-        view->page()->runJavaScript(QStringLiteral("window.scrollTo(0, %1)").arg(std::max(0.0, top - 4)));
-        QTimer::singleShot(800, [view, box, done, area] {
-            view->page()->runJavaScript(QString::fromUtf8(Renderer::kModuleArea), [view, box, done](const QVariant& now) {
-                const QJsonObject a = QJsonDocument::fromJson(now.toString().toUtf8()).object();
-                view->page()->runJavaScript(QStringLiteral("window.scrollY"), [view, box, done, a](const QVariant& y) {
-                    const double scrollY = y.toDouble();
-                    QRectF rect(QPointF(a.value(QStringLiteral("l")).toDouble(), a.value(QStringLiteral("t")).toDouble() - scrollY),
-                                QPointF(a.value(QStringLiteral("r")).toDouble(), a.value(QStringLiteral("b")).toDouble() - scrollY));
+// The box's shape around the area, in page pixels: centred on it, wider or taller than the area where
+// their shapes differ (the area alone is drawn, on white). An area much taller than the box's shape
+// would come out small, and one as wide as the page (a background) cannot grow sideways: its top is
+// shown at full width instead.
+QRectF shapeAround(const QRectF& area, QSize box) {
+    const double aspect = double(box.width()) / box.height();
+    QSizeF size = area.size();
+    if (size.width() / size.height() >= aspect)
+        size.setHeight(size.width() / aspect);
+    else if (size.width() / size.height() >= 0.6 * aspect && size.width() < kPageWidth - 1)
+        size.setWidth(size.height() * aspect);
+    else
+        return QRectF(area.topLeft(), QSizeF(area.width(), area.width() / aspect));
+    QRectF shape(QPointF(0, 0), size);
+    shape.moveCenter(area.center());
+    return shape;
+}
+
+// The area's picture: the box's shape around it scrolled into the view, the area taken from the view
+// onto white, and scaled to twice the box. With `hover`, the pointer rests on the middle of the area
+// first.
+void takeArea(QWebEngineView* view, const QString& root, QSize box, bool hover, std::function<void(QImage)> done) {
+    // A module in the page's body is shown without the page's foot, which may stand in its area.
+    if (root.startsWith(QLatin1String("#shop")))
+        view->page()->runJavaScript(QStringLiteral(
+            "['#ft', '#copyright', '#footer'].forEach(function (s) {"
+            "  var e = document.querySelector(s); if (e) e.style.visibility = 'hidden'; })"));
+    const QString area = QString::fromUtf8(Renderer::kModuleArea).arg(root);
+    view->page()->runJavaScript(area, [view, box, hover, done](const QVariant& v) {
+        const QJsonObject a = QJsonDocument::fromJson(v.toString().toUtf8()).object();
+        const QRectF moduleArea(QPointF(a.value(QStringLiteral("l")).toDouble(), a.value(QStringLiteral("t")).toDouble()),
+                                QPointF(a.value(QStringLiteral("r")).toDouble(), a.value(QStringLiteral("b")).toDouble()));
+        std::cout << "  module area " << int(moduleArea.width()) << "x" << int(moduleArea.height()) << "\n";
+        const QRectF shape = shapeAround(moduleArea, box);
+        view->page()->runJavaScript(QStringLiteral("window.scrollTo(0, %1)").arg(std::max(0.0, moduleArea.top() - 4)));
+        QTimer::singleShot(800, [view, box, hover, done, shape, moduleArea] {
+            view->page()->runJavaScript(QStringLiteral("window.scrollY"), [view, box, hover, done, shape,
+                                                                          moduleArea](const QVariant& y) {
+                // In the view's pixels: the area, and where it goes in the picture.
+                auto inView = [scrolled = QPointF(0, y.toDouble())](const QRectF& r) {
+                    return QRectF(r.translated(-scrolled).topLeft() * kScale, r.size() * kScale);
+                };
+                const QRectF from = inView(moduleArea.intersected(shape));
+                const QRectF to(from.topLeft() - inView(shape).topLeft(), from.size());
+                const QSize size = (shape.size() * kScale).toSize();
+                auto take = [view, box, done, from, to, size] {
                     const QImage shot = view->grab().toImage();
-                    QRect px(int(rect.left() * kScale), int(rect.top() * kScale), int(rect.width() * kScale),
-                             int(rect.height() * kScale));
-                    px = px.intersected(shot.rect());
-                    // The box's shape: the area's width kept where it can, its top kept.
-                    const double aspect = double(box.width()) / box.height();
-                    if (px.width() / aspect <= px.height()) {
-                        px.setHeight(std::max(1, int(px.width() / aspect)));
-                    } else {
-                        const int width = std::max(1, int(px.height() * aspect));
-                        px = QRect(px.center().x() - width / 2, px.top(), width, px.height()).intersected(shot.rect());
-                    }
-                    done(shot.copy(px).scaled(box * kScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-                });
+                    QImage picture(size, QImage::Format_RGB32);
+                    picture.fill(Qt::white);
+                    QPainter painter(&picture);
+                    painter.drawImage(to, shot, from);
+                    painter.end();
+                    done(picture.scaled(box * kScale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                };
+                if (!hover) {
+                    take();
+                    return;
+                }
+                // The pointer into the page and onto the middle of the area, as a user's would come.
+                QWidget* target = view->focusProxy() ? view->focusProxy() : view;
+                const QPoint middle = from.center().toPoint();
+                for (const QPoint at : {QPoint(middle.x(), 2), QPoint(middle.x(), middle.y() / 2), middle}) {
+                    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                                     Qt::NoModifier);
+                    QApplication::sendEvent(target, &move);
+                }
+                QTimer::singleShot(1500, take);
             });
         });
     });
@@ -213,6 +324,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: ornavo-render-samples OUT_FOLDER [KEY...] | --page FILE KEY\n";
         return 2;
     }
+    // The messenger's online-status pictures come from the maker's site too (it serves one).
+    qputenv("ORNAVO_MARKET_STATUS_HOST", QByteArray::fromStdString(makerServer()));
     LocalOnly interceptor;
     QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
     const std::string previewFolder = QDir::tempPath().toStdString() + "/ornavo-render-samples";
@@ -234,28 +347,41 @@ int main(int argc, char** argv) {
         return app.exec();
     }
 
-    const QString out = args.takeFirst();
-    QDir().mkpath(out);
+    const QString site = args.takeFirst();
     std::vector<const ModuleSpec*> modules;
     for (const ModuleSpec& m : moduleRegistry().all())
         if (args.isEmpty() || args.contains(QString::fromStdString(m.key)))
             modules.push_back(&m);
 
-    // One window after another: each rendering starts when the previous one has been written.
+    // One picture after another: each rendering starts when the previous one has been written.
     struct Job {
-        const ModuleSpec* module;
         std::string code;
+        QString area;
         QSize box;
         QString file;
+        bool hover;
+    };
+    // The file a picture's path names in the site's folder ("remote:" marks those the window fetches).
+    auto fileOf = [&site](std::string path) {
+        const std::string remote = "remote:";
+        if (path.rfind(remote, 0) == 0)
+            path.erase(0, remote.size());
+        QString file = site + QString::fromStdString(path);
+        if (file.endsWith(QLatin1String(".gif")))
+            file += QStringLiteral(".png");
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        return file;
     };
     auto jobs = std::make_shared<std::vector<Job>>();
     for (const ModuleSpec* m : modules) {
         const auto boxes = pictureBoxes(*m);
         const auto markups = defaultMarkups(*m, static_cast<int>(boxes.size()));
         for (std::size_t i = 0; i < boxes.size() && i < markups.size(); ++i) {
-            const QString suffix = boxes.size() > 1 ? QString(QChar('A' + int(i))) : QString();
-            jobs->push_back({m, markups[i], QSize(boxes[i]->boxWidth, boxes[i]->boxHeight),
-                             out + QLatin1Char('/') + QString::fromStdString(m->key) + suffix + QStringLiteral(".png")});
+            const QSize box(boxes[i]->boxWidth, boxes[i]->boxHeight);
+            const QString area = areaOf(*m, markups[i]);
+            jobs->push_back({markups[i], area, box, fileOf(boxes[i]->text), false});
+            if (!boxes[i]->hover.empty())
+                jobs->push_back({markups[i], area, box, fileOf(boxes[i]->hover), true});
         }
     }
     auto next = std::make_shared<std::function<void(std::size_t)>>();
@@ -266,8 +392,8 @@ int main(int argc, char** argv) {
         }
         const Job& job = (*jobs)[index];
         renderer.show(job.code, [job, next, index, &status](QWebEngineView* view) {
-            takeArea(view, job.box, [job, next, index, &status](const QImage& picture) {
-                if (picture.isNull() || !picture.save(job.file)) {
+            takeArea(view, job.area, job.box, job.hover, [job, next, index, &status](const QImage& picture) {
+                if (picture.isNull() || !picture.save(job.file, nullptr, kJpegQuality)) {
                     std::cerr << "could not write " << job.file.toStdString() << "\n";
                     status = 1;
                 } else {

@@ -18,7 +18,7 @@ TEST(FourCellDisplay, WindowOnBothPages) {
     for (const Control* c : allControls(*module)) {
         fields += c->kind == ControlKind::Field;
         if (c->kind == ControlKind::Picture) {
-            EXPECT_EQ(c->text, "/Tessaly/samples/F17.png");
+            EXPECT_EQ(c->text, "/Tessaly/samples/F17.jpg");
         }
     }
     EXPECT_EQ(fields, 19);

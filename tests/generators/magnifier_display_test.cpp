@@ -25,7 +25,7 @@ TEST(MagnifierDisplay, WindowOnTheProfessionalPageOnly) {
             EXPECT_EQ(p.at.row, colourRow) << p.control->name;
         }
         if (p.control->kind == ControlKind::Picture) {
-            EXPECT_EQ(p.control->text, "/Tessaly/samples/F16.png");
+            EXPECT_EQ(p.control->text, "/Tessaly/samples/F16.jpg");
         }
     }
     EXPECT_EQ(fields, 43);

@@ -18,7 +18,7 @@ TEST(ThreeCellDisplay, WindowOnBothPages) {
     for (const Control* c : allControls(*module)) {
         fields += c->kind == ControlKind::Field;
         if (c->kind == ControlKind::Picture) {
-            EXPECT_EQ(c->text, "/Tessaly/samples/F18.png");
+            EXPECT_EQ(c->text, "/Tessaly/samples/F18.jpg");
         }
     }
     EXPECT_EQ(fields, 15);

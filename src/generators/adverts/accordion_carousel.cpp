@@ -119,7 +119,7 @@ ModuleSpec accordionCarouselModule() {
     m.width = 701;
     m.height = 631;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F10.png", 500, 184)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F10.jpg", 500, 184)})}},
         {"模块设置",
          {
              table(imageTable()),

@@ -64,7 +64,7 @@ ModuleSpec arrowCarouselModule() {
     m.width = 654;
     m.height = 640;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F30.png", 380, 205)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F30.jpg", 380, 205)})}},
         {"模块设置（图片尺寸：850x460px）",
          {
              table(numberedTable(

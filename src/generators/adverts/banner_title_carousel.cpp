@@ -147,7 +147,7 @@ ModuleSpec bannerTitleCarouselModule() {
     m.height = 679;
     m.top = 0;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F11.png", 420, 212)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F11.jpg", 420, 212)})}},
         {"模块设置",
          {
              table(bannerTable()),

@@ -81,7 +81,7 @@ ModuleSpec blindsCarouselModule() {
     m.height = 620;
     const std::string dir = makerServer() + "/Tessaly/upload/images/131104/f27/";
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F27.png", 400, 190)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F27.jpg", 400, 190)})}},
         {"模块设置",
          {
              table(

@@ -116,7 +116,7 @@ ModuleSpec dotCarouselModule(const DotCarousel& style) {
     m.width = 726;
     m.height = 637;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/" + key + ".png", 400, 190)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/" + key + ".jpg", 400, 190)})}},
         {"模块设置（图片尺寸：950x450px）",
          {
              table(numberedTable("图片编号",

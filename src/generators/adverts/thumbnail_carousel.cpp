@@ -115,7 +115,7 @@ ModuleSpec thumbnailCarouselModule() {
     m.height = 664;
     m.top = 5;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F25.png", 360, 205)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F25.jpg", 360, 205)})}},
         {"模块设置(图片尺寸建议试用缩放比)",
          {
              table(imageTable()),

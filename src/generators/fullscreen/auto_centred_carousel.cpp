@@ -182,7 +182,7 @@ ModuleSpec autoCentredCarouselModule() {
     m.width = 770;
     m.height = 649;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F01.png", 600, 156)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F01.jpg", 600, 156)})}},
         {"模块设置",
          {
              table(rows),

@@ -55,7 +55,7 @@ ModuleSpec fullScreenPosterModule() {
     m.width = 885;
     m.height = 579;
     m.sections = {
-        {"模块样例", {line({picture("图片框_全屏海报", "/Tessaly/samples/F03.png", 600, 156)})}},
+        {"模块样例", {line({picture("图片框_全屏海报", "/Tessaly/samples/F03.jpg", 600, 156)})}},
         // The note stands between the sample and the settings.
         {"",
          {line({label("标签1", "注：全屏轮播代码分集市和天猫两个版本，生成代码的时候要注意选择对应的版本代码，"

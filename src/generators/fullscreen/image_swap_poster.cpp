@@ -84,7 +84,7 @@ ModuleSpec imageSwapPosterModule() {
     m.width = 735;
     m.height = 603;
     m.sections = {
-        {"模块效果", {line({picture("图片框1", "/Tessaly/samples/F05.png", 600, 156)})}},
+        {"模块效果", {line({picture("图片框1", "/Tessaly/samples/F05.jpg", 600, 156)})}},
         {"模块设置",
          {
              line({field(kFront, "正面图地址（鼠标未移至显示）",

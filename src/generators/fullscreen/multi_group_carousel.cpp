@@ -97,7 +97,7 @@ ModuleSpec multiGroupCarouselModule() {
     m.height = 701;
     m.top = 0;
     m.sections = {
-        {"模块样例", {line({picture("图片框_全屏轮播", "/Tessaly/samples/F02.png", 600, 156)})}},
+        {"模块样例", {line({picture("图片框_全屏轮播", "/Tessaly/samples/F02.jpg", 600, 156)})}},
         {"模块设置",
          {
              line({field(kWidth, "轮播区宽度：", "1920", "px;"), field(kHeight, "轮播区高度：", "500", "px;")}),

@@ -26,7 +26,7 @@ ModuleSpec shopBackgroundModule() {
     m.width = 865;
     m.height = 550;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F06.png", 480, 200)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F06.jpg", 480, 200)})}},
         {"模块设置",
          {
              line({field(kPicture, "背景图片链接（请先上传到图片空间）",

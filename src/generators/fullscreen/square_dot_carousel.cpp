@@ -139,7 +139,7 @@ ModuleSpec squareDotCarouselModule() {
     m.height = 706;
     m.top = 0;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F04.png", 600, 156)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F04.jpg", 600, 156)})}},
         {"模块设置",
          {
              table(posterTable()),

@@ -94,7 +94,7 @@ ModuleSpec navigationCssModule() {
     m.width = 965;
     m.height = 662;
     m.sections = {
-        {"模块样例", {line({picture("图片框_导航CSS生成", "/Tessaly/samples/F07.png", 700, 120)})}},
+        {"模块样例", {line({picture("图片框_导航CSS生成", "/Tessaly/samples/F07.jpg", 700, 120)})}},
         {"导航颜色选择区",
          {
              line({field(kNavBackground, "导航背景颜色：", ""), field(kNavText, "导航文字颜色：", ""),

@@ -88,7 +88,7 @@ ModuleSpec navigationOverImageModule() {
     m.width = 845;
     m.height = 629;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F08.png", 700, 120)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F08.jpg", 700, 120)})}},
         {"模块设置",
          {
              // Pictures in one column, colours in the other, each colour beside its picture.

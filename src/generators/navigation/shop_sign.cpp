@@ -163,7 +163,7 @@ ModuleSpec shopSignModule() {
     m.height = 733;
     m.top = 0;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F09.png", 760, 120)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F09.jpg", 760, 120)})}},
         {"模块设置",
          {
              table(navigationTable()),

@@ -129,7 +129,7 @@ ModuleSpec fiveGroupCarouselModule() {
     m.height = 670;
     m.sections = {
         {"模块样例",
-         {line({picture("图片框1", "/Tessaly/samples/F14.png", 350, 210)}),
+         {line({picture("图片框1", "/Tessaly/samples/F14.jpg", 350, 210)}),
           line({label("标签1", "主题图片1尺寸（129x83px）"), label("标签2", "主题图片2尺寸（133x267px）")})}},
         {"模块设置（主图尺寸：402x556px）",
          {

@@ -232,7 +232,7 @@ ModuleSpec merryGoRoundCarouselModule() {
     m.height = 716;
     m.top = 2;
     m.sections = {
-        {"模块样式", {line({picture("图片框_F20模块样式", "/Tessaly/samples/F20.png", 580, 289)})}},
+        {"模块样式", {line({picture("图片框_F20模块样式", "/Tessaly/samples/F20.jpg", 580, 289)})}},
         {"模块设置",
          {table(numberedTable("图片编号",
                               {{"图片地址", kPicture,

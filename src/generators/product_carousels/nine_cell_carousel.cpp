@@ -216,7 +216,7 @@ ModuleSpec nineCellCarouselModule() {
     m.height = 734;
     m.top = 0;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F12.png", 400, 210)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F12.jpg", 400, 210)})}},
         {"模块设置（图片尺寸：420x420px）",
          {
              table(numberedTable(

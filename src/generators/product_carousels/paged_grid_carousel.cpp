@@ -264,7 +264,7 @@ ModuleSpec pagedGridCarouselModule() {
     m.height = 710;
     m.top = 5;
     m.sections = {
-        {"模块样例", {line({picture("图片框_F22模块样例", "/Tessaly/samples/F22.png", 600, 295)})}},
+        {"模块样例", {line({picture("图片框_F22模块样例", "/Tessaly/samples/F22.jpg", 600, 295)})}},
         {"模块设置（图片尺寸310x310px）",
          {
              line({field(kBackground, "背景颜色：", "#C8E3E3"), field(kBorder, "边框颜色：", "#7EBEBE"),

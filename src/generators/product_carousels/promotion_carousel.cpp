@@ -186,7 +186,7 @@ ModuleSpec promotionCarouselModule() {
     m.height = 676;
     m.top = 0;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F13.png", 560, 189)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F13.jpg", 560, 189)})}},
         {"模块设置（图片尺寸：318x318px）",
          {
              table(numberedTable(

@@ -122,7 +122,7 @@ ModuleSpec rotation3dCarouselModule() {
     m.width = 534;
     m.height = 680;
     m.sections = {
-        {"模块样例", {line({picture("图片框_F26模块样例", "/Tessaly/samples/F26.png", 447, 225)})}},
+        {"模块样例", {line({picture("图片框_F26模块样例", "/Tessaly/samples/F26.jpg", 447, 225)})}},
         {"模块设置（图片尺寸：625x450px）",
          {table(numberedTable("图片编号",
                               {{"图片地址", kPicture,

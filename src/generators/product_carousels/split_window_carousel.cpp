@@ -163,7 +163,7 @@ ModuleSpec splitWindowCarouselModule() {
     m.height = 707;
     m.top = 5;
     m.sections = {
-        {"模块样例", {line({picture("图片框_F21模块样例", "/Tessaly/samples/F21.png", 730, 234)})}},
+        {"模块样例", {line({picture("图片框_F21模块样例", "/Tessaly/samples/F21.jpg", 730, 234)})}},
         {"模块设置（图片尺寸：330x350px）",
          {
              table(numberedTable("图片编号",

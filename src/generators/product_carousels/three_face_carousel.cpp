@@ -179,7 +179,7 @@ ModuleSpec threeFaceCarouselModule() {
     m.height = 700;
     m.top = 5;
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F19.png", 678, 270)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F19.jpg", 678, 270)})}},
         {"模块设置",
          {
              tabs("选择夹1", std::move(pages)),

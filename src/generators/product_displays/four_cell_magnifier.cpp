@@ -98,7 +98,7 @@ ModuleSpec fourCellMagnifierModule() {
                 cell.columns = 5;
 
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F24.png", 500, 180)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F24.jpg", 500, 180)})}},
         {"模块设置（小图尺寸：217x217px）",
          {
              table(std::move(sizes)),

@@ -83,7 +83,7 @@ ModuleSpec irregularFlipDisplayModule() {
         return rowTexts(texts);
     };
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F31.png", 450, 200)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F31.jpg", 450, 200)})}},
         {"模块设置（图片尺寸查看预览图）",
          {
              table(numberedTable("图片编号",

@@ -170,7 +170,7 @@ ModuleSpec irregularMaskDisplayModule() {
 
     const std::string pictures = makerServer() + "/Tessaly/upload/images/131104/f32/sc";
     m.sections = {
-        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F32.png", 450, 200)})}},
+        {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F32.jpg", 450, 200)})}},
         {"模块设置（图片尺寸查看预览图）",
          {
              table(numberedTable("图片编号",

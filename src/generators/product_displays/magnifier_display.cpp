@@ -221,7 +221,7 @@ ModuleSpec magnifierDisplayModule() {
                    field(kBarBackground, "价格区背景颜色：", "#000000"),
                    field(kFrameBackground, "边框背景颜色：", "#ffffff"), colourButton("按钮_选色器")}),
          }},
-        {"模块样例", {line({picture("图片框_模块样例", "/Tessaly/samples/F16.png", 862, 248)})}},
+        {"模块样例", {line({picture("图片框_模块样例", "/Tessaly/samples/F16.jpg", 862, 248)})}},
     };
     m.codeBox = codeBox(kCode);
     m.buttons = {

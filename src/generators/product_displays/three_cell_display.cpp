@@ -156,7 +156,7 @@ ModuleSpec threeCellDisplayModule() {
              line({field(kBackground, "背景颜色：", "#ffffff"), field(kTitleColour, "标题颜色：", "#000000"),
                    field(kPriceColour, "价格颜色：", "#000000"), colourButton("按钮_选色器")}),
          }},
-        {"模块样例", {line({picture("图片框_模块样例", "/Tessaly/samples/F18.png", 792, 296)})}},
+        {"模块样例", {line({picture("图片框_模块样例", "/Tessaly/samples/F18.jpg", 792, 296)})}},
     };
     m.codeBox = codeBox(kCode);
     m.buttons = {

@@ -161,9 +161,9 @@ ModuleSpec activityBarModule() {
 
     const std::string pictures = makerServer() + "/Tessaly/upload/images/131104/f35/";
     m.sections = {
-        {"模块A样式", {line({picture("图片框1", "/Tessaly/samples/F35.png", 700, 38)})}},
+        {"模块A样式", {line({picture("图片框1", "/Tessaly/samples/F35A.jpg", 700, 38)})}},
         settings("模块A设置", kA, 'A', pictures + "gundong1.jpg", "#000000", "24", styleA),
-        {"模块B样式", {line({picture("图片框2", "/Tessaly/samples/F35.png", 700, 59)})}},
+        {"模块B样式", {line({picture("图片框2", "/Tessaly/samples/F35B.jpg", 700, 59)})}},
         settings("模块B设置", kB, 'B', pictures + "gundong2.gif", "#FF0000", "40", styleB),
     };
     m.codeBox = codeBox(kCode);

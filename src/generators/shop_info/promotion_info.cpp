@@ -80,7 +80,7 @@ ModuleSpec promotionInfoModule() {
     Control height = field(kHeight, "", "92", "px;");
     width.columns = height.columns = 5;
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F33.png", 450, 160)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F33.jpg", 600, 58)})}},
         {"模块设置",
          {
              table(numberedTable(

@@ -197,7 +197,7 @@ ModuleSpec serviceCentreModule() {
         return c;
     };
     m.sections = {
-        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F34.png", 600, 190)})}},
+        {"模块样式", {line({picture("图片框1", "/Tessaly/samples/F34.jpg", 600, 71)})}},
         {"模块设置",
          {
              table(numberedTable("",
