@@ -12,10 +12,10 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QEnterEvent>
-#include <QImage>
-#include <QTcpSocket>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ namespace {
 
 // The maker's site, for the length of a test.
 class SiteAt {
-public:
+  public:
     explicit SiteAt(const std::string& origin) { ::setenv("ORNAVO_MAKER_SERVER", origin.c_str(), 1); }
     ~SiteAt() { ::unsetenv("ORNAVO_MAKER_SERVER"); }
 };
@@ -228,7 +228,8 @@ TEST(SamplePictures, TheFlipSampleShowsItsBackUnderThePointer) {
     auto* sample = window.findChild<QLabel*>(QStringLiteral("图形按钮_模块样例"));
     ASSERT_NE(sample, nullptr);
     auto colour = [sample] { return sample->pixmap().toImage().pixelColor(2, 2); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 2 && net::pendingFetches() == 0; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return site.requests.size() == 2 && net::pendingFetches() == 0; }, 5000));
     EXPECT_EQ(colour(), QColor(Qt::red));
     QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
     QApplication::sendEvent(sample, &enter);

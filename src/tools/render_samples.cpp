@@ -21,10 +21,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMouseEvent>
@@ -56,7 +55,7 @@ constexpr int kJpegQuality = 85;
 
 // Local files and the maker's site only: the marketplace's hosts are never asked.
 class LocalOnly : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
         if (url.isLocalFile() || url.scheme() == QLatin1String("data"))
@@ -131,17 +130,17 @@ std::vector<const Control*> pictureBoxes(const ModuleSpec& module) {
 }
 
 class Renderer {
-public:
+  public:
     explicit Renderer(std::string folder) : folder_(std::move(folder)) {}
 
-    // Shows the code and calls `then` once the page has settled; false when it never did.
+    // Shows the code and calls `then` once the page has settled, or has waited long enough.
     void show(const std::string& code, std::function<void(QWebEngineView*)> then) {
         web::PreviewWindow* window = web::PreviewWindow::present(code, folder_);
         window->resize(kPageWidth * kScale, kPageHeight * kScale);
         QWebEngineView* view = window->browser();
         view->setZoomFactor(kScale);
-        waitUntil(view, "document.readyState === 'complete' && (!!window.KISSY || !!window.ornavoPreview)", 20000,
-                  [this, view, then] {
+        waitUntil(view, "document.readyState === 'complete' && (!!window.KISSY || !!window.ornavoPreview)",
+                  20000, [this, view, then] {
                       waitUntil(view, kPicturesArrived, 20000, [view, then] {
                           // The widgets' first frame (fades, slides) before the picture is taken.
                           QTimer::singleShot(2500, [view, then] { then(view); });
@@ -227,18 +226,19 @@ public:
         clock->start();
         auto poll = std::make_shared<std::function<void()>>();
         *poll = [view, condition, ms, then, clock, poll] {
-            view->page()->runJavaScript(QString::fromUtf8(condition), [view, ms, then, clock, poll](const QVariant& v) {
-                if (v.toBool() || clock->elapsed() > ms) {
-                    then();
-                    return;
-                }
-                QTimer::singleShot(200, *poll);
-            });
+            view->page()->runJavaScript(QString::fromUtf8(condition),
+                                        [view, ms, then, clock, poll](const QVariant& v) {
+                                            if (v.toBool() || clock->elapsed() > ms) {
+                                                then();
+                                                return;
+                                            }
+                                            QTimer::singleShot(200, *poll);
+                                        });
         };
         QTimer::singleShot(300, *poll);
     }
 
-private:
+  private:
     std::string folder_;
 };
 
@@ -263,23 +263,26 @@ QRectF shapeAround(const QRectF& area, QSize box) {
 // The area's picture: the box's shape around it scrolled into the view, the area taken from the view
 // onto white, and scaled to twice the box. With `hover`, the pointer rests on the middle of the area
 // first.
-void takeArea(QWebEngineView* view, const QString& root, QSize box, bool hover, std::function<void(QImage)> done) {
+void takeArea(QWebEngineView* view, const QString& root, QSize box, bool hover,
+              std::function<void(QImage)> done) {
     // A module in the page's body is shown without the page's foot, which may stand in its area.
     if (root.startsWith(QLatin1String("#shop")))
-        view->page()->runJavaScript(QStringLiteral(
-            "['#ft', '#copyright', '#footer'].forEach(function (s) {"
-            "  var e = document.querySelector(s); if (e) e.style.visibility = 'hidden'; })"));
+        view->page()->runJavaScript(
+            QStringLiteral("['#ft', '#copyright', '#footer'].forEach(function (s) {"
+                           "  var e = document.querySelector(s); if (e) e.style.visibility = 'hidden'; })"));
     const QString area = QString::fromUtf8(Renderer::kModuleArea).arg(root);
     view->page()->runJavaScript(area, [view, box, hover, done](const QVariant& v) {
         const QJsonObject a = QJsonDocument::fromJson(v.toString().toUtf8()).object();
-        const QRectF moduleArea(QPointF(a.value(QStringLiteral("l")).toDouble(), a.value(QStringLiteral("t")).toDouble()),
-                                QPointF(a.value(QStringLiteral("r")).toDouble(), a.value(QStringLiteral("b")).toDouble()));
+        const QRectF moduleArea(
+            QPointF(a.value(QStringLiteral("l")).toDouble(), a.value(QStringLiteral("t")).toDouble()),
+            QPointF(a.value(QStringLiteral("r")).toDouble(), a.value(QStringLiteral("b")).toDouble()));
         std::cout << "  module area " << int(moduleArea.width()) << "x" << int(moduleArea.height()) << "\n";
         const QRectF shape = shapeAround(moduleArea, box);
-        view->page()->runJavaScript(QStringLiteral("window.scrollTo(0, %1)").arg(std::max(0.0, moduleArea.top() - 4)));
+        view->page()->runJavaScript(
+            QStringLiteral("window.scrollTo(0, %1)").arg(std::max(0.0, moduleArea.top() - 4)));
         QTimer::singleShot(800, [view, box, hover, done, shape, moduleArea] {
             view->page()->runJavaScript(QStringLiteral("window.scrollY"), [view, box, hover, done, shape,
-                                                                          moduleArea](const QVariant& y) {
+                                                                           moduleArea](const QVariant& y) {
                 // In the view's pixels: the area, and where it goes in the picture.
                 auto inView = [scrolled = QPointF(0, y.toDouble())](const QRectF& r) {
                     return QRectF(r.translated(-scrolled).topLeft() * kScale, r.size() * kScale);
@@ -304,8 +307,8 @@ void takeArea(QWebEngineView* view, const QString& root, QSize box, bool hover, 
                 QWidget* target = view->focusProxy() ? view->focusProxy() : view;
                 const QPoint middle = from.center().toPoint();
                 for (const QPoint at : {QPoint(middle.x(), 2), QPoint(middle.x(), middle.y() / 2), middle}) {
-                    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                                     Qt::NoModifier);
+                    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton,
+                                     Qt::NoButton, Qt::NoModifier);
                     QApplication::sendEvent(target, &move);
                 }
                 QTimer::singleShot(1500, take);
@@ -340,7 +343,10 @@ int main(int argc, char** argv) {
             return 2;
         const QString file = args[1];
         renderer.show(defaultMarkups(*module, 1).front(), [file](QWebEngineView* view) {
-            view->grab().toImage().scaled(kPageWidth, kPageHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation).save(file);
+            view->grab()
+                .toImage()
+                .scaled(kPageWidth, kPageHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                .save(file);
             std::cout << "wrote " << file.toStdString() << "\n";
             QApplication::exit(0);
         });
@@ -397,8 +403,8 @@ int main(int argc, char** argv) {
                     std::cerr << "could not write " << job.file.toStdString() << "\n";
                     status = 1;
                 } else {
-                    std::cout << "wrote " << job.file.toStdString() << " (" << picture.width() << "x" << picture.height()
-                              << ")\n";
+                    std::cout << "wrote " << job.file.toStdString() << " (" << picture.width() << "x"
+                              << picture.height() << ")\n";
                 }
                 (*next)(index + 1);
             });

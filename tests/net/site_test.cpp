@@ -90,7 +90,8 @@ TEST(MakerSite, PicturesHaveTheSizeOfTheirUse) {
         {"/Tessaly/upload/images/131031/xuanfubeijing/Tessaly_xuanfubeijing.jpg", "1920x950"},
         {"/Tessaly/upload/images/131101/dianzhao/dz.jpg", "950x120"},
         {"/Tessaly/upload/images/131101/daohangcss/lvse.jpg", "950x30"},
-        {"/Tessaly/upload/images/131104/f15/tx1.gif", "620x920"}, // the flip window's sample, at twice its box
+        {"/Tessaly/upload/images/131104/f15/tx1.gif",
+         "620x920"}, // the flip window's sample, at twice its box
         {"/Tessaly/upload/images/131104/f15/tx/tx9.gif", "310x460"},
         {"/Tessaly/upload/images/131104/f12/sc9.jpg", "420x420"},
         {"/Tessaly/upload/images/131104/f34/kefu.gif", "156x83"},
