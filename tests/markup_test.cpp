@@ -1,5 +1,6 @@
 #include "framework/constants.h"
 #include "framework/markup.h"
+#include "framework/tabbed_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +58,22 @@ TEST(Attribution, TextsCarryTheShopAddress) {
               "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1041992425\" data-title=\"t\" "
               "data-widgetid=\"1041992425\">");
     ::unsetenv("ORNAVO_MAKER_SHOP_ADDRESS");
+}
+
+TEST(TabbedLines, EveryLineCountsEvenWhenEmpty) {
+    const struct {
+        const char* what;
+        void (*write)(TabbedLines&);
+        const char* expected;
+    } cases[] = {
+        {"nothing written", [](TabbedLines&) {}, ""},
+        {"an empty first line", [](TabbedLines& l) { l.add(0).add(1, "a"); }, "\r\n\ta"},
+        {"an empty last line", [](TabbedLines& l) { l.add(2, "a", std::string("b")).add(0); }, "\t\tab\r\n"},
+        {"continued before any line", [](TabbedLines& l) { l.extend("a").add(0, "b"); }, "a\r\nb"},
+    };
+    for (const auto& c : cases) {
+        TabbedLines l;
+        c.write(l);
+        EXPECT_EQ(l.take(), c.expected) << c.what;
+    }
 }

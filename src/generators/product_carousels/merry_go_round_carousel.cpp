@@ -7,6 +7,7 @@
 #include "framework/constants.h"
 #include "framework/form.h"
 #include "framework/markup.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>
@@ -26,23 +27,6 @@ const char* const kPrice = "编辑框_宝贝价格";
 const char* const kFavourites = "编辑框_收藏";
 const char* const kSales = "编辑框_销量";
 const char* const kCode = "超级编辑框_F20代码生成";
-
-// Markup written line by line: each line after its TABs, lines joined by CR LF, none after the last.
-class Lines {
-public:
-    Lines() { out_.reserve(40000); }
-    void add(int tabs, std::initializer_list<std::string_view> parts) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        for (std::string_view p : parts)
-            out_ += p;
-    }
-    std::string take() { return std::move(out_); }
-
-private:
-    std::string out_;
-};
 
 // How the title line opens: the fixed "商品链接" anchor once or twice, with or without a blank before
 // the title.
@@ -77,7 +61,7 @@ const std::string& name(Column column, int k) {
     return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
 }
 
-void slide(Lines& out, const Form& f, int k, const std::string& gif) {
+void slide(TabbedLines& out, const Form& f, int k, const std::string& gif) {
     const Slide& s = kSlides[k - 1];
     const std::string& link = f.text(name(Column::Link, k));
     const std::string& title = f.text(name(Column::Title, k));
@@ -86,130 +70,125 @@ void slide(Lines& out, const Form& f, int k, const std::string& gif) {
     const std::string_view titleAnchor =
         "<a href=\"商品链接\" style=\"color:rgb(17,17,17);\" target=\"_blank\">";
 
-    out.add(6, {"<li style=\"width:890px;height:310px;font-size:12px;list-style-image:none;\">"});
-    out.add(7, {"<div style=\"float:left;margin-right:25px;\">"});
-    out.add(8, {"<span><a href=\"", link, "\" target=\"_blank\">", s.blankBeforeImage ? " " : "",
-                "<img border=\"0\" data-ks-lazyload=\"", f.text(name(Column::Picture, k)), "\" height=\"",
-                s.height, "\" src=\"", gif, "\" style=\"width:310px;height:310px;\" width=\"", s.width,
-                "\" /></a></span></div>"});
-    out.add(7,
-            {"<div style=\"margin-top:30px;background:rgb(255,255,255);float:left;color:rgb(51,51,51);\">"});
-    out.add(8, {"<div style=\"font-family:微软雅黑;color:rgb(239,139,2);font-size:50px;\">"});
-    out.add(9, {"<span>热销<font style=\"color:rgb(0,0,0);\"> No.", no, "</font></span></div>"});
-    out.add(8, {"<div style=\"margin-top:10px;width:535px;font-size:25px;\">"});
+    out.add(6, "<li style=\"width:890px;height:310px;font-size:12px;list-style-image:none;\">");
+    out.add(7, "<div style=\"float:left;margin-right:25px;\">");
+    out.add(8, "<span><a href=\"", link, "\" target=\"_blank\">", s.blankBeforeImage ? " " : "",
+            "<img border=\"0\" data-ks-lazyload=\"", f.text(name(Column::Picture, k)), "\" height=\"",
+            s.height, "\" src=\"", gif, "\" style=\"width:310px;height:310px;\" width=\"", s.width,
+            "\" /></a></span></div>");
+    out.add(7, "<div style=\"margin-top:30px;background:rgb(255,255,255);float:left;color:rgb(51,51,51);\">");
+    out.add(8, "<div style=\"font-family:微软雅黑;color:rgb(239,139,2);font-size:50px;\">");
+    out.add(9, "<span>热销<font style=\"color:rgb(0,0,0);\"> No.", no, "</font></span></div>");
+    out.add(8, "<div style=\"margin-top:10px;width:535px;font-size:25px;\">");
     switch (s.title) {
     case TitleForm::A:
-        out.add(9, {"<span>", titleAnchor, " ", title, "</a></span></div>"});
+        out.add(9, "<span>", titleAnchor, " ", title, "</a></span></div>");
         break;
     case TitleForm::B:
-        out.add(9, {"<span>", titleAnchor, "</a> ", titleAnchor, title, "</a></span></div>"});
+        out.add(9, "<span>", titleAnchor, "</a> ", titleAnchor, title, "</a></span></div>");
         break;
     case TitleForm::C:
-        out.add(9, {"<span>", titleAnchor, title, "</a></span></div>"});
+        out.add(9, "<span>", titleAnchor, title, "</a></span></div>");
         break;
     case TitleForm::D:
-        out.add(9, {"<span>", titleAnchor, "</a> ", titleAnchor, " ", title, "</a></span></div>"});
+        out.add(9, "<span>", titleAnchor, "</a> ", titleAnchor, " ", title, "</a></span></div>");
         break;
     }
     out.add(8,
-            {"<div "
-             "style=\"line-height:30px;margin-top:20px;font-family:微软雅黑;height:30px;font-size:18px;\">"});
-    out.add(9, {"<span><font style=\"margin-left:80px;\">RMB</font> <font ",
-                last ? "data-attr-replace=\"[8商品价格'}]\" " : "",
-                "style=\"color:rgb(220,0,0);font-size:25px;font-weight:800;\">",
-                f.text(name(Column::Price, k)), "</font></span></div>"});
-    out.add(8, {"<div style=\"line-height:30px;float:left;height:20px;\">"});
-    out.add(9, {"<span><font style=\"margin-left:20px;\">宝贝已售出：</font><font ",
-                last ? "data-attr-replace=\"[8销售数量'}]\" " : "", "style=\"font-size:16px;\">",
-                f.text(name(Column::Sales, k)), "</font>件</span></div>"});
-    out.add(8, {"<div style=\"line-height:30px;float:left;height:20px;margin-left:20px;\">"});
-    out.add(9, {"<span><font style=\"margin-left:20px;\">人气收藏指数：</font><font data-attr-replace=\"",
-                markup::kAttributionReplaceMaker, "\" style=\"font-size:16px;\">",
-                f.text(name(Column::Favourites, k)), "</font>人</span></div>"});
-    out.add(8, {"<div style=\"height:10px;clear:both;\">"});
-    out.add(9, {"&nbsp;</div>"});
-    out.add(8, {"<div style=\"border-bottom:", kGrey, ";border-left:", kGrey,
-                ";line-height:20px;width:315px;float:left;height:20px;overflow:hidden;border-top:", kGrey,
-                ";border-right:", kGrey, ";\">"});
-    out.add(9, {"<span><a href=\"", link, "\" style=\"color:rgb(17,17,17);\" target=\"_blank\">", link,
-                "</a></span></div>"});
+            "<div "
+            "style=\"line-height:30px;margin-top:20px;font-family:微软雅黑;height:30px;font-size:18px;\">");
+    out.add(9, "<span><font style=\"margin-left:80px;\">RMB</font> <font ",
+            last ? "data-attr-replace=\"[8商品价格'}]\" " : "",
+            "style=\"color:rgb(220,0,0);font-size:25px;font-weight:800;\">", f.text(name(Column::Price, k)),
+            "</font></span></div>");
+    out.add(8, "<div style=\"line-height:30px;float:left;height:20px;\">");
+    out.add(9, "<span><font style=\"margin-left:20px;\">宝贝已售出：</font><font ",
+            last ? "data-attr-replace=\"[8销售数量'}]\" " : "", "style=\"font-size:16px;\">",
+            f.text(name(Column::Sales, k)), "</font>件</span></div>");
+    out.add(8, "<div style=\"line-height:30px;float:left;height:20px;margin-left:20px;\">");
+    out.add(9, "<span><font style=\"margin-left:20px;\">人气收藏指数：</font><font data-attr-replace=\"",
+            markup::kAttributionReplaceMaker, "\" style=\"font-size:16px;\">",
+            f.text(name(Column::Favourites, k)), "</font>人</span></div>");
+    out.add(8, "<div style=\"height:10px;clear:both;\">");
+    out.add(9, "&nbsp;</div>");
+    out.add(8, "<div style=\"border-bottom:", kGrey, ";border-left:", kGrey,
+            ";line-height:20px;width:315px;float:left;height:20px;overflow:hidden;border-top:", kGrey,
+            ";border-right:", kGrey, ";\">");
+    out.add(9, "<span><a href=\"", link, "\" style=\"color:rgb(17,17,17);\" target=\"_blank\">", link,
+            "</a></span></div>");
     out.add(8,
-            {"<div "
-             "style=\"line-height:20px;background:rgb(0,153,0);float:left;height:20px;color:rgb(255,255,255);"
-             "margin-left:5px;\">"});
-    out.add(9,
-            {last ? "<span><font style=\"margin:0px 5px;\">买家好评100%</font></span></div>"
-                  : "<span><font style=\"margin:0px 5px;\">买家好评</font><font>100%</font></span></div>"});
-    out.add(8, {"<div style=\"line-height:20px;background:rgb(255,144,11);float:left;height:20px;"
-                "color:rgb(255,255,255);margin-left:5px;\">"});
-    out.add(9,
-            {"<span><font style=\"margin:0px 5px;\"> <a ",
-             last ? "data-attr-replace=\"[{'type':'href','desc':'No.8的连接地址'}]\" " : "", "href=\"", link,
-             "\" style=\"color:rgb(255,255,255);\" target=\"_blank\">宝贝详情</a></font></span></div>"});
-    out.add(7, {"</div>"});
-    out.add(6, {"</li>"});
+            "<div "
+            "style=\"line-height:20px;background:rgb(0,153,0);float:left;height:20px;color:rgb(255,255,255);"
+            "margin-left:5px;\">");
+    out.add(9, last ? "<span><font style=\"margin:0px 5px;\">买家好评100%</font></span></div>"
+                    : "<span><font style=\"margin:0px 5px;\">买家好评</font><font>100%</font></span></div>");
+    out.add(8, "<div style=\"line-height:20px;background:rgb(255,144,11);float:left;height:20px;"
+               "color:rgb(255,255,255);margin-left:5px;\">");
+    out.add(9, "<span><font style=\"margin:0px 5px;\"> <a ",
+            last ? "data-attr-replace=\"[{'type':'href','desc':'No.8的连接地址'}]\" " : "", "href=\"", link,
+            "\" style=\"color:rgb(255,255,255);\" target=\"_blank\">宝贝详情</a></font></span></div>");
+    out.add(7, "</div>");
+    out.add(6, "</li>");
 }
 
 // The thumbnail's anchor line; the first thumbnail's list item opens the navigation list before it.
-void thumbnail(Lines& out, const Form& f, int k, const std::string& gif) {
+void thumbnail(TabbedLines& out, const Form& f, int k, const std::string& gif) {
     const Slide& s = kSlides[k - 1];
     if (k == 1)
-        out.add(5,
-                {"<ul class=\"nav\"><li style=\"border-bottom:", kGrey, ";border-left:", kGrey,
-                 ";width:108px;float:left;height:108px;border-top:", kGrey, ";border-right:", kGrey, ";\">"});
+        out.add(5, "<ul class=\"nav\"><li style=\"border-bottom:", kGrey, ";border-left:", kGrey,
+                ";width:108px;float:left;height:108px;border-top:", kGrey, ";border-right:", kGrey, ";\">");
     else
-        out.add(6, {"<li style=\"border-bottom:", kGrey,
-                    ";border-left:medium none;width:108px;float:left;height:108px;"
-                    "border-top:",
-                    kGrey, ";border-right:", kGrey, ";\">"});
-    out.add(7,
-            {"<span><a data-attr-replace=\"[{'type':'href','desc':'No.", std::to_string(k),
-             "的连接地址'}]\" href=\"", f.text(name(Column::Link, k)),
-             "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
-             "\" height=\"", s.height, "\" src=\"", gif,
-             "\" style=\"margin:4px;width:100px;height:100px;\" width=\"", s.width, "\" /></a></span></li>"});
+        out.add(6, "<li style=\"border-bottom:", kGrey,
+                ";border-left:medium none;width:108px;float:left;height:108px;"
+                "border-top:",
+                kGrey, ";border-right:", kGrey, ";\">");
+    out.add(7, "<span><a data-attr-replace=\"[{'type':'href','desc':'No.", std::to_string(k),
+            "的连接地址'}]\" href=\"", f.text(name(Column::Link, k)),
+            "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
+            "\" height=\"", s.height, "\" src=\"", gif,
+            "\" style=\"margin:4px;width:100px;height:100px;\" width=\"", s.width, "\" /></a></span></li>");
 }
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    Lines out;
-    out.add(0, {markup::kCustomAreaB});
-    out.add(0, {markup::customAreaBCacheComment()}); // carries its own TAB
-    out.add(1, {"<div class=\"skin-box tb-module tshop-pbsm tshop-pbsm-shop-self-defined\">"});
-    out.add(2, {markup::kFrameTop});
-    out.add(2, {markup::kFrameBodyOpen});
+    TabbedLines out(40000);
+    out.add(0, markup::kCustomAreaB);
+    out.add(0, markup::customAreaBCacheComment()); // carries its own TAB
+    out.add(1, "<div class=\"skin-box tb-module tshop-pbsm tshop-pbsm-shop-self-defined\">");
+    out.add(2, markup::kFrameTop);
+    out.add(2, markup::kFrameBodyOpen);
     out.add(
         3,
-        {"<div class=\"J_TWidget top20\" data-widget-config=\"{'effect':'scrollx','easing':'easeOutStrong',"
-         "'prevBtnCls':'prev','nextBtnCls':'next','navCls':'nav','contentCls':'content',"
-         "'activeTriggerCls':'active','autoplay':true}\" data-widget-type=\"Carousel\" "
-         "style=\"border-bottom:",
-         kGrey, ";border-left:", kGrey,
-         ";padding-bottom:15px;background-color:rgb(255,255,255);width:948px;height:435px;border-top:", kGrey,
-         ";border-right:", kGrey, ";padding-top:20px;\">"});
-    out.add(4, {"<div style=\"width:890px;font-family:arial;height:310px;overflow:hidden;\">"});
-    out.add(5, {"<ul class=\"content\" style=\"margin-left:25px;\">"});
+        "<div class=\"J_TWidget top20\" data-widget-config=\"{'effect':'scrollx','easing':'easeOutStrong',"
+        "'prevBtnCls':'prev','nextBtnCls':'next','navCls':'nav','contentCls':'content',"
+        "'activeTriggerCls':'active','autoplay':true}\" data-widget-type=\"Carousel\" "
+        "style=\"border-bottom:",
+        kGrey, ";border-left:", kGrey,
+        ";padding-bottom:15px;background-color:rgb(255,255,255);width:948px;height:435px;border-top:", kGrey,
+        ";border-right:", kGrey, ";padding-top:20px;\">");
+    out.add(4, "<div style=\"width:890px;font-family:arial;height:310px;overflow:hidden;\">");
+    out.add(5, "<ul class=\"content\" style=\"margin-left:25px;\">");
     for (int k = 1; k <= kProducts; ++k)
         slide(out, f, k, gif);
-    out.add(5, {"</ul>"});
-    out.add(4, {"</div>"});
-    out.add(4, {"<div style=\"height:20px;clear:both;\">"});
-    out.add(5, {"&nbsp;</div>"});
-    out.add(4, {"<div style=\"width:950px;\">"});
-    out.add(5, {"<div class=\"prev\" "
-                "style=\"width:26px;float:left;height:110px;cursor:pointer;margin-right:12px;\">"});
-    out.add(6, {"&nbsp;</div>"});
-    out.add(5, {"<div class=\"next\" "
-                "style=\"width:26px;float:right;height:110px;cursor:pointer;margin-right:2px;\">"});
-    out.add(6, {"&nbsp;</div>"});
+    out.add(5, "</ul>");
+    out.add(4, "</div>");
+    out.add(4, "<div style=\"height:20px;clear:both;\">");
+    out.add(5, "&nbsp;</div>");
+    out.add(4, "<div style=\"width:950px;\">");
+    out.add(5, "<div class=\"prev\" "
+               "style=\"width:26px;float:left;height:110px;cursor:pointer;margin-right:12px;\">");
+    out.add(6, "&nbsp;</div>");
+    out.add(5, "<div class=\"next\" "
+               "style=\"width:26px;float:right;height:110px;cursor:pointer;margin-right:2px;\">");
+    out.add(6, "&nbsp;</div>");
     for (int k = 1; k <= kProducts; ++k)
         thumbnail(out, f, k, gif);
-    out.add(5, {"</ul>"});
-    out.add(4, {"</div>"});
-    out.add(3, {"</div>"});
-    out.add(2, {"</div>"});
-    out.add(2, {markup::kFrameBottom, "</div>"});
-    out.add(0, {"</div>"});
+    out.add(5, "</ul>");
+    out.add(4, "</div>");
+    out.add(3, "</div>");
+    out.add(2, "</div>");
+    out.add(2, markup::kFrameBottom, "</div>");
+    out.add(0, "</div>");
     return out.take();
 }
 

@@ -5,11 +5,10 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace ornavo {
@@ -63,142 +62,116 @@ const std::string& groupBackground(int g) {
     return group(g).background;
 }
 
-// Markup written line by line: each line after its TABs, lines joined by CR LF.
-class Lines {
-public:
-    Lines() { out_.reserve(60000); }
-    void add(int tabs, std::initializer_list<std::string_view> parts) {
-        if (!first_)
-            out_ += "\r\n";
-        first_ = false;
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        extend(parts);
-    }
-    // Continues the current line.
-    void extend(std::initializer_list<std::string_view> parts) {
-        for (std::string_view p : parts)
-            out_ += p;
-    }
-    std::string take() { return std::move(out_); }
-
-private:
-    std::string out_;
-    bool first_ = true;
-};
-
 const char* const kCellBox = "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 4px\">";
 
-void cell(Lines& out, const Form& f, int g, int k, const std::string& gif, const std::string& border) {
+void cell(TabbedLines& out, const Form& f, int g, int k, const std::string& gif, const std::string& border) {
     switch (k) {
     case 1:
-        out.add(15, {"<td height=\"237\" width=\"237\">", kCellBox});
+        out.add(15, "<td height=\"237\" width=\"237\">", kCellBox);
         break;
     case 5:
-        out.add(15, {"<td height=\"237\">", kCellBox});
+        out.add(15, "<td height=\"237\">", kCellBox);
         break;
     case 2:
     case 3:
     case 4:
-        out.add(15, {"</td><td width=\"237\">"});
-        out.add(16, {k == 4 ? "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 5px\">"
-                            : kCellBox});
+        out.add(15, "</td><td width=\"237\">");
+        out.add(16, k == 4 ? "<div style=\"margin-top: 4px; width: 230px; height: 230px; margin-left: 5px\">"
+                           : kCellBox);
         break;
     default:
-        out.add(15, {"</td><td>"});
-        out.add(0, {kCellBox});
+        out.add(15, "</td><td>");
+        out.add(0, kCellBox);
         break;
     }
-    out.add(17,
-            {k == 4 && g > 1 ? "<div style=\"border-bottom:" : "<div style=\"border-bottom: ", border,
-             " 1px solid; border-left: ", border,
-             " 1px solid; padding-bottom: 4px; padding-left: 4px; width: 220px; padding-right: 4px; height: "
-             "220px; border-top: ",
-             border, " 1px solid; border-right: ", border, " 1px solid; padding-top: 4px\">"});
+    out.add(17, k == 4 && g > 1 ? "<div style=\"border-bottom:" : "<div style=\"border-bottom: ", border,
+            " 1px solid; border-left: ", border,
+            " 1px solid; padding-bottom: 4px; padding-left: 4px; width: 220px; padding-right: 4px; height: "
+            "220px; border-top: ",
+            border, " 1px solid; border-right: ", border, " 1px solid; padding-top: 4px\">");
     // Some cells' pictures carry no border attribute.
     const bool borderless = (g == 1 && (k == 5 || k == 6)) || (g == 2 && k >= 6);
-    out.add(18, {"<span><span><a href=\"", f.text(link(g, k)), "\" target=\"_blank\">",
-                 borderless ? "<img data-ks-lazyload=\"" : "<img border=\"0\" data-ks-lazyload=\"",
-                 f.text(picture(g, k)), "\" height=\"220\" src=\"", gif,
-                 "\" width=\"220\" /></a></span></span></div>"});
-    out.add(16, {"</div>"});
+    out.add(18, "<span><span><a href=\"", f.text(link(g, k)), "\" target=\"_blank\">",
+            borderless ? "<img data-ks-lazyload=\"" : "<img border=\"0\" data-ks-lazyload=\"",
+            f.text(picture(g, k)), "\" height=\"220\" src=\"", gif,
+            "\" width=\"220\" /></a></span></span></div>");
+    out.add(16, "</div>");
 }
 
-void page(Lines& out, const Form& f, int g, const std::string& gif) {
+void page(TabbedLines& out, const Form& f, int g, const std::string& gif) {
     const std::string& border = f.text(kBorder);
-    out.add(9, {"<div class=\"ks-tab\" style=\"width: 950px; display: block; float: left\">"});
-    out.add(10, {"<ul>"});
-    out.add(11, {"<li style=\"width: 948px; margin-left: 1px\">"});
-    out.add(12, {"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"948\">"});
-    out.add(13, {"<tbody>"});
-    out.add(14, {"<tr>"});
+    out.add(9, "<div class=\"ks-tab\" style=\"width: 950px; display: block; float: left\">");
+    out.add(10, "<ul>");
+    out.add(11, "<li style=\"width: 948px; margin-left: 1px\">");
+    out.add(12, "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"948\">");
+    out.add(13, "<tbody>");
+    out.add(14, "<tr>");
     for (int k = 1; k <= 4; ++k)
         cell(out, f, g, k, gif, border);
-    out.add(15, {"</td></tr>"});
-    out.add(14, {"<tr>"});
+    out.add(15, "</td></tr>");
+    out.add(14, "<tr>");
     for (int k = 5; k <= kCells; ++k)
         cell(out, f, g, k, gif, border);
-    out.add(15, {"</td></tr>"});
-    out.add(13, {"</tbody>"});
-    out.add(12, {"</table>"});
-    out.add(11, {"</li>"});
-    out.add(10, {"</ul>"});
-    out.add(9, {"</div>"});
+    out.add(15, "</td></tr>");
+    out.add(13, "</tbody>");
+    out.add(12, "</table>");
+    out.add(11, "</li>");
+    out.add(10, "</ul>");
+    out.add(9, "</div>");
 }
 
 std::string generate(const Form& f) {
     const std::string gif = placeholderGif();
     const std::string& background = f.text(kBackground);
-    Lines out;
-    out.add(0, {"<div class=\"skin-box-bd clear-fix\">"});
-    out.add(1,
-            {"<div align=\"left\" class=\"tb-module\" style=\"width: 950px; float: left; height: 500px\">"});
+    TabbedLines out(60000);
+    out.add(0, "<div class=\"skin-box-bd clear-fix\">");
+    out.add(1, "<div align=\"left\" class=\"tb-module\" style=\"width: 950px; float: left; height: 500px\">");
     out.add(
-        2,
-        {"<div class=\"J_TWidget biaoqian\" data-widget-config=\"{'effect': '", f.var(kEffect),
-         "','autoplay': true,'navCls':'ks-switchable-nav','contentCls':'ks-switchable-content'}\" "
-         "data-widget-type=\"Tabs\" style=\"border-bottom: rgb(0,0,0) 1px; position: relative; border-left: "
-         "rgb(0,0,0) 1px; background-color: ",
-         background,
-         "; width: 950px; height: 500px; border-top: rgb(0,0,0) 1px; border-right: rgb(0,0,0) 1px\">"});
-    out.add(3, {"<div style=\"border-bottom: rgb(91,146,192) 2px solid; width: 950px; float: left; height: "
-                "25px\">"});
-    out.add(4, {"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">"});
-    out.add(5, {"<tbody>"});
-    out.add(6, {"<tr>"});
-    out.add(7, {"<td height=\"25\" valign=\"center\">"});
-    out.add(8, {"<ul class=\"ks-switchable-nav\" style=\"width: 950px; float: left; height: 25px; color: ",
-                background, "; font-size: 12px\">"});
+        2, "<div class=\"J_TWidget biaoqian\" data-widget-config=\"{'effect': '", f.var(kEffect),
+        "','autoplay': true,'navCls':'ks-switchable-nav','contentCls':'ks-switchable-content'}\" "
+        "data-widget-type=\"Tabs\" style=\"border-bottom: rgb(0,0,0) 1px; position: relative; border-left: "
+        "rgb(0,0,0) 1px; background-color: ",
+        background,
+        "; width: 950px; height: 500px; border-top: rgb(0,0,0) 1px; border-right: rgb(0,0,0) 1px\">");
+    out.add(3, "<div style=\"border-bottom: rgb(91,146,192) 2px solid; width: 950px; float: left; height: "
+               "25px\">");
+    out.add(4, "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">");
+    out.add(5, "<tbody>");
+    out.add(6, "<tr>");
+    out.add(7, "<td height=\"25\" valign=\"center\">");
+    out.add(8, "<ul class=\"ks-switchable-nav\" style=\"width: 950px; float: left; height: 25px; color: ",
+            background, "; font-size: 12px\">");
     // The five tabs on one line, then the end of their list; the third tab is the active one.
-    out.add(0, {});
+    out.add(0);
     for (int g = 1; g <= kGroups; ++g)
         out.extend(
-            {g == 3 ? "<li class=\"ks-active\" style=\"text-align: center;"
-                    : "<li style=\"text-align: center;",
-             " line-height: 25px; width: 100px; background: ", f.text(groupBackground(g)),
-             "; float: left; height: 25px; margin-left: 5px\"><span><span><span style=\"color: #FFFFFF\">",
-             f.text(title(g)), "</span></span></span></li>"});
-    out.extend({"</ul>"});
-    out.add(7, {"</td>"});
-    out.add(6, {"</tr>"});
-    out.add(6, {"<tr>"});
-    out.add(7, {"<td valign=\"center\">"});
-    out.add(8, {"<div class=\"ks-switchable-content\" style=\"width: 950px; float: left; left: -1px; "
-                "transition-property: none; transition-timing-function: linear\">"});
+            g == 3 ? "<li class=\"ks-active\" style=\"text-align: center;"
+                   : "<li style=\"text-align: center;",
+            " line-height: 25px; width: 100px; background: ", f.text(groupBackground(g)),
+            "; float: left; height: 25px; margin-left: 5px\"><span><span><span style=\"color: #FFFFFF\">",
+            f.text(title(g)), "</span></span></span></li>");
+    out.extend("</ul>");
+    out.add(7, "</td>");
+    out.add(6, "</tr>");
+    out.add(6, "<tr>");
+    out.add(7, "<td valign=\"center\">");
+    out.add(8, "<div class=\"ks-switchable-content\" style=\"width: 950px; float: left; left: -1px; "
+               "transition-property: none; transition-timing-function: linear\">");
     for (int g = 1; g <= kGroups; ++g) {
         if (g == 3)
-            out.add(0, {}); // an empty line between the second and the third page
+            out.add(0); // an empty line between the second and the third page
         page(out, f, g, gif);
     }
-    out.add(8, {"</div>"});
-    out.add(7, {"</td>"});
-    out.add(6, {"</tr>"});
-    out.add(5, {"</tbody>"});
-    out.add(4, {"</table>"});
-    out.add(3, {"</div>"});
-    out.add(2, {"</div>"});
-    out.add(1, {"</div>"});
-    out.add(0, {"</div>"});
-    out.add(0, {}); // the markup ends with a line break
+    out.add(8, "</div>");
+    out.add(7, "</td>");
+    out.add(6, "</tr>");
+    out.add(5, "</tbody>");
+    out.add(4, "</table>");
+    out.add(3, "</div>");
+    out.add(2, "</div>");
+    out.add(1, "</div>");
+    out.add(0, "</div>");
+    out.add(0); // the markup ends with a line break
     return out.take();
 }
 

@@ -6,6 +6,7 @@
 #include "framework/constants.h"
 #include "framework/form.h"
 #include "framework/markup.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>
@@ -21,23 +22,6 @@ constexpr int kPictures = 8;
 const char* const kPicture = "编辑框_图片地址";
 const char* const kLink = "编辑框_链接地址";
 const char* const kCode = "超级编辑框_F26代码生成";
-
-// Markup written line by line: each line after its TABs, lines joined by CR LF, none after the last.
-class Lines {
-public:
-    Lines() { out_.reserve(8000); }
-    void add(int tabs, std::initializer_list<std::string_view> parts) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        for (std::string_view p : parts)
-            out_ += p;
-    }
-    std::string take() { return std::move(out_); }
-
-private:
-    std::string out_;
-};
 
 // The columns of the numbered table, in the order of their prefixes above.
 enum class Column { Picture, Link };
@@ -65,15 +49,16 @@ const char* boxStyle(int k) {
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    Lines out;
-    out.add(0, {"<div class=\"J_TWidget\" data-widget-config=\"{'png':true,'png_bg':true}\" "
-                "data-widget-type=\"Compatible\" style=\"width:952px;background:url(",
-                makerImageHost(), "/upload/images/131104/f26/beijing.jpg);height:490px;overflow:hidden;\">"});
+    TabbedLines out(8000);
+    out.add(0,
+            "<div class=\"J_TWidget\" data-widget-config=\"{'png':true,'png_bg':true}\" "
+            "data-widget-type=\"Compatible\" style=\"width:952px;background:url(",
+            makerImageHost(), "/upload/images/131104/f26/beijing.jpg);height:490px;overflow:hidden;\">");
     out.add(1,
-            {"<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade','autoplay': 'true','circular': "
-             "true,'navCls': 'taobaoux-nav','contentCls': 'taobaoux-content'}\" data-widget-type=\"Tabs\">"});
-    out.add(2, {"<div class=\"taobaoux-nav\" style=\"margin:0px 8px auto;width:948px;\">"});
-    out.add(3, {"<div style=\"", boxStyle(1), "\">"});
+            "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade','autoplay': 'true','circular': "
+            "true,'navCls': 'taobaoux-nav','contentCls': 'taobaoux-content'}\" data-widget-type=\"Tabs\">");
+    out.add(2, "<div class=\"taobaoux-nav\" style=\"margin:0px 8px auto;width:948px;\">");
+    out.add(3, "<div style=\"", boxStyle(1), "\">");
     // Every thumbnail but the first carries the maker's attribution; none has a link. Each line closes
     // its box and opens the next one; the last closes the navigation too.
     const std::string attributed = "data-attr-replace=\"" + markup::attributionReplaceContact() + "\" ";
@@ -81,27 +66,26 @@ std::string professional(const Form& f) {
         const std::string_view next = k == kPictures ? "</div>" : boxStyle(k + 1);
         const bool last = k == kPictures;
         out.add(
-            4,
-            {"<span><span><a ", k == 1 ? "" : attributed,
-             " style=\"width:140px;display:block;height:100px;\" target=\"_blank\"><img data-ks-lazyload=\"",
-             f.text(name(Column::Picture, k)), "\" src=\"", gif,
-             "\" style=\"width:140px;height:100px;\" /></a></span></span></div>", last ? "" : "<div style=\"",
-             next, last ? "" : "\">"});
+            4, "<span><span><a ", k == 1 ? "" : attributed,
+            " style=\"width:140px;display:block;height:100px;\" target=\"_blank\"><img data-ks-lazyload=\"",
+            f.text(name(Column::Picture, k)), "\" src=\"", gif,
+            "\" style=\"width:140px;height:100px;\" /></a></span></span></div>", last ? "" : "<div style=\"",
+            next, last ? "" : "\">");
     }
     out.add(2,
-            {"<div class=\"taobaoux-content\" style=\"position:relative;width:570px;height:430px;clear:both;"
-             "top:-445px;left:165px;\">"});
-    out.add(3, {"<div style=\"display:block;\">"});
+            "<div class=\"taobaoux-content\" style=\"position:relative;width:570px;height:430px;clear:both;"
+            "top:-445px;left:165px;\">");
+    out.add(3, "<div style=\"display:block;\">");
     for (int k = 1; k <= kPictures; ++k)
-        out.add(4, {"<span><span><a href=\"", f.text(name(Column::Link, k)),
-                    "\" style=\"width:625px;display:block;height:450px;\" target=\"_blank\"><img "
-                    "data-ks-lazyload=\"",
-                    f.text(name(Column::Picture, k)), "\" src=\"", gif,
-                    "\" style=\"width:625px;height:450px;\" /></a></span></span></div>",
-                    k == kPictures ? "" : "<div style=\"display:none;\">"});
-    out.add(2, {"</div>"});
-    out.add(1, {"</div>"});
-    out.add(0, {"</div>"});
+        out.add(4, "<span><span><a href=\"", f.text(name(Column::Link, k)),
+                "\" style=\"width:625px;display:block;height:450px;\" target=\"_blank\"><img "
+                "data-ks-lazyload=\"",
+                f.text(name(Column::Picture, k)), "\" src=\"", gif,
+                "\" style=\"width:625px;height:450px;\" /></a></span></span></div>",
+                k == kPictures ? "" : "<div style=\"display:none;\">");
+    out.add(2, "</div>");
+    out.add(1, "</div>");
+    out.add(0, "</div>");
     return out.take();
 }
 

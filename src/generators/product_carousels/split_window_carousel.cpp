@@ -5,6 +5,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>
@@ -31,23 +32,6 @@ const char* const kCode = "超级编辑框_F21代码生成";
 // Window variable set by the effect list; both carousels use it.
 const char* const kEffect = "rotation effect";
 
-// Markup written line by line: each line after its TABs, lines joined by CR LF, none after the last.
-class Lines {
-public:
-    Lines() { out_.reserve(20000); }
-    void add(int tabs, std::initializer_list<std::string_view> parts) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        for (std::string_view p : parts)
-            out_ += p;
-    }
-    std::string take() { return std::move(out_); }
-
-private:
-    std::string out_;
-};
-
 // The columns of the numbered table, in the order of their prefixes above.
 enum class Column { Picture, Link, Title, Price };
 // The field of a column in row k, 1 … kProducts; the names are made once.
@@ -62,81 +46,81 @@ const std::string& name(Column column, int k) {
 }
 
 // One framed carousel of the products first … first + 3.
-void carousel(Lines& out, const Form& f, int first, const std::string& gif) {
+void carousel(TabbedLines& out, const Form& f, int first, const std::string& gif) {
     const std::string& effect = f.var(kEffect);
     const std::string& border = f.text(kBorder);
     const std::string& background = f.text(kBackground);
     const bool left = first == 1;
 
-    out.add(0,
-            {"<div class=\"slider-promo J_TWidget\" data-widget-config=\"{'effect': '", effect,
-             "','contentCls': 'lst-main', 'navCls': 'lst-trigger','activeTriggerCls': 'ks-suggest-container',"
-             "'easing': 'easeOutStrong','steps': 1,'circular': true, 'interval':6,'duration':0.5, "
-             "'prevBtnCls': 'prev','nextBtnCls': 'next', 'disableBtnCls': 'disable','autoplay': true}\" "
-             "data-widget-type=\"Carousel\" style=\"border-bottom:",
-             border, " 1px solid;border-left:", border,
-             " 1px solid;padding-bottom:10px;background-color:", background,
-             ";padding-left:10px;width:448px;padding-right:10px;float:left;height:420px;overflow:hidden;"
-             "border-top:",
-             border, " 1px solid;border-right:", border, " 1px solid;padding-top:10px;\">"});
+    out.add(0, "<div class=\"slider-promo J_TWidget\" data-widget-config=\"{'effect': '", effect,
+            "','contentCls': 'lst-main', 'navCls': 'lst-trigger','activeTriggerCls': 'ks-suggest-container',"
+            "'easing': 'easeOutStrong','steps': 1,'circular': true, 'interval':6,'duration':0.5, "
+            "'prevBtnCls': 'prev','nextBtnCls': 'next', 'disableBtnCls': 'disable','autoplay': true}\" "
+            "data-widget-type=\"Carousel\" style=\"border-bottom:",
+            border, " 1px solid;border-left:", border,
+            " 1px solid;padding-bottom:10px;background-color:", background,
+            ";padding-left:10px;width:448px;padding-right:10px;float:left;height:420px;overflow:hidden;"
+            "border-top:",
+            border, " 1px solid;border-right:", border, " 1px solid;padding-top:10px;\">");
     // The right stage has two blanks before its bottom border's width.
-    out.add(1, {"<div class=\"scroller\" style=\"border-bottom:", border, left ? " 1px solid" : "  1px solid",
-                ";position:relative;border-left:", border,
-                " 1px solid;width:330px;display:block;float:left;height:420px;overflow:hidden;border-top:",
-                border, " 1px solid;border-right:", border, " 1px solid;\">"});
-    out.add(2, {"<ul class=\"lst-main\">"});
+    out.add(1, "<div class=\"scroller\" style=\"border-bottom:", border, left ? " 1px solid" : "  1px solid",
+            ";position:relative;border-left:", border,
+            " 1px solid;width:330px;display:block;float:left;height:420px;overflow:hidden;border-top:",
+            border, " 1px solid;border-right:", border, " 1px solid;\">");
+    out.add(2, "<ul class=\"lst-main\">");
     for (int k = first; k < first + 4; ++k) {
-        out.add(3, {k == first ? "" : "</li>",
-                    "<li style=\"width:330px;display:block;float:left;height:420px;\">"});
-        out.add(4, {"<span><a href=\"", f.text(name(Column::Link, k)),
-                    "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
-                    "\" data-ks-lazyloaded=\"true\" height=\"310\" src=\"", gif,
-                    "\" style=\"width:330px;height:350px;\" width=\"", k == 1 || k == 6 ? "307" : "310",
-                    "\" /></a> </span>"});
-        out.add(4, {"<div style=\"width:330px;float:left;height:70px;\">"});
-        out.add(5, {"<span><a style=\"text-align:center;padding-bottom:0px;margin:5px;padding-left:55px;"
-                    "padding-right:55px;display:block;height:35px;color:",
-                    background, ";padding-top:0px;\"><font color=\"", f.text(kTitleColour), "\">",
-                    f.text(name(Column::Title, k)),
-                    "</font></a><span style=\"line-height:20px;display:block;height:20px;color:", background,
-                    ";margin-left:150px;\"><font color=\"#1c1e1b\">RMB </font><font color=\"#f3333b\">",
-                    f.text(name(Column::Price, k)), "</font> </span></span></div>"});
+        out.add(3, k == first ? "" : "</li>",
+                "<li style=\"width:330px;display:block;float:left;height:420px;\">");
+        out.add(4, "<span><a href=\"", f.text(name(Column::Link, k)),
+                "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
+                "\" data-ks-lazyloaded=\"true\" height=\"310\" src=\"", gif,
+                "\" style=\"width:330px;height:350px;\" width=\"", k == 1 || k == 6 ? "307" : "310",
+                "\" /></a> </span>");
+        out.add(4, "<div style=\"width:330px;float:left;height:70px;\">");
+        out.add(5,
+                "<span><a style=\"text-align:center;padding-bottom:0px;margin:5px;padding-left:55px;"
+                "padding-right:55px;display:block;height:35px;color:",
+                background, ";padding-top:0px;\"><font color=\"", f.text(kTitleColour), "\">",
+                f.text(name(Column::Title, k)),
+                "</font></a><span style=\"line-height:20px;display:block;height:20px;color:", background,
+                ";margin-left:150px;\"><font color=\"#1c1e1b\">RMB </font><font color=\"#f3333b\">",
+                f.text(name(Column::Price, k)), "</font> </span></span></div>");
     }
-    out.add(3, {"</li></ul>"});
-    out.add(1, {"</div>"});
-    out.add(1, {"<ul class=\"lst-trigger\" style=\"width:100px;float:left;margin-left:10px;\">"});
+    out.add(3, "</li></ul>");
+    out.add(1, "</div>");
+    out.add(1, "<ul class=\"lst-trigger\" style=\"width:100px;float:left;margin-left:10px;\">");
     for (int k = first; k < first + 4; ++k) {
         // The left column's first thumbnail has two blanks before the width of its bottom and left
         // borders; its second has no align attribute.
         const std::string_view width = left && k == 1 ? "  1px solid" : " 1px solid";
-        out.add(2, {k == first ? "<li class=\"ks-suggest-container\" style=\"width:96px;\">"
-                               : "</li><li style=\"margin-top:10px;width:96px;\">"});
-        out.add(3, {"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"small_prd\">"});
-        out.add(4, {"<tbody>"});
-        out.add(5, {"<tr>"});
-        out.add(6, {left && k == 2
-                        ? "<td height=\"96\" style=\"text-align:center;\" width=\"96\">"
-                        : "<td align=\"middle\" height=\"96\" style=\"text-align:center;\" width=\"96\">"});
-        out.add(7, {"<span><a href=\"", f.text(name(Column::Link, k)),
-                    "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
-                    "\" data-ks-lazyloaded=\"true\" src=\"", gif, "\" style=\"border-bottom:", border, width,
-                    ";border-left:", border, width, ";width:90px;height:90px;border-top:", border,
-                    " 1px solid;border-right:", border, " 1px solid;\" /></a></span></td>"});
-        out.add(5, {"</tr>"});
-        out.add(4, {"</tbody>"});
-        out.add(3, {"</table>"});
+        out.add(2, k == first ? "<li class=\"ks-suggest-container\" style=\"width:96px;\">"
+                              : "</li><li style=\"margin-top:10px;width:96px;\">");
+        out.add(3, "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"small_prd\">");
+        out.add(4, "<tbody>");
+        out.add(5, "<tr>");
+        out.add(6, left && k == 2
+                       ? "<td height=\"96\" style=\"text-align:center;\" width=\"96\">"
+                       : "<td align=\"middle\" height=\"96\" style=\"text-align:center;\" width=\"96\">");
+        out.add(7, "<span><a href=\"", f.text(name(Column::Link, k)),
+                "\" target=\"_blank\"><img data-ks-lazyload=\"", f.text(name(Column::Picture, k)),
+                "\" data-ks-lazyloaded=\"true\" src=\"", gif, "\" style=\"border-bottom:", border, width,
+                ";border-left:", border, width, ";width:90px;height:90px;border-top:", border,
+                " 1px solid;border-right:", border, " 1px solid;\" /></a></span></td>");
+        out.add(5, "</tr>");
+        out.add(4, "</tbody>");
+        out.add(3, "</table>");
     }
-    out.add(2, {"</li></ul>"});
-    out.add(0, {"</div>"});
+    out.add(2, "</li></ul>");
+    out.add(0, "</div>");
 }
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    Lines out;
+    TabbedLines out(20000);
     carousel(out, f, 1, gif);
     carousel(out, f, 5, gif);
-    out.add(0, {"<p>"});
-    out.add(1, {"<s class=\"skin-box-bt\"></s></p>"});
+    out.add(0, "<p>");
+    out.add(1, "<s class=\"skin-box-bt\"></s></p>");
     return out.take();
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "framework/text.h"
 #include "generators/catalogue.h"
 
@@ -52,78 +53,65 @@ std::string bandHeight(const Form& f) {
     return integerToText(height > kMax - kBandAllowance ? kMax : height + kBandAllowance);
 }
 
-// Markup written line by line: lines joined by CR LF, none after the last.
-class Lines {
-  public:
-    Lines() { text_.reserve(12 * 1024); }
-    void add(const std::string& line) {
-        if (!text_.empty())
-            text_ += "\r\n";
-        text_ += line;
-    }
-    std::string take() { return std::move(text_); }
-
-  private:
-    std::string text_;
-};
-
 // The lines of one cell, without the line that closes it.
-void cellLines(const Form& f, int cell, const std::string& gif, Lines& out) {
+void cellLines(const Form& f, int cell, const std::string& gif, TabbedLines& out) {
     const std::string& h = f.text(kBigHeight);
     const std::string& w = f.text(kSmallHeight); // the thumbnails' width, despite the field's name
     const char* const widths[kCells] = {"238", "237", "237", "238"};
-    const std::string slideItem = "<li style=\"display: block; float: left\">";
-    const std::string thumbItem = "<li style=\"padding-bottom: 2px; padding-left: 5px; padding-right: 5px; "
+    const char* const slideItem = "<li style=\"display: block; float: left\">";
+    const char* const thumbItem = "<li style=\"padding-bottom: 2px; padding-left: 5px; padding-right: 5px; "
                                   "float: left; padding-top: 8px\">";
 
-    out.add(std::string(cell == 0 ? "\t\t\t" : "") + "<div class=\"J_TWidget d" + std::to_string(cell) +
-            "'\" data-widget-config=\"{'effect': '" + f.var(kEffect) +
-            "','contentCls':'content','navCls':'nav','autoplay': '1','circular': true" +
-            (cell == 0 ? "  }" : "}") + "\" data-widget-type=\"Slide\" style=\"margin-top: 10px; width: " +
-            widths[cell] + "px; float: left; overflow: hidden\">");
-    out.add(
-        "\t\t\t\t<div class=\"pic-bd\" style=\"position: relative; margin: 0px auto; width: 230px; height: " +
-        h + "px; overflow: hidden\">");
-    out.add("\t\t\t\t\t<ul class=\"content\" style=\"width: 690px\">" + slideItem);
+    out.add(cell == 0 ? 3 : 0, "<div class=\"J_TWidget d", std::to_string(cell),
+            "'\" data-widget-config=\"{'effect': '", f.var(kEffect),
+            "','contentCls':'content','navCls':'nav','autoplay': '1','circular': true",
+            cell == 0 ? "  }" : "}",
+            "\" data-widget-type=\"Slide\" style=\"margin-top: 10px; width: ", widths[cell],
+            "px; float: left; overflow: hidden\">");
+    out.add(4,
+            "<div class=\"pic-bd\" style=\"position: relative; margin: 0px auto; width: 230px; height: ", h,
+            "px; overflow: hidden\">");
+    out.add(5, "<ul class=\"content\" style=\"width: 690px\">", slideItem);
     for (int s = 1; s <= kSlides; ++s) {
         // The middle picture has neither height nor width attribute.
         const bool sized = s != 2;
-        out.add("\t\t\t\t\t\t\t<span><a href=\"" + f.text(cellField(kLink, cell, s)) +
-                "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" +
-                f.text(cellField(kBigPicture, cell, s)) + "\"" + (sized ? " height=\"" + h + "\"" : "") +
-                " src=\"" + gif + "\" style=\"width: 230px; height: " + h + "px\"" +
-                (sized ? " width=\"230\"" : "") + " /></a></span></li>" +
-                (s < kSlides ? slideItem : "</ul>"));
+        out.add(7, "<span><a href=\"", f.text(cellField(kLink, cell, s)),
+                "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"",
+                f.text(cellField(kBigPicture, cell, s)), "\"");
+        if (sized)
+            out.extend(" height=\"", h, "\"");
+        out.extend(" src=\"", gif, "\" style=\"width: 230px; height: ", h, "px\"",
+                   sized ? " width=\"230\"" : "", " /></a></span></li>", s < kSlides ? slideItem : "</ul>");
     }
-    out.add("</div>");
+    out.add(0, "</div>");
     out.add(
-        "<ul class=\"nav\" style=\"padding-bottom: 5px; background-color: " + f.text(kStripColour) +
+        0, "<ul class=\"nav\" style=\"padding-bottom: 5px; background-color: ", f.text(kStripColour),
         "; margin: 0px auto; padding-left: 0px; width: 230px; padding-right: 0px; overflow: hidden; cursor: "
         "pointer; padding-top: 5px\"><li class=\"ks-active\" style=\"padding-bottom: 2px; padding-left: 5px; "
         "padding-right: 5px; float: left; padding-top: 8px\">");
     for (int s = 1; s <= kSlides; ++s) {
         if (s > 1)
-            out.add("\t\t\t\t\t" + thumbItem);
-        out.add("\t\t\t\t\t\t<span><img data-ks-lazyload=\"" + f.text(cellField(kSmallPicture, cell, s)) +
-                "\" height=\"40\" src=\"" + gif + "\" style=\"width: " + w + "px; height: 40px\" width=\"" +
-                w + "\" /></span></li>" + (s == kSlides ? "</ul>" : ""));
+            out.add(5, thumbItem);
+        out.add(6, "<span><img data-ks-lazyload=\"", f.text(cellField(kSmallPicture, cell, s)),
+                "\" height=\"40\" src=\"", gif, "\" style=\"width: ", w, "px; height: 40px\" width=\"", w,
+                "\" /></span></li>", s == kSlides ? "</ul>" : "");
     }
 }
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    Lines lines;
-    lines.add("<div class=\"skin-box-bd clear-fix\">");
-    lines.add("\t<div class=\"bd\" style=\"width: 950px; background: " + f.text(kBandColour) +
-              "; height: " + bandHeight(f) + "px\">");
-    lines.add("\t\t<div class=\"banner\">");
+    TabbedLines lines(12 * 1024);
+    lines.add(0, "<div class=\"skin-box-bd clear-fix\">");
+    lines.add(1, "<div class=\"bd\" style=\"width: 950px; background: ", f.text(kBandColour),
+              "; height: ", bandHeight(f), "px\">");
+    lines.add(2, "<div class=\"banner\">");
     for (int cell = 0; cell < kCells; ++cell) {
         cellLines(f, cell, gif, lines);
-        lines.add(cell + 1 < kCells ? "</div>" : "\t\t\t</div>");
+        lines.add(cell + 1 < kCells ? 0 : 3, "</div>");
     }
-    lines.add("\t\t</div>");
-    lines.add("\t</div>");
-    lines.add("\t<s class=\"skin-box-bt\"></s></div>");
+    lines.add(2, "</div>");
+    lines.add(1, "</div>");
+    lines.add(1, "<s class=\"skin-box-bt\"></s></div>");
     return lines.take();
 }
 

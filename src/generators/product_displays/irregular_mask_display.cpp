@@ -6,6 +6,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>
@@ -19,21 +20,6 @@ const char* const kFront = "编辑框_正面图片";
 const char* const kMask = "编辑框_遮罩颜色";
 const char* const kLink = "编辑框_链接地址";
 const char* const kCode = "超级编辑框_F32代码生成";
-
-// Lines joined by CR LF, each after its TABs.
-class Lines {
-  public:
-    void operator()(int tabs, const std::string& text) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        out_ += text;
-    }
-    std::string take() { return std::move(out_); }
-
-  private:
-    std::string out_;
-};
 
 std::string tableOpen(const char* width, const char* height = nullptr) {
     return std::string("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\"") +
@@ -65,98 +51,97 @@ const Position kPlaces[kPositions] = {
 };
 
 // Picture k in its two nested tables, starting at `d` TABs.
-void pictureBox(Lines& l, int d, const Form& f, const std::string& gif, int k) {
+void pictureBox(TabbedLines& l, int d, const Form& f, const std::string& gif, int k) {
     const Position& p = kPlaces[k - 1];
     const std::string row = twoDigits(k);
     const std::string cls = "VC201850659" + std::to_string(k);
-    l(d, tableOpen(p.width, p.boxHeight));
-    l(d + 1, "<tbody>");
-    l(d + 2, "<tr>");
-    l(d + 3, std::string("<td align=\"middle\" height=\"") + p.boxHeight +
-                 "\" style=\"padding-top:2px;\" valign=\"top\" width=\"" + p.width + "\">");
-    l(d + 4, tableOpen(p.width, p.innerHeight));
-    l(d + 5, "<tbody>");
-    l(d + 6, "<tr>");
-    l(d + 7, "<td align=\"middle\">");
-    l(d + 8, "<div class=\"liunai-zuo2-pic " + cls +
-                 "\" style=\"border:1px solid rgb(206,206,206);text-align:center;width:" + p.width +
-                 "px;height:" + p.height + "px;overflow:hidden;\">");
-    l(d + 9, std::string("<span><span><img border=\"0\"") + p.pictureBlank + "data-ks-lazyload=\"" +
-                 f.text(kFront + row) + "\" src=\"" + gif + "\" style=\"" + p.picture +
-                 "\" /></span></span>");
-    l(d + 9, "<div class=\"J_TWidget hidden\" data-widget-config=\"{\t 'trigger':'." + cls +
-                 "',\t 'align':{\t 'node':'." + cls +
-                 "',\t 'offset':[0,0],\t 'points':['cc','cc']\t }\t }\" data-widget-type=\"Popup\" "
-                 "style=\"z-index:99;display:block;visibility:hidden;top:3491px;left:371px;\">");
-    l(d + 10, "<div style=\"background:" + f.text(kMask + row) + ";" + p.mask +
-                  "filter:progid:DXImageTransform.Microsoft.Alpha(opacity=70);opacity:0.7;\">");
-    l(d + 11, std::string("<span><span><a") + p.linkBlank + "href=\"" + f.text(kLink + row) + "\" style=\"" +
-                  p.link + "display:block;\" target=\"_blank\"></a></span></span></div>");
-    l(d + 9, "</div>");
-    l(d + 8, "</div>");
-    l(d + 7, "</td>");
-    l(d + 6, "</tr>");
-    l(d + 5, "</tbody>");
-    l(d + 4, "</table>");
-    l(d + 3, "</td>");
-    l(d + 2, "</tr>");
-    l(d + 1, "</tbody>");
-    l(d, "</table>");
+    l.add(d, tableOpen(p.width, p.boxHeight));
+    l.add(d + 1, "<tbody>");
+    l.add(d + 2, "<tr>");
+    l.add(d + 3, "<td align=\"middle\" height=\"", p.boxHeight,
+          "\" style=\"padding-top:2px;\" valign=\"top\" width=\"", p.width, "\">");
+    l.add(d + 4, tableOpen(p.width, p.innerHeight));
+    l.add(d + 5, "<tbody>");
+    l.add(d + 6, "<tr>");
+    l.add(d + 7, "<td align=\"middle\">");
+    l.add(d + 8, "<div class=\"liunai-zuo2-pic ", cls,
+          "\" style=\"border:1px solid rgb(206,206,206);text-align:center;width:", p.width,
+          "px;height:", p.height, "px;overflow:hidden;\">");
+    l.add(d + 9, "<span><span><img border=\"0\"", p.pictureBlank, "data-ks-lazyload=\"", f.text(kFront + row),
+          "\" src=\"", gif, "\" style=\"", p.picture, "\" /></span></span>");
+    l.add(d + 9, "<div class=\"J_TWidget hidden\" data-widget-config=\"{\t 'trigger':'.", cls,
+          "',\t 'align':{\t 'node':'.", cls,
+          "',\t 'offset':[0,0],\t 'points':['cc','cc']\t }\t }\" data-widget-type=\"Popup\" "
+          "style=\"z-index:99;display:block;visibility:hidden;top:3491px;left:371px;\">");
+    l.add(d + 10, "<div style=\"background:", f.text(kMask + row), ";", p.mask,
+          "filter:progid:DXImageTransform.Microsoft.Alpha(opacity=70);opacity:0.7;\">");
+    l.add(d + 11, "<span><span><a", p.linkBlank, "href=\"", f.text(kLink + row), "\" style=\"", p.link,
+          "display:block;\" target=\"_blank\"></a></span></span></div>");
+    l.add(d + 9, "</div>");
+    l.add(d + 8, "</div>");
+    l.add(d + 7, "</td>");
+    l.add(d + 6, "</tr>");
+    l.add(d + 5, "</tbody>");
+    l.add(d + 4, "</table>");
+    l.add(d + 3, "</td>");
+    l.add(d + 2, "</tr>");
+    l.add(d + 1, "</tbody>");
+    l.add(d, "</table>");
 }
 
 // A 10-pixel spacer cell between two pictures of a row.
-void spacerCell(Lines& l, int d) {
-    l(d, "<td width=\"10\">");
-    l(d + 1, "<span><span>&nbsp;</span></span></td>");
+void spacerCell(TabbedLines& l, int d) {
+    l.add(d, "<td width=\"10\">");
+    l.add(d + 1, "<span><span>&nbsp;</span></span></td>");
 }
 
 // A cell of `width` holding picture k.
-void pictureCell(Lines& l, int d, const char* width, const Form& f, const std::string& gif, int k) {
-    l(d, std::string("<td width=\"") + width + "\">");
+void pictureCell(TabbedLines& l, int d, const char* width, const Form& f, const std::string& gif, int k) {
+    l.add(d, "<td width=\"", width, "\">");
     pictureBox(l, d + 1, f, gif, k);
-    l(d, "</td>");
+    l.add(d, "</td>");
 }
 
 // A 710-wide row of two pictures of the right area.
-void pictureRow(Lines& l, const Form& f, const std::string& gif, int left, const char* leftWidth, int right,
-                const char* rightWidth) {
-    l(7, tableOpen("710"));
-    l(8, "<tbody>");
-    l(9, "<tr>");
+void pictureRow(TabbedLines& l, const Form& f, const std::string& gif, int left, const char* leftWidth,
+                int right, const char* rightWidth) {
+    l.add(7, tableOpen("710"));
+    l.add(8, "<tbody>");
+    l.add(9, "<tr>");
     pictureCell(l, 10, leftWidth, f, gif, left);
     spacerCell(l, 10);
     pictureCell(l, 10, rightWidth, f, gif, right);
-    l(9, "</tr>");
-    l(8, "</tbody>");
-    l(7, "</table>");
+    l.add(9, "</tr>");
+    l.add(8, "</tbody>");
+    l.add(7, "</table>");
 }
 
 std::string professional(const Form& f) {
     const std::string gif = placeholderGif();
-    Lines l;
-    l(0, "<div class=\"skin-box-bd clear-fix\">");
-    l(1, "<div class=\"skin-box-bd clear-fix\">");
-    l(2, tableOpen("950"));
-    l(3, "<tbody>");
-    l(4, "<tr>");
+    TabbedLines l;
+    l.add(0, "<div class=\"skin-box-bd clear-fix\">");
+    l.add(1, "<div class=\"skin-box-bd clear-fix\">");
+    l.add(2, tableOpen("950"));
+    l.add(3, "<tbody>");
+    l.add(4, "<tr>");
     pictureCell(l, 5, "228", f, gif, 1);
     spacerCell(l, 5);
-    l(5, "<td valign=\"top\" width=\"712\">");
-    l(6, "<div style=\"top:0px;\">");
+    l.add(5, "<td valign=\"top\" width=\"712\">");
+    l.add(6, "<div style=\"top:0px;\">");
     pictureRow(l, f, gif, 2, "472", 3, "228");
-    l(7, "<div style=\"height:10px;\">");
-    l(8, "<span><span>&nbsp;</span></span></div>");
+    l.add(7, "<div style=\"height:10px;\">");
+    l.add(8, "<span><span>&nbsp;</span></span></div>");
     pictureRow(l, f, gif, 4, "228", 5, "472");
-    l(6, "</div>");
-    l(5, "</td>");
-    l(4, "</tr>");
-    l(3, "</tbody>");
-    l(2, "</table>");
-    l(1, "</div>");
-    l(0, "</div>");
+    l.add(6, "</div>");
+    l.add(5, "</td>");
+    l.add(4, "</tr>");
+    l.add(3, "</tbody>");
+    l.add(2, "</table>");
+    l.add(1, "</div>");
+    l.add(0, "</div>");
     // The bottom edge stands in a paragraph of its own although no frame was opened for it.
-    l(0, "<p>");
-    l(1, "<s class=\"skin-box-bt\"></s></p>");
+    l.add(0, "<p>");
+    l.add(1, "<s class=\"skin-box-bt\"></s></p>");
     return l.take();
 }
 

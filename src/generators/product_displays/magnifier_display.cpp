@@ -6,8 +6,8 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
-#include "generators/product_displays/tabbed_lines.h"
 
 #include <string>
 #include <string_view>

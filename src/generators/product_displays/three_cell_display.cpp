@@ -5,8 +5,8 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
-#include "generators/product_displays/tabbed_lines.h"
 
 #include <string>
 #include <vector>

@@ -6,6 +6,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>
@@ -50,28 +51,13 @@ std::string styleA(const Form& f) {
            "; margin-top: 10px; margin-left: 90px;\">" + f.text(kA.notice) + "</marquee></div>\r\n</div>";
 }
 
-// Lines joined by CR LF, each after its TABs.
-class Lines {
-  public:
-    void operator()(int tabs, const std::string& text) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        out_ += text;
-    }
-    std::string take() { return std::move(out_); }
-
-  private:
-    std::string out_;
-};
-
 // Style B: every element on a line of its own, one TAB per nesting level; a cell's text stands one
 // level deeper and is closed on its line.
 std::string styleB(const Form& f) {
     const std::string table =
         "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">";
     const std::string& colour = f.text(kB.colour);
-    Lines l;
+    TabbedLines l;
     const char* const opening[] = {
         "<div class=\"col-sub\">",
         "<div class=\"box\" data-spm=\"11029xXY.1-1Uot1.3-53pVrb\">",
@@ -86,47 +72,48 @@ std::string styleB(const Form& f) {
     };
     int d = 0;
     for (const char* element : opening)
-        l(d++, element);
+        l.add(d++, element);
     // d == 8: the outer table, its one cell carrying the background picture.
-    l(8, table);
-    l(9, "<tbody>");
-    l(10, "<tr>");
-    l(11, "<td background=\"" + f.text(kB.picture) + "\" height=\"40\" valign=\"top\">");
-    l(12, table);
-    l(13, "<tbody>");
-    l(14, "<tr>");
-    l(15, "<td height=\"15\">");
-    l(16, "&nbsp;</td>");
-    l(14, "</tr>");
-    l(14, "<tr>");
-    l(15, "<td height=\"60\" valign=\"top\">");
-    l(16, table);
-    l(17, "<tbody>");
-    l(18, "<tr>");
-    l(19, "<td height=\"50\" width=\"42\">");
-    l(20, "　</td>");
-    l(19, "<td width=\"881\">");
-    l(20, "<marquee data-attr-replace=\"[{'type':'innerHTML','desc':'店铺公告文字在此编辑'}]\" "
-          "style=\"width:886px;height:45px;color:" +
-              colour + ";font-family:黑体;font-size:" + f.text(kB.size) + "px;\" scrollamount=\"" +
-              f.text(kB.speed) + "\"><a  ><span style=\"color:" + colour + "\">" + f.text(kB.notice) +
-              "</span></a></marquee></td>");
-    l(19, "<td width=\"22\">");
-    l(20, "　</td>");
-    l(18, "</tr>");
-    l(17, "</tbody>");
-    l(16, "</table>");
-    l(15, "</td>");
-    l(14, "</tr>");
-    l(13, "</tbody>");
-    l(12, "</table>");
-    l(11, "</td>");
-    l(10, "</tr>");
-    l(9, "</tbody>");
-    l(8, "</table>");
+    l.add(8, table);
+    l.add(9, "<tbody>");
+    l.add(10, "<tr>");
+    l.add(11, "<td background=\"", f.text(kB.picture), "\" height=\"40\" valign=\"top\">");
+    l.add(12, table);
+    l.add(13, "<tbody>");
+    l.add(14, "<tr>");
+    l.add(15, "<td height=\"15\">");
+    l.add(16, "&nbsp;</td>");
+    l.add(14, "</tr>");
+    l.add(14, "<tr>");
+    l.add(15, "<td height=\"60\" valign=\"top\">");
+    l.add(16, table);
+    l.add(17, "<tbody>");
+    l.add(18, "<tr>");
+    l.add(19, "<td height=\"50\" width=\"42\">");
+    l.add(20, "　</td>");
+    l.add(19, "<td width=\"881\">");
+    l.add(20,
+          "<marquee data-attr-replace=\"[{'type':'innerHTML','desc':'店铺公告文字在此编辑'}]\" "
+          "style=\"width:886px;height:45px;color:",
+          colour, ";font-family:黑体;font-size:", f.text(kB.size), "px;\" scrollamount=\"", f.text(kB.speed),
+          "\"><a  ><span style=\"color:", colour, "\">", f.text(kB.notice), "</span></a></marquee></td>");
+    l.add(19, "<td width=\"22\">");
+    l.add(20, "　</td>");
+    l.add(18, "</tr>");
+    l.add(17, "</tbody>");
+    l.add(16, "</table>");
+    l.add(15, "</td>");
+    l.add(14, "</tr>");
+    l.add(13, "</tbody>");
+    l.add(12, "</table>");
+    l.add(11, "</td>");
+    l.add(10, "</tr>");
+    l.add(9, "</tbody>");
+    l.add(8, "</table>");
     while (d > 0)
-        l(--d, "</div>");
-    return l.take() + "\r\n<p>\r\n\t　</p>";
+        l.add(--d, "</div>");
+    l.add(0, "<p>").add(1, "　</p>");
+    return l.take();
 }
 
 // One style's settings area: its five fields, its colour picker, its edition pair and its clear.

@@ -11,6 +11,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>
@@ -35,21 +36,6 @@ const char* const kSampleGroup = "100235789";
 
 // A contact continues on a new line at the depth of the contact cells' content.
 const std::string kContinue = "\r\n" + std::string(9, '\t');
-
-// Lines joined by CR LF, each after its TABs.
-class Lines {
-  public:
-    void operator()(int tabs, const std::string& text) {
-        if (!out_.empty())
-            out_ += "\r\n";
-        out_.append(static_cast<std::size_t>(tabs), '\t');
-        out_ += text;
-    }
-    std::string take() { return std::move(out_); }
-
-  private:
-    std::string out_;
-};
 
 std::string tableOpen() {
     return "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" class=\"\" width=\"950\">";
@@ -98,23 +84,23 @@ std::string afterSales(const Form& f) {
 std::string panel(const Form& f) {
     const std::string& b = f.text(kBarColour);
     const std::string images = makerImageHost() + "/upload/images/131104/f34/";
-    Lines l;
-    l(0, "<div style=\"background: " + f.text(kBackground) + "\">");
-    l(1, tableOpen());
-    l(2, "<tbody>");
+    TabbedLines l;
+    l.add(0, "<div style=\"background: ", f.text(kBackground), "\">");
+    l.add(1, tableOpen());
+    l.add(2, "<tbody>");
 
     // The notice bar.
-    l(3, "<tr>");
-    l(4, "<td bgcolor=\"" + b + "\" width=\"11\">");
-    l(5, "　</td>");
-    l(4, "<td align=\"middle\" bgcolor=\"" + b + "\" height=\"25\" valign=\"center\" width=\"20\">");
-    l(5, "<img height=\"14\" width=\"20\" src=\"" + images + "T2CACQXhRaXXXXXXXX-816706254.gif\" /></td>");
-    l(4, "<td align=\"left\" bgcolor=\"" + b + "\" valign=\"center\" width=\"826\">");
-    l(5,
-      "<div class=\"J_TWidget\" data-widget-config=\"{'contentCls':'news-items','hasTriggers':false,'effect':"
-      "'scrolly','easing':'bounceBoth','interval':2,'duration':1}\" data-widget-type=\"Slide\" "
-      "style=\"height:12px;overflow:hidden;width:408px;\">");
-    l(6, "<ul class=\"news-items\">");
+    l.add(3, "<tr>");
+    l.add(4, "<td bgcolor=\"", b, "\" width=\"11\">");
+    l.add(5, "　</td>");
+    l.add(4, "<td align=\"middle\" bgcolor=\"", b, "\" height=\"25\" valign=\"center\" width=\"20\">");
+    l.add(5, "<img height=\"14\" width=\"20\" src=\"", images, "T2CACQXhRaXXXXXXXX-816706254.gif\" /></td>");
+    l.add(4, "<td align=\"left\" bgcolor=\"", b, "\" valign=\"center\" width=\"826\">");
+    l.add(5, "<div class=\"J_TWidget\" "
+             "data-widget-config=\"{'contentCls':'news-items','hasTriggers':false,'effect':"
+             "'scrolly','easing':'bounceBoth','interval':2,'duration':1}\" data-widget-type=\"Slide\" "
+             "style=\"height:12px;overflow:hidden;width:408px;\">");
+    l.add(6, "<ul class=\"news-items\">");
     std::string items;
     for (int k = 1; k <= kRows; ++k) {
         const std::string row = twoDigits(k);
@@ -123,63 +109,62 @@ std::string panel(const Form& f) {
             "\" target=\"_blank\"> <span style=\"color:#FFFFFF;\"><span style=\"font-size:10px;\"><span>" +
             f.text(kNotice + row) + "</span></span></span> </a></span></li>";
     }
-    l(7, items);
-    l(6, "</ul>");
-    l(5, "</div>");
-    l(4, "</td>");
-    l(4, "<td bgcolor=\"" + b + "\" valign=\"center\" width=\"93\">");
-    l(5, "<a href=\"" + f.text(kFollowUs) +
-             "\" target=\"_blank\"><img height=\"11\" width=\"75\" border=\"0\" src=\"" + images +
-             "T2lsmRXg0XXXXXXXXX-816706254.gif\" /></a></td>");
-    l(3, "</tr>");
+    l.add(7, items);
+    l.add(6, "</ul>");
+    l.add(5, "</div>");
+    l.add(4, "</td>");
+    l.add(4, "<td bgcolor=\"", b, "\" valign=\"center\" width=\"93\">");
+    l.add(5, "<a href=\"", f.text(kFollowUs),
+          "\" target=\"_blank\"><img height=\"11\" width=\"75\" border=\"0\" src=\"", images,
+          "T2lsmRXg0XXXXXXXXX-816706254.gif\" /></a></td>");
+    l.add(3, "</tr>");
 
     // The service table.
-    l(3, "<tr>");
-    l(4, "<td colspan=\"4\">");
-    l(5, tableOpen());
-    l(6, "<tbody>");
-    l(7, "<tr>");
-    l(8, "<td rowspan=\"4\" width=\"156\">");
-    l(9, "<a target=\"_blank\"><img height=\"83\" width=\"156\" border=\"0\" src=\"" +
-             f.text(kServicePicture) + "\" /></a></td>");
-    l(8, "<td height=\"23\" width=\"597\">");
-    l(9, "<span style=\"color: rgb(0,0,0)\">&nbsp;</span></td>");
-    l(8, "<td width=\"197\">");
-    l(9, "<span style=\"color: rgb(0,0,0)\">&nbsp;</span></td>");
-    l(7, "</tr>");
-    l(7, "<tr>");
-    l(8, "<td height=\"20\">");
-    l(9, preSales(f) + "</td>");
-    l(8, "<td width=\"197\">");
-    l(9, "<span style=\"color: rgb(0,0,0)\"><span style=\"font-size: 12px\"></span></span>");
-    l(9, "<p class=\"ww-view\" style=\"text-align: center\">");
-    l(10,
-      "<span style=\"font-size: 12px; color: rgb(0,0,0)\"><a href=\"" + marketHome() +
-          "/go/act/other/wwgroup.php?spm=0.0.0.46.c29f85&amp;uid=&amp;tribeid=" + f.text(kGroup) +
-          "\" target=\"_blank\"><img alt=\"点击参观该群\" src=\"" + images +
+    l.add(3, "<tr>");
+    l.add(4, "<td colspan=\"4\">");
+    l.add(5, tableOpen());
+    l.add(6, "<tbody>");
+    l.add(7, "<tr>");
+    l.add(8, "<td rowspan=\"4\" width=\"156\">");
+    l.add(9, "<a target=\"_blank\"><img height=\"83\" width=\"156\" border=\"0\" src=\"",
+          f.text(kServicePicture), "\" /></a></td>");
+    l.add(8, "<td height=\"23\" width=\"597\">");
+    l.add(9, "<span style=\"color: rgb(0,0,0)\">&nbsp;</span></td>");
+    l.add(8, "<td width=\"197\">");
+    l.add(9, "<span style=\"color: rgb(0,0,0)\">&nbsp;</span></td>");
+    l.add(7, "</tr>");
+    l.add(7, "<tr>");
+    l.add(8, "<td height=\"20\">");
+    l.add(9, preSales(f), "</td>");
+    l.add(8, "<td width=\"197\">");
+    l.add(9, "<span style=\"color: rgb(0,0,0)\"><span style=\"font-size: 12px\"></span></span>");
+    l.add(9, "<p class=\"ww-view\" style=\"text-align: center\">");
+    l.add(10, "<span style=\"font-size: 12px; color: rgb(0,0,0)\"><a href=\"", marketHome(),
+          "/go/act/other/wwgroup.php?spm=0.0.0.46.c29f85&amp;uid=&amp;tribeid=", f.text(kGroup),
+          "\" target=\"_blank\"><img alt=\"点击参观该群\" src=\"", images,
           "T1fdykXgtiXXXXXXXX-63-20.gif\" style=\"margin: 0px; float: none\" border=\"0\" /></a></span></p>");
-    l(8, "</td>");
-    l(7, "</tr>");
-    l(7, "<tr>");
-    l(8, "<td height=\"20\">");
-    l(9, afterSales(f) + "</td>");
-    l(8, "<td style=\"text-align: center\" width=\"197\">");
-    l(9, "&nbsp;<span style=\"color: rgb(102,102,102)\"><span style=\"font-size: "
-         "12px\">买家交流群</span></span></td>");
-    l(7, "</tr>");
-    l(7, "<tr>");
-    l(8, "<td height=\"20\">");
-    l(9, "　</td>");
-    l(8, "<td width=\"197\">");
-    l(9, "　</td>");
-    l(7, "</tr>");
-    l(6, "</tbody>");
-    l(5, "</table>");
-    l(4, "</td>");
-    l(3, "</tr>");
-    l(2, "</tbody>");
-    l(1, "</table>");
-    l(0, "</div>");
+    l.add(8, "</td>");
+    l.add(7, "</tr>");
+    l.add(7, "<tr>");
+    l.add(8, "<td height=\"20\">");
+    l.add(9, afterSales(f), "</td>");
+    l.add(8, "<td style=\"text-align: center\" width=\"197\">");
+    l.add(9, "&nbsp;<span style=\"color: rgb(102,102,102)\"><span style=\"font-size: "
+             "12px\">买家交流群</span></span></td>");
+    l.add(7, "</tr>");
+    l.add(7, "<tr>");
+    l.add(8, "<td height=\"20\">");
+    l.add(9, "　</td>");
+    l.add(8, "<td width=\"197\">");
+    l.add(9, "　</td>");
+    l.add(7, "</tr>");
+    l.add(6, "</tbody>");
+    l.add(5, "</table>");
+    l.add(4, "</td>");
+    l.add(3, "</tr>");
+    l.add(2, "</tbody>");
+    l.add(1, "</table>");
+    l.add(0, "</div>");
     return l.take();
 }
 

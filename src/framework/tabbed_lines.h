@@ -1,6 +1,6 @@
 #pragma once
-// Markup written line by line, as the product display windows write theirs: every line begins with
-// its count of TABs, lines are joined by CR LF and none follows the last.
+// Markup written line by line, as the module windows write theirs: every line begins with its count of
+// TABs, lines are joined by CR LF and none follows the last.
 
 #include <cstddef>
 #include <initializer_list>
@@ -11,21 +11,26 @@
 namespace ornavo {
 
 class TabbedLines {
-public:
+  public:
     // A line of fixed text.
     struct Fixed {
         int tabs;
         const char* text;
     };
 
-    explicit TabbedLines(std::size_t reserve) { out_.reserve(reserve); }
+    explicit TabbedLines(std::size_t reserve = 0) { out_.reserve(reserve); }
 
-    // A line made of pieces joined with nothing between them.
+    // Starts a line: its TABs, then the pieces joined with nothing between them. Every line counts, an
+    // empty first one too, so that the line after it begins with CR LF.
     template <typename... Pieces> TabbedLines& add(int tabs, const Pieces&... pieces) {
-        if (!empty_)
+        if (started_)
             out_ += "\r\n";
-        empty_ = false;
         out_.append(static_cast<std::size_t>(tabs), '\t');
+        return extend(pieces...);
+    }
+    // Continues the current line; before any line, it writes the first.
+    template <typename... Pieces> TabbedLines& extend(const Pieces&... pieces) {
+        started_ = true;
         (out_.append(std::string_view(pieces)), ...);
         return *this;
     }
@@ -42,9 +47,9 @@ public:
 
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
-    bool empty_ = true;
+    bool started_ = false;
 };
 
 } // namespace ornavo
