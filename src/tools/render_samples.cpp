@@ -133,17 +133,22 @@ class Renderer {
   public:
     explicit Renderer(std::string folder) : folder_(std::move(folder)) {}
 
-    // Shows the code and calls `then` once the page has settled, or has waited long enough.
-    void show(const std::string& code, std::function<void(QWebEngineView*)> then) {
+    // Shows the code and calls `then` once the page has settled, with whether its pictures arrived
+    // (after 20 s of waiting they count as missing).
+    void show(const std::string& code, std::function<void(QWebEngineView*, bool)> then) {
         web::PreviewWindow* window = web::PreviewWindow::present(code, folder_);
         window->resize(kPageWidth * kScale, kPageHeight * kScale);
         QWebEngineView* view = window->browser();
         view->setZoomFactor(kScale);
-        waitUntil(view, "document.readyState === 'complete' && (!!window.KISSY || !!window.ornavoPreview)",
-                  20000, [this, view, then] {
-                      waitUntil(view, kPicturesArrived, 20000, [view, then] {
+        waitUntil(view,
+                  QStringLiteral(
+                      "document.readyState === 'complete' && (!!window.KISSY || !!window.ornavoPreview)"),
+                  20000, [this, view, then](bool) {
+                      const QString pictures =
+                          QString::fromUtf8(kPicturesArrived).arg(QString::fromStdString(makerServer()));
+                      waitUntil(view, pictures, 20000, [view, then](bool arrived) {
                           // The widgets' first frame (fades, slides) before the picture is taken.
-                          QTimer::singleShot(2500, [view, then] { then(view); });
+                          QTimer::singleShot(2500, [view, then, arrived] { then(view, arrived); });
                       });
                   });
     }
@@ -211,29 +216,31 @@ class Renderer {
             return JSON.stringify({l: box.l, t: box.t + window.scrollY, r: box.r, b: box.b + window.scrollY});
         })())JS";
 
+    // Whether the module's pictures from the maker's site (%1) have arrived whole; pictures from the
+    // marketplace's hosts (placeholders of lazy pictures) are never asked for.
     static constexpr const char* kPicturesArrived = R"JS(
         (function () {
             var images = document.querySelectorAll('#shop4257007198 img');
             for (var i = 0; i < images.length; i++) {
                 var src = images[i].getAttribute('src') || '';
-                if (src.indexOf('spaceball') < 0 && !images[i].complete) return false;
+                if (src.indexOf('%1/') === 0 && !(images[i].complete && images[i].naturalWidth > 0)) return false;
             }
             return true;
         })())JS";
 
-    void waitUntil(QWebEngineView* view, const char* condition, int ms, std::function<void()> then) {
+    // Calls `then` with true once the condition holds, or with false after `ms`.
+    void waitUntil(QWebEngineView* view, const QString& condition, int ms, std::function<void(bool)> then) {
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
         auto poll = std::make_shared<std::function<void()>>();
         *poll = [view, condition, ms, then, clock, poll] {
-            view->page()->runJavaScript(QString::fromUtf8(condition),
-                                        [view, ms, then, clock, poll](const QVariant& v) {
-                                            if (v.toBool() || clock->elapsed() > ms) {
-                                                then();
-                                                return;
-                                            }
-                                            QTimer::singleShot(200, *poll);
-                                        });
+            view->page()->runJavaScript(condition, [view, ms, then, clock, poll](const QVariant& v) {
+                if (v.toBool() || clock->elapsed() > ms) {
+                    then(v.toBool());
+                    return;
+                }
+                QTimer::singleShot(200, *poll);
+            });
         };
         QTimer::singleShot(300, *poll);
     }
@@ -342,7 +349,7 @@ int main(int argc, char** argv) {
         if (!module)
             return 2;
         const QString file = args[1];
-        renderer.show(defaultMarkups(*module, 1).front(), [file](QWebEngineView* view) {
+        renderer.show(defaultMarkups(*module, 1).front(), [file](QWebEngineView* view, bool) {
             view->grab()
                 .toImage()
                 .scaled(kPageWidth, kPageHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)
@@ -397,7 +404,15 @@ int main(int argc, char** argv) {
             return;
         }
         const Job& job = (*jobs)[index];
-        renderer.show(job.code, [job, next, index, &status](QWebEngineView* view) {
+        renderer.show(job.code, [job, next, index, &status](QWebEngineView* view, bool arrived) {
+            // A module without its pictures would make a sample that misleads: none is written.
+            if (!arrived) {
+                std::cerr << "the pictures for " << job.file.toStdString()
+                          << " did not arrive (is the maker's site served?)\n";
+                status = 1;
+                (*next)(index + 1);
+                return;
+            }
             takeArea(view, job.area, job.box, job.hover, [job, next, index, &status](const QImage& picture) {
                 if (picture.isNull() || !picture.save(job.file, nullptr, kJpegQuality)) {
                     std::cerr << "could not write " << job.file.toStdString() << "\n";
