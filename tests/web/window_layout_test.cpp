@@ -201,6 +201,38 @@ TEST_P(EveryWindowLayout, AnEnlargedWindowGrowsItsAddressFieldsAndCodeBoxAndNeve
     EXPECT_EQ(window_->minimumSize(), QSize(module_->width, module_->height));
 }
 
+// At the specified size the fields show without scrolling, the wide samples giving up room for them
+// (down to 60 % of their size): a sample shrinks no more than the settings need, and only a window
+// whose fields do not fit even then keeps its samples at that least size and scrolls.
+TEST_P(EveryWindowLayout, FieldsShowWithoutScrollingWhereSmallerSamplesMakeRoom) {
+    auto* scroll = window_->findChild<QScrollArea*>(QStringLiteral("settingsArea"));
+    ASSERT_NE(scroll, nullptr);
+    QWidget* content = scroll->widget();
+    int lowestField = 0;
+    for (const auto& [w, at] : leavesIn(content))
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w))
+            lowestField = std::max(lowestField, at.bottom() + 1);
+    const int view = scroll->viewport()->height();
+    const int need = content->hasHeightForWidth() ? content->heightForWidth(scroll->viewport()->width())
+                                                  : content->minimumSizeHint().height();
+    for (const Control* c : allControls(*module_)) {
+        auto* box = window_->findChild<QLabel*>(QString::fromStdString(c->name));
+        if (c->kind != ControlKind::Picture || !box)
+            continue;
+        const QSize described = ui::GeneratorWindow::pictureBoxSize(*c, module_->width);
+        if (described.height() > described.width()) {
+            EXPECT_EQ(box->size(), described) << c->name << ": a portrait sample keeps its size";
+            continue;
+        }
+        const bool least = box->height() <= described.height() * 0.6 + 1;
+        EXPECT_GE(box->height(), described.height() * 0.6 - 1) << c->name;
+        if (lowestField > view)
+            EXPECT_TRUE(least) << c->name << ": fields scroll, yet the sample is " << box->height() << " high";
+        if (box->height() < described.height() - 1 && !least)
+            EXPECT_GE(need, view - 2) << c->name << ": the sample shrank more than the settings needed";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindowLayout, ::testing::ValuesIn(allKeys()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 

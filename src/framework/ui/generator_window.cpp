@@ -45,6 +45,8 @@ constexpr int kFieldFrame = 14;
 constexpr int kSideRoom = 72;
 // The code box is never lower than this; the buttons beside it set its height otherwise.
 constexpr int kCodeBoxHeight = 96;
+// How small a sample may become to make room for the settings.
+constexpr double kLeastSampleScale = 0.6;
 // A portrait sample stands beside the settings when they keep at least this much width.
 constexpr int kSettingsBesideSample = 420;
 
@@ -174,6 +176,41 @@ int GeneratorWindow::run() {
     // Modal to its own (absent) owner: exec() waits for it, and no other window is blocked.
     setWindowModality(Qt::WindowModal);
     return exec();
+}
+
+void GeneratorWindow::showEvent(QShowEvent* event) {
+    if (!samplesFitted_) {
+        samplesFitted_ = true;
+        fitSamplesToSettings();
+    }
+    QDialog::showEvent(event);
+}
+
+void GeneratorWindow::fitSamplesToSettings() {
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("settingsArea"));
+    QWidget* content = scroll ? scroll->widget() : nullptr;
+    if (!content)
+        return;
+    // The room the settings have once they no longer scroll.
+    const QSize room = scroll->maximumViewportSize();
+    const int need =
+        content->hasHeightForWidth() ? content->heightForWidth(room.width()) : content->minimumSizeHint().height();
+    const int over = need - room.height();
+    if (over <= 0)
+        return;
+    // Portrait samples stand beside the settings and add nothing to their height.
+    std::vector<PictureBox*> wide;
+    int heights = 0;
+    for (QLabel* label : content->findChildren<QLabel*>())
+        if (auto* box = dynamic_cast<PictureBox*>(label); box && box->width() >= box->height()) {
+            wide.push_back(box);
+            heights += box->height();
+        }
+    if (heights == 0)
+        return;
+    const double scale = std::max(kLeastSampleScale, double(heights - over) / heights);
+    for (PictureBox* box : wide)
+        box->setBoxSize(box->size() * scale);
 }
 
 void GeneratorWindow::resizeEvent(QResizeEvent* event) {

@@ -41,8 +41,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Makes the wide samples smaller (never below 60 %) where the settings would otherwise need
+    // scrolling to reach their fields.
+    void fitSamplesToSettings();
     QWidget* buildSection(const Section& section);
     void buildItems(QVBoxLayout* layout, const std::vector<Item>& items);
     QWidget* buildLine(const Line& line);
@@ -64,6 +68,7 @@ private:
     QWidget* bottom_ = nullptr; // the code box and the buttons
     int bottomHeight_ = 0;      // its height at the specified size
     bool syncing_ = false;
+    bool samplesFitted_ = false;
 };
 
 } // namespace ornavo::ui

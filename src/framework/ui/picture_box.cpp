@@ -36,9 +36,19 @@ bool PictureBox::setPicture(const QByteArray& bytes, bool hover) {
     const QImage picture = reader.read();
     if (picture.isNull())
         return false;
-    (hover ? hover_ : normal_) = fitted(QPixmap::fromImage(picture));
+    (hover ? hoverPicture_ : normalPicture_) = QPixmap::fromImage(picture);
+    (hover ? hover_ : normal_) = fitted(hover ? hoverPicture_ : normalPicture_);
     showCurrent();
     return true;
+}
+
+void PictureBox::setBoxSize(QSize box) {
+    setFixedSize(box);
+    if (!normalPicture_.isNull())
+        normal_ = fitted(normalPicture_);
+    if (!hoverPicture_.isNull())
+        hover_ = fitted(hoverPicture_);
+    showCurrent();
 }
 
 void PictureBox::enterEvent(QEnterEvent* event) {

@@ -15,6 +15,8 @@ public:
     // The picture (or the hover picture) from its file's bytes; false when they are no picture.
     bool setPicture(const QByteArray& bytes, bool hover);
     bool showsHover() const { return under_ && !hover_.isNull(); }
+    // A smaller (or larger) box: the pictures are fitted into it again.
+    void setBoxSize(QSize box);
 
 protected:
     void enterEvent(QEnterEvent* event) override;
@@ -24,7 +26,8 @@ private:
     void showCurrent();
     QPixmap fitted(const QPixmap& picture) const;
 
-    QPixmap normal_, hover_;
+    QPixmap normalPicture_, hoverPicture_; // as read
+    QPixmap normal_, hover_;               // as shown
     bool under_ = false;
 };
 
