@@ -63,6 +63,14 @@ TEST(Description, NumberedTablesNameRowsAndTakeTheirDefaults) {
               (std::vector<std::string>{"编辑框_售后03", "编辑框_售后02", "编辑框_售后01"}));
     EXPECT_EQ(twoDigits(7), "07");
     EXPECT_EQ(twoDigits(12), "12");
+    // Clear orders over several columns: column by column, or row by row, either way up.
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(namesByColumn({"a", "b"}, 2, 1), (Names{"a02", "a01", "b02", "b01"}));
+    EXPECT_EQ(namesByRow({"a", "b"}, 1, 2), (Names{"a01", "b01", "a02", "b02"}));
+    EXPECT_EQ(namesByRow({"a", "b"}, 2, 1), (Names{"a02", "b02", "a01", "b01"}));
+    const NumberedFields fields({"a", "b"}, 3);
+    EXPECT_EQ(fields.at(1, 3), "b03");
+    EXPECT_EQ(fields.at(0, 1), "a01");
 }
 
 TEST(Description, ButtonsOnTabPagesWorkAndAGroupClearKeepsTheRest) {

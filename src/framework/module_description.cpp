@@ -131,6 +131,31 @@ std::vector<std::string> numberedNames(const std::string& prefix, int first, int
     return names;
 }
 
+std::vector<std::string> namesByColumn(std::initializer_list<const char*> prefixes, int first, int last) {
+    std::vector<std::string> names;
+    for (const char* prefix : prefixes)
+        for (std::string& name : numberedNames(prefix, first, last))
+            names.push_back(std::move(name));
+    return names;
+}
+
+std::vector<std::string> namesByRow(std::initializer_list<const char*> prefixes, int first, int last) {
+    std::vector<std::string> names;
+    const int step = first <= last ? 1 : -1;
+    for (int k = first;; k += step) {
+        for (const char* prefix : prefixes)
+            names.push_back(prefix + twoDigits(k));
+        if (k == last)
+            break;
+    }
+    return names;
+}
+
+NumberedFields::NumberedFields(std::initializer_list<const char*> prefixes, int rows) {
+    for (const char* prefix : prefixes)
+        names_.push_back(numberedNames(prefix, 1, rows));
+}
+
 std::function<std::string(int)> sameText(std::string text) {
     return [text = std::move(text)](int) { return text; };
 }

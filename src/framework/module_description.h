@@ -5,6 +5,7 @@
 // built from it; a module adds no window code.
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -151,6 +152,24 @@ Control choiceRadio(std::string name, std::string caption, std::string variable,
 std::string twoDigits(int k, int width = 2);
 // prefix + "01" … for k = first … last; descending when first > last.
 std::vector<std::string> numberedNames(const std::string& prefix, int first, int last);
+// The numbered names of several columns (first … last as above), as clear orders list them: column by
+// column (every number of the first prefix, then of the next), or row by row (every prefix of the
+// first number, then of the next).
+std::vector<std::string> namesByColumn(std::initializer_list<const char*> prefixes, int first, int last);
+std::vector<std::string> namesByRow(std::initializer_list<const char*> prefixes, int first, int last);
+
+// The fields of a numbered table, named once for generators that read them row after row:
+// at(column, k) is the name in row k (1 … rows) of the column whose prefix stands at that place.
+class NumberedFields {
+  public:
+    NumberedFields(std::initializer_list<const char*> prefixes, int rows);
+    const std::string& at(std::size_t column, int k) const {
+        return names_[column][static_cast<std::size_t>(k - 1)];
+    }
+
+  private:
+    std::vector<std::vector<std::string>> names_;
+};
 
 // A column of a numbered table: its caption, the field name before the row number and the default
 // text of row k (1-based).

@@ -226,10 +226,12 @@ TEST_P(EveryWindowLayout, FieldsShowWithoutScrollingWhereSmallerSamplesMakeRoom)
         }
         const bool least = box->height() <= described.height() * 0.6 + 1;
         EXPECT_GE(box->height(), described.height() * 0.6 - 1) << c->name;
-        if (lowestField > view)
+        if (lowestField > view) {
             EXPECT_TRUE(least) << c->name << ": fields scroll, yet the sample is " << box->height() << " high";
-        if (box->height() < described.height() - 1 && !least)
+        }
+        if (box->height() < described.height() - 1 && !least) {
             EXPECT_GE(need, view - 2) << c->name << ": the sample shrank more than the settings needed";
+        }
     }
 }
 

@@ -52,13 +52,8 @@ const char* const kGrey = "rgb(204,204,204) 1px solid";
 enum class Column { Picture, Link, Title, Price, Favourites, Sales };
 // The field of a column in row k, 1 … kProducts; the names are made once.
 const std::string& name(Column column, int k) {
-    static const std::vector<std::vector<std::string>> names = [] {
-        std::vector<std::vector<std::string>> all;
-        for (const char* prefix : {kPicture, kLink, kTitle, kPrice, kFavourites, kSales})
-            all.push_back(numberedNames(prefix, 1, kProducts));
-        return all;
-    }();
-    return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
+    static const NumberedFields names({kPicture, kLink, kTitle, kPrice, kFavourites, kSales}, kProducts);
+    return names.at(static_cast<std::size_t>(column), k);
 }
 
 void slide(TabbedLines& out, const Form& f, int k, const std::string& gif) {
@@ -193,10 +188,8 @@ std::string professional(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (const char* prefix : {kPicture, kLink, kTitle, kPrice, kFavourites, kSales})
-        for (const std::string& n : numberedNames(prefix, 1, kProducts))
-            targets.push_back(n);
+    std::vector<std::string> targets =
+        namesByColumn({kPicture, kLink, kTitle, kPrice, kFavourites, kSales}, 1, kProducts);
     targets.push_back(kCode);
     return targets;
 }

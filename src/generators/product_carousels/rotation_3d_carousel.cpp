@@ -27,13 +27,8 @@ const char* const kCode = "超级编辑框_F26代码生成";
 enum class Column { Picture, Link };
 // The field of a column in row k, 1 … kPictures; the names are made once.
 const std::string& name(Column column, int k) {
-    static const std::vector<std::vector<std::string>> names = [] {
-        std::vector<std::vector<std::string>> all;
-        for (const char* prefix : {kPicture, kLink})
-            all.push_back(numberedNames(prefix, 1, kPictures));
-        return all;
-    }();
-    return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
+    static const NumberedFields names({kPicture, kLink}, kPictures);
+    return names.at(static_cast<std::size_t>(column), k);
 }
 
 // Style of thumbnail k's box: the odd ones in the left column, the even ones 655 pixels further right.
@@ -90,9 +85,7 @@ std::string professional(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets = numberedNames(kPicture, 1, kPictures);
-    for (const std::string& n : numberedNames(kLink, 1, kPictures))
-        targets.push_back(n);
+    std::vector<std::string> targets = namesByColumn({kPicture, kLink}, 1, kPictures);
     targets.push_back(kCode);
     return targets;
 }

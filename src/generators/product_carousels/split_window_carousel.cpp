@@ -36,13 +36,8 @@ const char* const kEffect = "rotation effect";
 enum class Column { Picture, Link, Title, Price };
 // The field of a column in row k, 1 … kProducts; the names are made once.
 const std::string& name(Column column, int k) {
-    static const std::vector<std::vector<std::string>> names = [] {
-        std::vector<std::vector<std::string>> all;
-        for (const char* prefix : {kPicture, kLink, kTitle, kPrice})
-            all.push_back(numberedNames(prefix, 1, kProducts));
-        return all;
-    }();
-    return names[static_cast<std::size_t>(column)][static_cast<std::size_t>(k - 1)];
+    static const NumberedFields names({kPicture, kLink, kTitle, kPrice}, kProducts);
+    return names.at(static_cast<std::size_t>(column), k);
 }
 
 // One framed carousel of the products first … first + 3.
@@ -127,10 +122,7 @@ std::string professional(const Form& f) {
 const char* const kColourFields[] = {kBackground, kBorder, kTitleColour};
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (const char* prefix : {kPicture, kLink, kTitle, kPrice})
-        for (const std::string& n : numberedNames(prefix, 1, kProducts))
-            targets.push_back(n);
+    std::vector<std::string> targets = namesByColumn({kPicture, kLink, kTitle, kPrice}, 1, kProducts);
     targets.insert(targets.end(), std::begin(kColourFields), std::end(kColourFields));
     // The list goes back to no entry; the effect it set stays for the next generation.
     targets.insert(targets.end(), {kCode, kEffectList});

@@ -122,10 +122,7 @@ std::string generate(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (int k = 1; k <= kCells; ++k)
-        for (const char* prefix : {kFront, kBack, kLink, kPrice, kSold})
-            targets.push_back(prefix + twoDigits(k));
+    std::vector<std::string> targets = namesByRow({kFront, kBack, kLink, kPrice, kSold}, 1, kCells);
     targets.push_back(kBackground);
     targets.push_back(kCode);
     return targets;

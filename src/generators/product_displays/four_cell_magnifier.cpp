@@ -108,11 +108,8 @@ ModuleSpec fourCellMagnifierModule() {
     };
     m.codeBox = codeBox(kCode);
 
-    std::vector<std::string> clearTargets;
-    for (const char* prefix : {kHeight, kWidth, kLink, kLarge, kSmall}) {
-        const auto names = numberedNames(prefix, kCells, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    std::vector<std::string> clearTargets =
+        namesByColumn({kHeight, kWidth, kLink, kLarge, kSmall}, kCells, 1);
     clearTargets.push_back(kCode);
 
     auto [pro, basic] = editionButtons("按钮_F24专业版代码", "按钮_F24基础版代码", professional);

@@ -99,11 +99,7 @@ ModuleSpec irregularFlipDisplayModule() {
     m.codeBox = codeBox(kCode);
 
     // All eighteen fields, column by column from the last row up, then the code box.
-    std::vector<std::string> clearTargets;
-    for (const char* prefix : {kLink, kBack, kFront}) {
-        const auto names = numberedNames(prefix, kPositions, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    std::vector<std::string> clearTargets = namesByColumn({kLink, kBack, kFront}, kPositions, 1);
     clearTargets.push_back(kCode);
 
     auto [pro, basic] = editionButtons("按钮_F31专业版代码", "按钮_F31基础版代码", professional);

@@ -171,11 +171,7 @@ ModuleSpec irregularMaskDisplayModule() {
     m.codeBox = codeBox(kCode);
 
     // All fifteen fields, column by column from the last row up, then the code box.
-    std::vector<std::string> clearTargets;
-    for (const char* prefix : {kLink, kMask, kFront}) {
-        const auto names = numberedNames(prefix, kPositions, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    std::vector<std::string> clearTargets = namesByColumn({kLink, kMask, kFront}, kPositions, 1);
     clearTargets.push_back(kCode);
 
     auto [pro, basic] = editionButtons("按钮_F32专业版代码", "按钮_F32基础版代码", professional);

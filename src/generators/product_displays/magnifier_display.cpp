@@ -185,10 +185,7 @@ std::string generate(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (int k = 1; k <= kCards; ++k)
-        for (const char* prefix : {kPicture, kLink, kTitle, kFormerPrice, kPrice})
-            targets.push_back(prefix + twoDigits(k));
+    std::vector<std::string> targets = namesByRow({kPicture, kLink, kTitle, kFormerPrice, kPrice}, 1, kCards);
     targets.insert(targets.end(), {kTitleBackground, kBarBackground, kFrameBackground, kCode});
     return targets;
 }

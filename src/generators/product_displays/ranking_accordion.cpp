@@ -102,10 +102,8 @@ ModuleSpec rankingAccordionModule() {
     m.codeBox = codeBox(kCode);
 
     std::vector<std::string> clearTargets{kColour};
-    for (const char* prefix : {kPrice, kTitle, kLink, kPicture}) {
-        const auto names = numberedNames(prefix, kEntries, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    const auto numbered = namesByColumn({kPrice, kTitle, kLink, kPicture}, kEntries, 1);
+    clearTargets.insert(clearTargets.end(), numbered.begin(), numbered.end());
     clearTargets.push_back(kCode);
 
     m.buttons = {

@@ -124,10 +124,7 @@ std::string generate(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (int k = 1; k <= kCells; ++k)
-        for (const char* prefix : {kPicture, kLink, kTitle, kPrice})
-            targets.push_back(prefix + twoDigits(k));
+    std::vector<std::string> targets = namesByRow({kPicture, kLink, kTitle, kPrice}, 1, kCells);
     targets.insert(targets.end(), {kBackground, kTitleColour, kPriceColour, kCode});
     return targets;
 }

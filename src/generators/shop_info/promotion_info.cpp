@@ -96,11 +96,7 @@ ModuleSpec promotionInfoModule() {
     m.codeBox = codeBox(kCode);
 
     // The width field keeps its text: it only tells the user the tiles' fixed width.
-    std::vector<std::string> clearTargets;
-    for (const char* prefix : {kLink, kPictureB, kPictureA}) {
-        const auto names = numberedNames(prefix, kTiles, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    std::vector<std::string> clearTargets = namesByColumn({kLink, kPictureB, kPictureA}, kTiles, 1);
     clearTargets.push_back(kCode);
     clearTargets.push_back(kHeight);
 

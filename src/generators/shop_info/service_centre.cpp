@@ -205,10 +205,8 @@ ModuleSpec serviceCentreModule() {
     m.codeBox = codeBox(kCode);
 
     std::vector<std::string> clearTargets{kGroup};
-    for (const char* prefix : {kAfterSales, kPreSales, kNotice, kNoticeLink}) {
-        const auto names = numberedNames(prefix, kRows, 1);
-        clearTargets.insert(clearTargets.end(), names.begin(), names.end());
-    }
+    const auto numbered = namesByColumn({kAfterSales, kPreSales, kNotice, kNoticeLink}, kRows, 1);
+    clearTargets.insert(clearTargets.end(), numbered.begin(), numbered.end());
     // The service picture goes last, after the code box.
     clearTargets.insert(clearTargets.end(), {kBarColour, kBackground, kFollowUs, kCode, kServicePicture});
 
