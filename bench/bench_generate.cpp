@@ -8,16 +8,8 @@
 using namespace ornavo;
 
 namespace {
-struct Quiet : Prompter, WindowHost {
-    void notify(const std::string&) override {}
-    Answer ask(const std::string&) override { return Answer::Yes; }
-    void putOnClipboard(const std::string&) override {}
-    void showPreview(const std::string&) override {}
-    void openColourTable() override {}
-};
-
 void generateModule(benchmark::State& state, const ModuleSpec* module, const Button* generate) {
-    Quiet quiet;
+    Unattended quiet;
     WindowVariables vars;
     Form form(*module, vars, quiet, quiet);
     std::size_t bytes = 0;

@@ -24,4 +24,15 @@ public:
     virtual void openColourTable() = 0;
 };
 
+// Nobody at the window (benchmarks, tools that run generators): every question is answered yes, and
+// nothing is shown, copied or opened.
+class Unattended : public Prompter, public WindowHost {
+public:
+    void notify(const std::string&) override {}
+    Answer ask(const std::string&) override { return Answer::Yes; }
+    void putOnClipboard(const std::string&) override {}
+    void showPreview(const std::string&) override {}
+    void openColourTable() override {}
+};
+
 } // namespace ornavo

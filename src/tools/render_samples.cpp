@@ -67,14 +67,6 @@ class LocalOnly : public QWebEngineUrlRequestInterceptor {
     }
 };
 
-struct Quiet : Prompter, WindowHost {
-    void notify(const std::string&) override {}
-    Answer ask(const std::string&) override { return Answer::Yes; }
-    void putOnClipboard(const std::string&) override {}
-    void showPreview(const std::string&) override {}
-    void openColourTable() override {}
-};
-
 // Whether the window writes page markup (it has a preview) rather than a style sheet.
 bool isPageMarkup(const ModuleSpec& module) {
     for (const Button* b : allButtons(module))
@@ -86,7 +78,7 @@ bool isPageMarkup(const ModuleSpec& module) {
 // The markups a window's sample boxes show: the first generate button's, or one per professional
 // button where the window has more than one picture box.
 std::vector<std::string> defaultMarkups(const ModuleSpec& module, int boxes) {
-    Quiet quiet;
+    Unattended quiet;
     WindowVariables vars;
     Form form(module, vars, quiet, quiet);
     std::set<std::string> groups;
