@@ -105,12 +105,9 @@ std::string generate(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (int k = 1; k <= kGroups; ++k)
-        for (const char* column : {kLeftImage, kLeftLink, kTitle, kRightImage, kRightLink})
-            targets.push_back(row(column, k));
-    for (const char* name : {kTheme1, kTheme2, kFontColour, kBackground, kCode})
-        targets.push_back(name);
+    std::vector<std::string> targets =
+        namesByRow({kLeftImage, kLeftLink, kTitle, kRightImage, kRightLink}, 1, kGroups);
+    targets.insert(targets.end(), {kTheme1, kTheme2, kFontColour, kBackground, kCode});
     return targets;
 }
 

@@ -197,12 +197,8 @@ std::string generate(const Form& f) {
 }
 
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (const char* column : {kImage, kLink, kTitle, kPrice})
-        for (const std::string& name : numberedNames(column, 1, kProducts))
-            targets.push_back(name);
-    for (const char* name : {kBackground, kBorderColour, kBorderWidth, kCode})
-        targets.push_back(name);
+    std::vector<std::string> targets = namesByColumn({kImage, kLink, kTitle, kPrice}, 1, kProducts);
+    targets.insert(targets.end(), {kBackground, kBorderColour, kBorderWidth, kCode});
     return targets;
 }
 

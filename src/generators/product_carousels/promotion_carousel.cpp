@@ -162,15 +162,10 @@ std::string generate(const Form& f) {
     return out;
 }
 
-// The product fields row by row, in the order of the table's columns.
-const char* const kColumns[] = {kImage, kTitle,      kLink,       kListPrice,
-                                kPrice, kPromotion1, kPromotion2, kPromotion3};
-
 std::vector<std::string> clearTargets() {
-    std::vector<std::string> targets;
-    for (int k = 1; k <= kProducts; ++k)
-        for (const char* column : kColumns)
-            targets.push_back(row(column, k));
+    // The product fields row by row, in the order of the table's columns.
+    std::vector<std::string> targets = namesByRow(
+        {kImage, kTitle, kLink, kListPrice, kPrice, kPromotion1, kPromotion2, kPromotion3}, 1, kProducts);
     targets.push_back(kBackground);
     targets.push_back(kCode);
     return targets;
