@@ -16,6 +16,7 @@
 
 #include "framework/constants.h"
 #include "framework/form.h"
+#include "framework/sample_picture.h"
 #include "framework/web/web_windows.h"
 #include "generators/catalogue.h"
 
@@ -366,12 +367,9 @@ int main(int argc, char** argv) {
         QString file;
         bool hover;
     };
-    // The file a picture's path names in the site's folder ("remote:" marks those the window fetches).
-    auto fileOf = [&site](std::string path) {
-        const std::string remote = "remote:";
-        if (path.rfind(remote, 0) == 0)
-            path.erase(0, remote.size());
-        QString file = site + QString::fromStdString(path);
+    // The file a picture's path names in the site's folder (built in or fetched by the window alike).
+    auto fileOf = [&site](const std::string& text) {
+        QString file = site + QString::fromStdString(samplePictureSource(text).path);
         if (file.endsWith(QLatin1String(".gif")))
             file += QStringLiteral(".png");
         QDir().mkpath(QFileInfo(file).absolutePath());
