@@ -175,6 +175,16 @@ std::string numberToText(double value) {
 
 std::string integerToText(std::int64_t value) { return std::to_string(value); }
 
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
+    constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t least = std::numeric_limits<std::int64_t>::min();
+    if (b > 0 && a > most - b)
+        return most;
+    if (b < 0 && a < least - b)
+        return least;
+    return a + b;
+}
+
 std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy) {
     Iconv cv("GBK", "UTF-8");
     if (!cv.ok())

@@ -28,6 +28,10 @@ double textToDecimal(const std::string& text);
 std::string numberToText(double value);
 std::string integerToText(std::int64_t value);
 
+// a + b for sizes derived from typed ones: a sum beyond the range (a very long run of digits typed)
+// stays at its end instead of wrapping round.
+std::int64_t saturatingAdd(std::int64_t a, std::int64_t b);
+
 // What to do with a character that the GBK code page cannot hold.
 enum class Unencodable {
     Fail,             // the whole conversion fails

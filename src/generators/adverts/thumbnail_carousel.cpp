@@ -51,7 +51,7 @@ std::string generate(const Form& f) {
     const std::string& sh = f.text(kThumbHeight);
     // The upper area holds the large images and 5 pixels more; the thumbnail row comes under it. The
     // heights count their leading digits, full-width ones included; the typed texts go in unchanged.
-    const std::int64_t upper = adverts::plus(textToInteger(bh), 5);
+    const std::int64_t upper = saturatingAdd(textToInteger(bh), 5);
     const std::string upperHeight = integerToText(upper);
     const std::string totalHeight = adverts::shifted(upper, textToInteger(sh));
 

@@ -8,7 +8,6 @@
 #include "generators/catalogue.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace ornavo {
 namespace {
@@ -45,17 +44,6 @@ const char* const kFixedSignWidth = "950";
 
 std::string number(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
 std::string entry(const char* prefix, int k) { return prefix + number(k); }
-
-// Adds without wrapping round: absurdly long widths give the largest total, never a negative one.
-std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
-    if (b > 0 && a > kMax - b)
-        return kMax;
-    if (b < 0 && a < kMin - b)
-        return kMin;
-    return a + b;
-}
 
 void updateTotalWidth(Form& form) {
     std::int64_t total = kBarAllowance;

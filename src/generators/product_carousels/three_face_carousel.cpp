@@ -10,7 +10,6 @@
 #include "generators/catalogue.h"
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -48,9 +47,7 @@ std::string cellField(const char* prefix, int cell, int slide) {
 // The picture height as a whole number plus the allowance; absurdly long numbers stop at the largest
 // value instead of wrapping round.
 std::string bandHeight(const Form& f) {
-    const std::int64_t height = fieldInteger(f, kBigHeight);
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    return integerToText(height > kMax - kBandAllowance ? kMax : height + kBandAllowance);
+    return integerToText(saturatingAdd(fieldInteger(f, kBigHeight), kBandAllowance));
 }
 
 // The lines of one cell, without the line that closes it.
