@@ -119,7 +119,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     ui::MessageBoxPrompter prompter;
-    ui::DesktopHost host([&prompter](const std::string& code) { web::presentPreview(code, prompter); }, nullptr);
+    ui::DesktopHost host(
+        [&prompter](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+        nullptr);
 
     Session session;
     ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);

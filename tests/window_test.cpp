@@ -1,10 +1,12 @@
 // The generic module window under the offscreen platform, driven through its widgets.
 
-#include "framework/ui/generator_window.h"
+#include "framework/markup.h"
+#include "framework/ui/acting_window.h"
 #include "framework/ui/desktop_host.h"
+#include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
 #include "framework/ui/translations.h"
-#include "framework/markup.h"
+#include "framework/ui/window_placement.h"
 #include "support/sample_module.h"
 #include "support/test_support.h"
 
@@ -16,10 +18,13 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace ornavo;
 using namespace ornavo::testing;
@@ -31,6 +36,7 @@ protected:
     void SetUp() override {
         window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
         window->show();
+        finished = std::make_unique<QSignalSpy>(window.get(), &QDialog::finished);
     }
     template <typename T> T* find(const char* name) {
         T* w = window->findChild<T*>(QString::fromUtf8(name));
@@ -49,6 +55,7 @@ protected:
     ScriptedPrompter prompter;
     ui::DesktopHost host;
     std::unique_ptr<ui::GeneratorWindow> window;
+    std::unique_ptr<QSignalSpy> finished; // what tells the one who opened the window that it is gone
 };
 
 } // namespace
@@ -113,8 +120,11 @@ TEST_F(PosterWindowUi, FrameCloseAnsweredNoKeepsTheWindowAndItsContents) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(find<QLineEdit>("编辑框_海报高度")->text(), QStringLiteral("7"));
     EXPECT_EQ(prompter.messages.back(), "是否要退出？");
+    EXPECT_EQ(finished->count(), 0);
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(finished->count(), 1); // whoever opened it learns it is gone
+    EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
 TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
@@ -122,9 +132,11 @@ TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
     prompter.answers = {Answer::No};
     click("按钮_全屏海报退出");
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(finished->count(), 0);
     click("按钮_全屏海报退出");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(finished->count(), 1);
 
     ui::GeneratorWindow again(*moduleRegistry().byKey("F03"), vars, prompter, host);
     again.findChild<QPushButton*>(QString::fromUtf8("按钮_全屏海报一键生成"))->click();
@@ -240,6 +252,68 @@ TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("确定")) && seen.buttons.contains(QString::fromUtf8("取消")))
         << seen.buttons.toStdString();
     EXPECT_EQ(seen.icon, QMessageBox::Question);
+}
+
+// A box belongs to the window the program acts for, when that window is on screen: a window manager
+// keeps it in front of that window. A hidden or minimised window would take the box out of sight with
+// it, so then the box has no owner.
+TEST(MessageBoxes, OwnedByTheWindowTheyAreFor) {
+    QWidget shown, hidden, minimised;
+    shown.show();
+    minimised.showMinimized();
+    struct Case {
+        QWidget* actingFor;
+        QWidget* owner;
+    };
+    const Case cases[] = {{&shown, &shown}, {&hidden, nullptr}, {&minimised, nullptr}, {nullptr, nullptr}};
+    for (const Case& c : cases) {
+        QWidget* owner = &hidden; // anything but what is expected
+        QTimer::singleShot(0, [&owner] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            owner = box->parentWidget();
+            box->done(QMessageBox::Ok);
+        });
+        std::optional<ui::ActingWindow> acting;
+        if (c.actingFor)
+            acting.emplace(c.actingFor);
+        ui::showMessage({"复制成功！", ui::MessageButtons::Ok, ui::MessageIcon::None, {}});
+        EXPECT_EQ(owner, c.owner) << (c.actingFor ? c.actingFor->objectName().toStdString() : "none");
+    }
+    // Scopes nest: the innermost window acts, and the outer one again once it is over.
+    QWidget other;
+    ui::ActingWindow outer(&shown);
+    {
+        ui::ActingWindow inner(&other);
+        EXPECT_EQ(ui::ActingWindow::current(), &other);
+    }
+    EXPECT_EQ(ui::ActingWindow::current(), &shown);
+}
+
+// A window opened from another stands beside it where the screen has room, clear of a window already
+// standing there; where no side has room, it covers as little of the other window as it can.
+TEST(WindowPlacement, BesideTheOwnerWhereTheScreenAllows) {
+    const QRect screen(0, 0, 1920, 1080);
+    struct Case {
+        QRect owner;
+        QSize size;
+        std::vector<QRect> others;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{0, 0, 900, 600}, {970, 520}, {}, {904, 0}},                      // right
+        {{1000, 100, 900, 600}, {970, 520}, {}, {26, 100}},                // left
+        {{500, 0, 900, 500}, {970, 520}, {}, {500, 504}},                  // below, kept inside the screen
+        {{500, 560, 900, 500}, {970, 520}, {}, {500, 36}},                 // above
+        {{0, 0, 900, 600}, {1000, 500}, {{904, 0, 970, 520}}, {904, 524}}, // right, under the other window
+        {{460, 200, 1000, 800}, {970, 520}, {}, {950, 0}},                 // no room: the least covered
+        {{0, 0, 800, 600}, {2000, 1200}, {}, {0, 0}}, // larger than the screen: its corner
+    };
+    for (const Case& c : cases) {
+        const QPoint at = ui::besideFrame(c.owner, c.size, screen, c.others);
+        EXPECT_EQ(at, c.expected) << c.owner.x() << "," << c.owner.y() << " " << c.size.width();
+        EXPECT_TRUE(screen.contains(QRect(at, c.size)) || c.size.width() > screen.width());
+    }
 }
 
 int main(int argc, char** argv) {

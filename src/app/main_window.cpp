@@ -6,10 +6,11 @@
 #include "tiles.h"
 
 #include "framework/constants.h"
-#include "framework/ui/generator_window.h"
+#include "framework/ui/acting_window.h"
 #include "framework/ui/desktop_host.h"
-#include "framework/version.h"
+#include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/version.h"
 #include "net/http_fetch.h"
 #include "net/maker_site.h"
 #include "net/update_check.h"
@@ -150,11 +151,21 @@ ShellServices withDesktopDefaults(ShellServices s) {
         s.ask = [prompter = s.prompter](const std::string& question) { return prompter->ask(question); };
     if (!s.openColourTable)
         s.openColourTable = [] {};
-    if (!s.runModuleWindow) {
-        auto host = std::make_shared<ui::DesktopHost>(s.openPreview, s.openColourTable);
-        s.runModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module, WindowVariables& variables) {
-            ui::GeneratorWindow window(module, variables, *prompter, *host);
-            window.run();
+    if (!s.openModuleWindow) {
+        auto host = std::make_shared<ui::DesktopHost>(
+            [preview = s.openPreview](const std::string& code, QWidget*) {
+                if (preview)
+                    preview(code);
+            },
+            [table = s.openColourTable](QWidget*) { table(); });
+        s.openModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module,
+                                                           WindowVariables& variables,
+                                                           std::function<void()> closed) -> QWidget* {
+            auto* window = new ui::GeneratorWindow(module, variables, *prompter, *host);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            QObject::connect(window, &QDialog::finished, window, [closed] { closed(); });
+            window->show();
+            return window;
         };
     }
     if (!s.checkForUpdate)
@@ -235,6 +246,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    delete moduleWindow_.data(); // before the session its fields and variables live in
     if (tray_)
         tray_->hide();
 }
@@ -276,12 +288,12 @@ QWidget* MainWindow::buildSoftwarePage() {
                                          kSoftwareColour, QRect(QPoint(), rect.size()), nullptr);
         page->place(button, rect);
         connect(button, &QAbstractButton::clicked, this,
-                [this] { services_.openAddress(address(Address::SOFTWARE_SHARE_URL)); });
+                [this] { openLink(address(Address::SOFTWARE_SHARE_URL)); });
     }
     auto* contact = new PictureButton(u("图形按钮_联系我们"), u("联系我们"), u("有问题请留言"), kContactColour,
                                       QRect(0, 0, 386, 56), nullptr);
     page->place(contact, QRect(14, 380, 386, 56));
-    connect(contact, &QAbstractButton::clicked, this, [this] { services_.openAddress(address(Address::IM_CONTACT_URL)); });
+    connect(contact, &QAbstractButton::clicked, this, [this] { openLink(address(Address::IM_CONTACT_URL)); });
     auto* more = new PictureButton(u("图形按钮2"), u("更多软件"), u("软件资源中心"), kMaintenanceColour,
                                    QRect(0, 0, 387, 56), nullptr);
     page->place(more, QRect(406, 380, 387, 56));
@@ -303,7 +315,7 @@ QWidget* MainWindow::buildMaterialPage() {
     auto* contact = new PictureButton(u("图形按钮_联系我们2"), u("联系我们"), u("有问题请留言"), kContactColour,
                                       QRect(0, 0, 190, 56), nullptr);
     page->place(contact, QRect(14, 380, 190, 56));
-    connect(contact, &QAbstractButton::clicked, this, [this] { services_.openAddress(address(Address::IM_CONTACT_URL)); });
+    connect(contact, &QAbstractButton::clicked, this, [this] { openLink(address(Address::IM_CONTACT_URL)); });
     auto* centre = new PictureButton(u("图形按钮_素材资源中心"), u("素材资源中心"), u("更多设计素材"),
                                      kMaintenanceColour, QRect(0, 0, 190, 56), nullptr);
     page->place(centre, QRect(210, 380, 190, 56));
@@ -378,7 +390,7 @@ void MainWindow::buildMenus() {
     QAction* about = helpMenu_->addAction(u("关于"));
     about->setObjectName(QStringLiteral("关于"));
     connect(about, &QAction::triggered, this, [this] {
-        AboutWindow window(services_.openAddress);
+        AboutWindow window([this](const std::string& link) { openLink(link); });
         window.exec();
     });
 }
@@ -438,17 +450,18 @@ void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
 }
 
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
+    if (moduleWindow_)
+        return;
     setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
     // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
     // input until the module window is closed; the colour table and the preview stay usable.
     setEnabled(false);
-    QPointer<MainWindow> self(this);
-    services_.runModuleWindow(*entry.module, session_.variables(entry.key));
-    if (!self)
-        return;
-    setEnabled(true);
-    if (!quitting_)
-        restoreAndCentre();
+    moduleWindow_ = services_.openModuleWindow(*entry.module, session_.variables(entry.key), [this] {
+        moduleWindow_ = nullptr;
+        setEnabled(true);
+        if (!quitting_)
+            restoreAndCentre();
+    });
 }
 
 void MainWindow::centre() {
@@ -502,6 +515,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    ui::ActingWindow acting(this); // the question stands in front of this window, whichever is active
     if (services_.ask(kAskExit) == Answer::No) {
         event->ignore();
         return;
@@ -510,18 +524,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     quitProgram();
 }
 
-void MainWindow::openAdvertLink(int slot) {
-    services_.fetchText(net::makerFile(net::advertLinkPath(slot)), this, [this](const std::string& fetched) {
+void MainWindow::openLink(const std::string& address) {
+    if (!opening_.insert(address).second)
+        return;
+    services_.openAddress(address);
+    forgetOpeningLater(address);
+}
+
+void MainWindow::openLinkFromSite(const std::string& linkFile) {
+    // The file's address stands for the link until it has been fetched and opened.
+    if (!opening_.insert(linkFile).second)
+        return;
+    services_.fetchText(linkFile, this, [this, linkFile](const std::string& fetched) {
         if (const std::optional<std::string> link = net::browsableAddress(fetched); link && !quitting_)
             services_.openAddress(*link);
+        forgetOpeningLater(linkFile);
     });
 }
 
+void MainWindow::forgetOpeningLater(const std::string& key) {
+    if (services_.linkSettleMs <= 0)
+        opening_.erase(key);
+    else
+        QTimer::singleShot(services_.linkSettleMs, this, [this, key] { opening_.erase(key); });
+}
+
+void MainWindow::openAdvertLink(int slot) {
+    openLinkFromSite(net::makerFile(net::advertLinkPath(slot)));
+}
+
 void MainWindow::openMaterialDownloads() {
-    services_.fetchText(net::makerFile(net::kMaterialAddressPath), this, [this](const std::string& fetched) {
-        if (const std::optional<std::string> link = net::browsableAddress(fetched); link && !quitting_)
-            services_.openAddress(*link);
-    });
+    openLinkFromSite(net::makerFile(net::kMaterialAddressPath));
 }
 
 void MainWindow::fetchPassword() {

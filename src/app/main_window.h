@@ -10,10 +10,12 @@
 
 #include <QByteArray>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 
 #include <array>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,7 @@ class TickerBand;
 enum class NoticeIcon { None, Error };
 
 // Everything the main window reaches outside itself. An empty member is filled with the desktop's
-// own: the HTTP fetch, the default browser, message boxes, a modal module window, the update check,
+// own: the HTTP fetch, the default browser, message boxes, a module window, the update check,
 // the notification area's presence and the end of the program.
 struct ShellServices {
     using TextReceiver = std::function<void(const std::string& text)>;
@@ -45,8 +47,12 @@ struct ShellServices {
     std::function<Answer(const std::string& question)> ask;
     // Who answers the module windows' questions (and `ask`, when that is empty); nullptr: message boxes.
     Prompter* prompter = nullptr;
-    // Runs the module's window modally and returns when it is gone.
-    std::function<void(const ModuleSpec& module, WindowVariables& variables)> runModuleWindow;
+    // Opens the module's window and returns at once; `closed` runs once the window has been closed. The
+    // window is returned (its opener deletes it if it is still open when the main window goes), or
+    // nullptr when there is none to keep.
+    std::function<QWidget*(const ModuleSpec& module, WindowVariables& variables,
+                           std::function<void()> closed)>
+        openModuleWindow;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
@@ -54,6 +60,9 @@ struct ShellServices {
     std::function<void(QObject* context)> checkForUpdate;
     std::function<bool()> trayAvailable;
     std::function<void()> quit;
+    // How long after a link went to the default browser a click on it still does nothing, while the
+    // browser brings the page up (milliseconds).
+    int linkSettleMs = 1500;
 };
 
 class MainWindow : public QMainWindow {
@@ -81,8 +90,8 @@ public:
     // window is shown.
     void loadOnlineContent();
 
-    // What a catalogue button does: minimise (and so hide), run the module's window, then come back
-    // restored and centred.
+    // What a catalogue button does: minimise (and so hide), open the module's window, and once it is
+    // closed come back restored and centred. Meanwhile this window takes no input.
     void openCatalogueEntry(const CatalogueEntry& entry);
     void restoreAndCentre();
     // The tray icon's left click: hide a visible window, bring back a hidden one.
@@ -112,6 +121,11 @@ private:
     QWidget* buildMaterialPage();
     void buildAdverts(QWidget* central);
     void showAdvert(int slot, const QByteArray& bytes);
+    // A link opened by a click: nothing more happens while the same address is still being opened
+    // (its link file on the site still being fetched, or the browser still bringing it up).
+    void openLink(const std::string& address);
+    void openLinkFromSite(const std::string& linkFile);
+    void forgetOpeningLater(const std::string& key);
     void openAdvertLink(int slot);
     void openMaterialDownloads();
     void fetchPassword();
@@ -129,6 +143,8 @@ private:
     QMenu* helpMenu_ = nullptr;
     QMenu* trayMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    std::set<std::string> opening_; // links, and link files, on their way to the default browser
+    QPointer<QWidget> moduleWindow_;
     bool onlineLoaded_ = false;
     bool quitting_ = false;
 };

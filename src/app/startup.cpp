@@ -106,8 +106,9 @@ int runProgram(int argc, char** argv) {
 
     // The browser windows come from their own library, loaded the first time one is asked for.
     ui::MessageBoxPrompter prompter;
-    ui::DesktopHost host([&prompter](const std::string& code) { web::presentPreview(code, prompter); },
-                         [&prompter] { web::presentColourTable(prompter); });
+    ui::DesktopHost host(
+        [&prompter](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+        [&prompter](QWidget* from) { web::presentColourTable(from, prompter); });
     int status = 0;
     if (parser.isSet(moduleOption())) {
         const std::string key = parser.value(moduleOption()).toStdString();
@@ -118,7 +119,10 @@ int runProgram(int argc, char** argv) {
         }
         Session session;
         ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
-        window.run();
+        // The run ends with the window, whatever browser windows are still open beside it.
+        QObject::connect(&window, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
+        window.show();
+        status = app.exec();
     } else {
         ShellServices services;
         services.prompter = &prompter;

@@ -50,6 +50,7 @@ struct FakeShell {
     int updateChecks = 0;
     int quits = 0;
     bool tray = true;
+    int linkSettleMs = 0; // a link may be opened again as soon as it has gone to the browser
     // Runs inside a module window's turn, while it is "open".
     std::function<void(const ModuleSpec&)> whileModuleOpen;
 
@@ -81,10 +82,13 @@ struct FakeShell {
             answers.pop_front();
             return a;
         };
-        s.runModuleWindow = [this](const ModuleSpec& module, WindowVariables&) {
+        s.openModuleWindow = [this](const ModuleSpec& module, WindowVariables&,
+                                    std::function<void()> closed) -> QWidget* {
             modules.push_back(module.caption);
             if (whileModuleOpen)
                 whileModuleOpen(module);
+            closed();
+            return nullptr;
         };
         s.openColourTable = [this] { ++colourTables; };
         s.checkForUpdate = [this](QObject*) {
@@ -93,6 +97,7 @@ struct FakeShell {
         };
         s.trayAvailable = [this] { return tray; };
         s.quit = [this] { ++quits; };
+        s.linkSettleMs = linkSettleMs;
         return s;
     }
 

@@ -198,6 +198,60 @@ TEST_F(MainWindowTest, AdvertSlotOpensItsLinkAndNothingThatIsNotAWebAddress) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{"http://shop.example.test/sale"});
 }
 
+// A click on a link while the same address is still on its way to the browser does nothing more:
+// while its link file is being fetched from the site, and for a moment after it went to the browser.
+TEST_F(MainWindowTest, ALinkStillBeingOpenedIsNotOpenedAgain) {
+    const std::string advert = site("/Tessaly/upload/guanggaowei/ggw1.txt");
+    const std::string material = site("/Tessaly/upload/baidupan/mm/dz.txt");
+    shell.texts[advert] = "http://shop.example.test/sale";
+    shell.texts[material] = "https://pan.example.test/s/abc";
+    shell.holdAnswers = true;
+    shell.linkSettleMs = 300;
+    window = std::make_unique<MainWindow>(shell.services());
+    window->show();
+    struct Case {
+        int page;                         // -1: the advert slot
+        std::vector<const char*> buttons; // clicked in turn, several times
+        std::string linkFile;             // empty: the address is opened at once
+        std::string opened;
+    };
+    const std::vector<Case> cases = {
+        {-1, {}, advert, "http://shop.example.test/sale"},
+        {3, {"图形按钮_素材01", "图形按钮_素材07"}, material, "https://pan.example.test/s/abc"},
+        {2, {"图形按钮_ps3", "图形按钮_dr8"}, "", address(Address::SOFTWARE_SHARE_URL)},
+        {2, {"图形按钮_联系我们"}, "", address(Address::IM_CONTACT_URL)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.opened);
+        shell.fetched.clear();
+        shell.opened.clear();
+        auto clickAll = [&] {
+            for (int round = 0; round < 3; ++round) {
+                if (c.page < 0)
+                    QTest::mouseClick(window->advertSlot(1), Qt::LeftButton);
+                for (const char* name : c.buttons)
+                    clickOnPage(c.page, name);
+            }
+        };
+        clickAll();
+        if (!c.linkFile.empty()) {
+            EXPECT_EQ(shell.fetched, std::vector<std::string>{c.linkFile});
+            EXPECT_TRUE(shell.opened.empty());
+            ASSERT_TRUE(shell.release(c.linkFile));
+        }
+        EXPECT_EQ(shell.opened, std::vector<std::string>{c.opened});
+        clickAll(); // the browser is still bringing it up
+        EXPECT_EQ(shell.opened.size(), 1u);
+        QTest::qWait(400);
+        clickAll();
+        if (!c.linkFile.empty()) {
+            ASSERT_TRUE(shell.release(c.linkFile));
+        }
+        EXPECT_EQ(shell.opened, std::vector<std::string>(2, c.opened)) << "a later click opens it again";
+        QTest::qWait(400);
+    }
+}
+
 TEST_F(MainWindowTest, MaterialPage) {
     shell.texts[site("/Tessaly/upload/baidupan/mm/dz.txt")] = "https://pan.example.test/s/abc";
     shell.texts[site("/Tessaly/upload/baidupan/mm/mm.txt")] = gbk("密码x9k2") + "\r\n";
@@ -268,58 +322,74 @@ TEST_F(MainWindowTest, SoftwarePage) {
     EXPECT_TRUE(shell.fetched.empty());
 }
 
+// The module window on screen, if one is open.
+ui::GeneratorWindow* openModuleWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* module = qobject_cast<ui::GeneratorWindow*>(w); module && module->isVisible())
+            return module;
+    return nullptr;
+}
+
 TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCentred) {
     // The real module window, left through its exit button after the exit question.
     ScriptedPrompter prompter;
     app::ShellServices services = shell.services();
     services.prompter = &prompter;
-    services.runModuleWindow = nullptr; // the desktop's own: a modal GeneratorWindow
+    services.openModuleWindow = nullptr; // the desktop's own GeneratorWindow
     window = std::make_unique<MainWindow>(services);
     window->showAtStart();
     window->move(5, 5);
 
-    bool checked = false;
-    whenModalOpens([&](QWidget* modal) {
-        auto* module = qobject_cast<ui::GeneratorWindow*>(modal);
-        ASSERT_NE(module, nullptr);
-        EXPECT_EQ(module->windowTitle(), QString::fromUtf8("全屏海报"));
-        EXPECT_EQ(module->parentWidget(), nullptr);
-        EXPECT_TRUE(window->isMinimized());
-        EXPECT_TRUE(window->isHidden());
-        // It blocks the main window only (which takes no input meanwhile), no other window.
-        EXPECT_EQ(module->windowModality(), Qt::WindowModal);
-        EXPECT_FALSE(window->isEnabled());
-        checked = true;
-        module->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报退出"))->click();
-    });
     clickOnPage(0, "按钮_F03全屏海报");
-    EXPECT_TRUE(checked);
+    QPointer<ui::GeneratorWindow> module = openModuleWindow();
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->windowTitle(), QString::fromUtf8("全屏海报"));
+    EXPECT_EQ(module->parentWidget(), nullptr);
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_TRUE(window->isHidden());
+    // It blocks the main window only (which takes no input meanwhile), no other window; a second
+    // catalogue press (the window brought back through the tray) opens nothing.
+    EXPECT_EQ(module->windowModality(), Qt::NonModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    window->openCatalogueEntry(cataloguePage(Edition::Professional).front());
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += qobject_cast<ui::GeneratorWindow*>(w) && w->isVisible();
+    EXPECT_EQ(open, 1);
+
+    module->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报退出"))->click();
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"是否要退出？"});
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(centredOnScreen(*window));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return module.isNull(); })) << "the closed window stays in memory";
 
     // From the basic page, closed through the frame: No keeps it open, Yes closes it.
     prompter.messages.clear();
     prompter.answers = {Answer::No, Answer::Yes};
-    checked = false;
-    whenModalOpens([&](QWidget* modal) {
-        ASSERT_NE(modal, nullptr);
-        EXPECT_EQ(modal->windowTitle(), QString::fromUtf8("全屏海报轮播(方点导航)"));
-        EXPECT_TRUE(window->isHidden());
-        EXPECT_FALSE(modal->close());
-        EXPECT_TRUE(modal->isVisible());
-        checked = true;
-        EXPECT_TRUE(modal->close());
-    });
     window->move(5, 5);
     clickOnPage(1, "按钮_F01基础全屏海报轮播方点导航");
-    EXPECT_TRUE(checked);
+    module = openModuleWindow();
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->windowTitle(), QString::fromUtf8("全屏海报轮播(方点导航)"));
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_FALSE(module->close());
+    EXPECT_TRUE(module->isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(module->close());
     EXPECT_EQ(prompter.messages.size(), 2u);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(centredOnScreen(*window));
+
+    // Still open when the main window goes (the program is quitting): it goes first.
+    clickOnPage(0, "按钮_F03全屏海报");
+    module = openModuleWindow();
+    ASSERT_NE(module, nullptr);
+    window.reset();
+    EXPECT_TRUE(module.isNull());
 }
 
 TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingOnlyMinimises) {

@@ -1,9 +1,10 @@
 // The program's main window as start-up runs it (real fetch, real update check), driven through its
 // standard input so a test can leave it the way a user does: "open KEY" presses that module's
-// catalogue button, "quit" picks "退出" in the tray menu and answers Yes. Prints "modal KEY" once the
+// catalogue button, "quit" picks "退出" in the tray menu and answers Yes. Prints "open KEY" once the
 // module window is up.
 
 #include "app/main_window.h"
+#include "framework/ui/generator_window.h"
 #include "generators/catalogue.h"
 
 #include <QAction>
@@ -52,8 +53,9 @@ int main(int argc, char** argv) {
                         continue;
                     QTimer::singleShot(0, [&window, entry] { window.openCatalogueEntry(entry); });
                     QTimer::singleShot(50, [key] {
-                        if (QApplication::activeModalWidget())
-                            std::cout << "modal " << key << std::endl;
+                        for (QWidget* w : QApplication::topLevelWidgets())
+                            if (qobject_cast<ui::GeneratorWindow*>(w) && w->isVisible())
+                                std::cout << "open " << key << std::endl;
                     });
                 }
             }

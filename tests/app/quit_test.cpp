@@ -68,7 +68,7 @@ TEST(QuitWithFetchesPending, FromTheTrayWhileAModuleWindowIsOpen) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 6; }, 10000)) << site.requests.size();
     probe.say("open F03\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return probe.process.canReadLine(); }, 5000));
-    EXPECT_EQ(probe.process.readLine().toStdString(), "modal F03\n");
+    EXPECT_EQ(probe.process.readLine().toStdString(), "open F03\n");
     const qint64 took = probe.quitAndTime();
     EXPECT_GE(took, 0) << "still running five seconds after quitting";
     EXPECT_LT(took, 1000);

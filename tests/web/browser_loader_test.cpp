@@ -6,6 +6,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/web/browser_loader.h"
+#include "framework/web/sandbox_check.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,10 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include <cstdlib>
+#include <unistd.h>
 
 using namespace ornavo;
 
@@ -43,8 +46,9 @@ protected:
     void pressPreviewAndColourPicker() {
         WindowVariables vars;
         ornavo::testing::ScriptedPrompter windowPrompter;
-        ui::DesktopHost host([this](const std::string& code) { web::presentPreview(code, prompter); },
-                             [this] { web::presentColourTable(prompter); });
+        ui::DesktopHost host(
+            [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+            [this](QWidget* from) { web::presentColourTable(from, prompter); });
         ui::GeneratorWindow window(*moduleRegistry().byKey("F09"), vars, windowPrompter, host);
         window.show();
         for (const char* name : {"按钮_F09预览", "按钮_选色器"}) {
@@ -103,6 +107,95 @@ TEST_F(BrowserLoader, ALibraryThatIsNotTheBrowserIsRefused) {
     EXPECT_EQ(web::browserWindows(&reason), nullptr);
     EXPECT_TRUE(reason.contains(QStringLiteral("not the browser library"))) << reason.toStdString();
     EXPECT_FALSE(web::browserLibraryLoaded());
+}
+
+// Where the engine's sandbox cannot run, the engine would end the program as it starts: nothing is
+// started before the user has been told why and agreed to open without the sandbox.
+TEST(Sandbox, WhenTheUserIsAskedFirst) {
+    struct Case {
+        web::SandboxFacts facts;
+        const char* obstacle; // a part of the reason given; nullptr: the engine starts as it is
+    };
+    const Case cases[] = {
+        {{false, true, false}, nullptr},         // an ordinary user: the sandbox runs
+        {{true, true, false}, "root"},           // root: the engine refuses its sandbox
+        {{false, false, false}, "用户命名空间"}, // no namespaces: no sandbox can be made
+        {{true, true, true}, nullptr},           // switched off already: the engine starts without asking
+        {{false, false, true}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::optional<std::string> obstacle = web::sandboxObstacle(c.facts);
+        ASSERT_EQ(obstacle.has_value(), c.obstacle != nullptr)
+            << c.facts.root << c.facts.userNamespaces << c.facts.switchedOff;
+        if (!obstacle)
+            continue;
+        EXPECT_NE(obstacle->find(c.obstacle), std::string::npos) << *obstacle;
+        const std::string question = web::withoutSandboxQuestion(*obstacle);
+        EXPECT_EQ(question.rfind(*obstacle, 0), 0u) << question;
+        EXPECT_NE(question.find(c.facts.root ? "普通用户身份运行" : "开启用户命名空间"), std::string::npos)
+            << question;
+        EXPECT_NE(question.find("是否现在打开"), std::string::npos) << question;
+    }
+
+    // This process's own facts, and the switches the engine itself reads.
+    const char* saved = std::getenv("QTWEBENGINE_DISABLE_SANDBOX");
+    const std::string keep = saved ? saved : "";
+    ::unsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    EXPECT_EQ(web::sandboxFacts().root, ::geteuid() == 0);
+    EXPECT_FALSE(web::sandboxSwitchedOff());
+    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--enable-logging --no-sandbox", 1);
+    EXPECT_TRUE(web::sandboxSwitchedOff());
+    ::unsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "", 1);
+    EXPECT_TRUE(web::sandboxSwitchedOff()) << "the engine takes the variable set at all";
+    if (saved)
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", keep.c_str(), 1);
+    else
+        ::unsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+}
+
+// Run as root (put in place here, so the path is taken by any user): the preview and colour-picker
+// buttons ask first. No leaves the web engine unstarted and the module window as it was; Yes starts it
+// without its sandbox, and the preview shows its page.
+TEST_F(BrowserLoader, AsRootTheEngineStartsWithoutItsSandboxOnlyWhenTheUserAgrees) {
+    ::setenv("ORNAVO_BROWSER_LIBRARY", ORNAVO_BROWSER_LIBRARY_FILE, 1);
+    ::unsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    web::setSandboxFactsSource([] { return web::SandboxFacts{true, true, web::sandboxSwitchedOff()}; });
+    const std::optional<std::string> obstacle = web::sandboxObstacle({true, true, false});
+    ASSERT_TRUE(obstacle);
+    const std::string question = web::withoutSandboxQuestion(*obstacle);
+
+    prompter.answers = {Answer::No, Answer::No};
+    pressPreviewAndColourPicker();
+    EXPECT_EQ(prompter.messages, (std::vector<std::string>{question, question}));
+    EXPECT_FALSE(web::browserLibraryLoaded());
+    EXPECT_FALSE(webEngineMapped());
+    EXPECT_FALSE(web::sandboxSwitchedOff());
+
+    prompter.messages.clear();
+    prompter.answers = {Answer::Yes};
+    WindowVariables vars;
+    ornavo::testing::ScriptedPrompter windowPrompter;
+    ui::DesktopHost host(
+        [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+        [this](QWidget* from) { web::presentColourTable(from, prompter); });
+    ui::GeneratorWindow window(*moduleRegistry().byKey("F09"), vars, windowPrompter, host);
+    window.show();
+    window.form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");
+    window.findChild<QPushButton*>(QStringLiteral("按钮_F09预览"))->click();
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{question}); // asked once, and nothing went wrong
+    EXPECT_TRUE(web::sandboxSwitchedOff());
+    QWidget* browser = nullptr; // the web engine's view, known here by name only
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("PreviewWindow") && w->isVisible())
+            browser = w->findChild<QWidget*>(QStringLiteral("超文本浏览框_在线预览"));
+    ASSERT_NE(browser, nullptr);
+    QSignalSpy loaded(browser, SIGNAL(loadFinished(bool)));
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_TRUE(loaded.at(0).at(0).toBool()) << "the engine did not run";
+    window.findChild<QPushButton*>(QStringLiteral("按钮_选色器"))->click();
+    EXPECT_EQ(prompter.messages.size(), 1u) << "asked again once the engine runs";
+    web::setSandboxFactsSource(nullptr);
 }
 
 int main(int argc, char** argv) {

@@ -4,6 +4,8 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/web/browser_loader.h"
+#include "framework/web/sandbox_check.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,19 @@ TEST(Skin, MessagesStandWholeInTheirBoxes) {
         messages.push_back({groupClearQuestion(group), ui::MessageButtons::YesNo, ui::MessageIcon::None, {}});
     messages.push_back({"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
     messages.push_back({"网站维护中……", ui::MessageButtons::Ok, ui::MessageIcon::Error, "温馨提示"});
+    // The browser's: when its sandbox cannot run, and when it cannot be loaded (a reason on a line of
+    // its own).
+    for (const web::SandboxFacts& facts :
+         {web::SandboxFacts{true, true, false}, web::SandboxFacts{false, false, false}})
+        messages.push_back({web::withoutSandboxQuestion(*web::sandboxObstacle(facts)),
+                            ui::MessageButtons::YesNo,
+                            ui::MessageIcon::None,
+                            {}});
+    messages.push_back(
+        {std::string(web::kPreviewUnavailable) + "\nornavo-browser.so not found in: /usr/lib/ornavo",
+         ui::MessageButtons::Ok,
+         ui::MessageIcon::None,
+         {}});
     for (const ui::Message& message : messages) {
         bool looked = false;
         QTimer::singleShot(0, [&] {
@@ -104,7 +119,8 @@ TEST(Skin, MessagesStandWholeInTheirBoxes) {
             const QRect room = label->contentsRect();
             const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
             EXPECT_GE(label->height(), needed) << message.text;
-            EXPECT_GE(room.width(), label->fontMetrics().horizontalAdvance(label->text())) << message.text;
+            for (const QString& line : label->text().split(QLatin1Char('\n')))
+                EXPECT_GE(room.width(), label->fontMetrics().horizontalAdvance(line)) << line.toStdString();
             looked = true;
             box->done(QMessageBox::Cancel);
         });

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -102,6 +104,27 @@ protected:
     ui::DesktopHost host;
 };
 
+// A small colour page on this machine stands in for the maker's site (ORNAVO_MAKER_SERVER while it lives).
+struct ColourSite {
+    explicit ColourSite(QByteArray page) : body(std::move(page)) {
+        EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* s = server.nextPendingConnection();
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                s->readAll();
+                s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+                         QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                s->disconnectFromHost();
+            });
+        });
+        ::setenv("ORNAVO_MAKER_SERVER", origin().c_str(), 1);
+    }
+    ~ColourSite() { ::unsetenv("ORNAVO_MAKER_SERVER"); }
+    std::string origin() const { return "http://127.0.0.1:" + std::to_string(server.serverPort()); }
+    QTcpServer server;
+    QByteArray body;
+};
+
 QPushButton* buttonOf(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(QString::fromUtf8(name));
 }
@@ -176,22 +199,9 @@ TEST_F(WebWindows, FailedWriteShowsAnErrorPageNamingTheFolder) {
               QStringLiteral("ok"));
 }
 
-TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
-    // A small colour page on this machine stands in for the maker's site.
-    QTcpServer site;
-    ASSERT_TRUE(site.listen(QHostAddress::LocalHost));
-    QObject::connect(&site, &QTcpServer::newConnection, [&site] {
-        QTcpSocket* s = site.nextPendingConnection();
-        QObject::connect(s, &QTcpSocket::readyRead, s, [s] {
-            s->readAll();
-            const QByteArray body = "<html><head><title>colours</title></head><body>#FF6600</body></html>";
-            s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                     QByteArray::number(body.size()) + "\r\n\r\n" + body);
-            s->disconnectFromHost();
-        });
-    });
-    const std::string server = "http://127.0.0.1:" + std::to_string(site.serverPort());
-    ::setenv("ORNAVO_MAKER_SERVER", server.c_str(), 1);
+TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModuleWindow) {
+    ColourSite site("<html><head><title>colours</title></head><body>#FF6600</body></html>");
+    const std::string server = site.origin();
 
     ModuleSpec module;
     module.key = "T01";
@@ -205,7 +215,6 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     qApp->installEventFilter(&watch);
     // Opened from the main window's help menu before the module window: usable while it is open.
     ColourTableWindow* earlier = ColourTableWindow::present();
-    moduleWindow.setWindowModality(Qt::WindowModal); // as GeneratorWindow::run() shows it
     moduleWindow.show();
     QApplication::processEvents();
     EXPECT_FALSE(watch.isBlocked(earlier));
@@ -242,15 +251,95 @@ TEST_F(WebWindows, ColourPickerOpensOneTableBesideTheModalModuleWindow) {
     ASSERT_TRUE(QTest::qWaitFor([] { return ColourTableWindow::instance() == nullptr; }));
     EXPECT_TRUE(prompter.messages.empty());
     qApp->removeEventFilter(&watch);
-    ::unsetenv("ORNAVO_MAKER_SERVER");
+}
+
+// Two presses and releases of the left button in quick succession, as a mouse sends them (the browser
+// counts the clicks from their times and places).
+void doubleClick(QWidget* target, QPoint at) {
+    static ulong time = 1000000;
+    time += 10000;
+    const QPointF local(at), global(target->mapToGlobal(at));
+    for (int k = 0; k < 2; ++k)
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, local, local, global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            e.setTimestamp(time += 40);
+            QApplication::sendEvent(target, &e);
+        }
+}
+
+// A colour value is taken whole, with its "#": a click or a double-click on it selects it, and so does
+// a right click (the context menu's Copy then copies it), in the table and in running text alike.
+TEST_F(WebWindows, ColourValuesAreSelectedWhole) {
+    ColourSite site("<html><body><p id=\"hint\">例如 #FF4400）。</p><table><tr>"
+                    "<td id=\"red\">#FF0000</td><td id=\"green\">#00CC00</td><td id=\"short\">#F60</td>"
+                    "<td id=\"name\">rgb(255,0,0)</td></tr></table></body></html>");
+    ColourTableWindow* table = ColourTableWindow::present();
+    QWebEngineView* view = table->browser();
+    ASSERT_TRUE(nextLoad(view));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
+    // The middle of the first occurrence of the text in the element, in the view's coordinates.
+    auto pointAt = [&](const char* id, const char* text) {
+        const QStringList xy =
+            evaluate(view, QStringLiteral(
+                               "(function () { var n = document.getElementById('%1').firstChild, at = "
+                               "n.data.indexOf('%2');"
+                               "  var r = document.createRange(); r.setStart(n, at + 1); r.setEnd(n, at + 2);"
+                               "  var b = r.getBoundingClientRect(); return Math.round(b.left + b.width / 2) "
+                               "+ ',' + Math.round(b.top + b.height / 2); })()")
+                               .arg(QLatin1String(id), QLatin1String(text)))
+                .split(QLatin1Char(','));
+        return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint();
+    };
+    enum Gesture { Click, DoubleClick, RightClick };
+    struct Case {
+        Gesture gesture;
+        const char* id;
+        const char* at; // a value's text, or the text clicked into
+        const char* selected;
+    };
+    const Case cases[] = {
+        {DoubleClick, "red", "#FF0000", "#FF0000"},
+        {Click, "hint", "#FF4400", "#FF4400"},
+        {RightClick, "green", "#00CC00", "#00CC00"},
+        {DoubleClick, "short", "#F60", "#F60"},
+        {Click, "name", "rgb", ""}, // not a colour value: a click selects nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        evaluate(view, QStringLiteral("window.getSelection().removeAllRanges(); 0"));
+        const QPoint at = pointAt(c.id, c.at);
+        QWidget* input = view->focusProxy();
+        if (c.gesture == DoubleClick) {
+            doubleClick(input, at);
+        } else {
+            QTest::mouseClick(input, c.gesture == Click ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier,
+                              at);
+        }
+        const QString expected = QString::fromUtf8(c.selected);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return view->selectedText() == expected && !expected.isEmpty(); }, 3000) ||
+            expected.isEmpty())
+            << "selected: " << view->selectedText().toStdString();
+        EXPECT_EQ(evaluate(view, QStringLiteral("window.getSelection().toString()")), expected);
+        if (c.gesture == RightClick) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QMenu*>(w) && w->isVisible()) {
+                    const QAction* copy = view->pageAction(QWebEnginePage::Copy);
+                    EXPECT_TRUE(copy->isEnabled()) << "the menu offers no Copy";
+                    w->close();
+                }
+        }
+    }
 }
 
 // The program does not link these windows: it loads them from their library on the first press. The
 // same windows come from there, and they go with closeBrowserWindows().
 TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
     ::setenv("ORNAVO_BROWSER_LIBRARY", ORNAVO_BROWSER_LIBRARY_FILE, 1);
-    ui::DesktopHost loaded([this](const std::string& code) { web::presentPreview(code, prompter); },
-                           [this] { web::presentColourTable(prompter); });
+    ui::DesktopHost loaded(
+        [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+        [this](QWidget* from) { web::presentColourTable(from, prompter); });
     ui::GeneratorWindow module(*moduleRegistry().byKey("F09"), vars, prompter, loaded);
     module.show();
     module.form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");

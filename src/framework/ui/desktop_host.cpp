@@ -1,5 +1,7 @@
 #include "desktop_host.h"
 
+#include "acting_window.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -11,12 +13,12 @@ void DesktopHost::putOnClipboard(const std::string& text) {
 
 void DesktopHost::showPreview(const std::string& code) {
     if (preview_)
-        preview_(code);
+        preview_(code, ActingWindow::current());
 }
 
 void DesktopHost::openColourTable() {
     if (colourTable_)
-        colourTable_();
+        colourTable_(ActingWindow::current());
 }
 
 } // namespace ornavo::ui

@@ -1,5 +1,6 @@
 #include "generator_window.h"
 
+#include "acting_window.h"
 #include "flow_line.h"
 #include "picture_box.h"
 
@@ -171,12 +172,6 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
 }
 
 GeneratorWindow::~GeneratorWindow() = default;
-
-int GeneratorWindow::run() {
-    // Modal to its own (absent) owner: exec() waits for it, and no other window is blocked.
-    setWindowModality(Qt::WindowModal);
-    return exec();
-}
 
 void GeneratorWindow::showEvent(QShowEvent* event) {
     if (!samplesFitted_) {
@@ -449,6 +444,7 @@ QPushButton* GeneratorWindow::buildButton(const Button& b) {
         button->setProperty("role", QStringLiteral("generate"));
     const std::string name = b.name;
     connect(button, &QPushButton::clicked, this, [this, name] {
+        ActingWindow acting(this); // its questions and the browser windows it opens belong to it
         form_->press(name);
         if (form_->isClosed())
             done(QDialog::Accepted);
@@ -523,10 +519,19 @@ void GeneratorWindow::codeEdited() {
 }
 
 void GeneratorWindow::closeEvent(QCloseEvent* event) {
-    if (form_->isClosed() || form_->requestClose())
+    if (form_->isClosed()) { // the exit button's done() closing it
         event->accept();
-    else
+        return;
+    }
+    ActingWindow acting(this);
+    if (!form_->requestClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // Closed through its frame (or Escape): done() is not involved, so finished() is told here.
+    setResult(QDialog::Rejected);
+    emit finished(result());
 }
 
 void GeneratorWindow::reject() { close(); }

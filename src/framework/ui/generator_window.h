@@ -2,6 +2,10 @@
 // The one module window: built from a ModuleSpec, bound to a Form. Widgets carry the control names
 // as object names; what the user does goes to the form, and what the form changes shows up in the
 // widgets. Questions go to the prompter, the clipboard, preview and colour table to the host.
+//
+// An ordinary window, modal to nothing: the colour table and the preview stand beside it and in front
+// of it as the user likes, and its message boxes belong to it. Whoever opens it keeps the main window
+// from being used meanwhile; finished() tells when it is closed.
 
 #include "framework/form.h"
 
@@ -25,10 +29,6 @@ public:
     ~GeneratorWindow() override;
 
     Form& form() { return *form_; }
-
-    // Shows the window and returns when it is closed. While it runs, the colour table and the preview
-    // stay usable beside it: it blocks no other window itself (the main window disables itself).
-    int run();
 
     // The least width of a field: an address field shows forty characters of an address; a colour
     // or a size a few; any field its default text. The same rules are what the layout checks hold.

@@ -1,7 +1,8 @@
 #pragma once
 // Every message box of the program is built here: no icon unless asked for, the program's name as the
-// caption unless a caption is given, plain text, modal to the whole application; the buttons carry
-// Qt's standard texts in the program's language (see translations.h).
+// caption unless a caption is given, plain text, modal to the whole application and owned by the window
+// it speaks for (see acting_window.h); the buttons carry Qt's standard texts in the program's language
+// (see translations.h).
 
 #include "framework/prompter.h"
 

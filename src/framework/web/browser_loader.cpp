@@ -1,6 +1,7 @@
 #include "browser_loader.h"
 
 #include "browser_windows.h"
+#include "sandbox_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@ namespace {
 
 QPluginLoader* loader = nullptr; // kept for the whole run: the web engine is never unloaded
 BrowserWindows* windows = nullptr;
+bool engineStarted = false; // a window has been opened: the engine runs, with or without its sandbox
 
 QString fileOf(const QString& folder) { return QDir(folder).filePath(browserLibraryName()); }
 
@@ -64,13 +66,30 @@ bool load(QString* reason) {
     return true;
 }
 
+// Before the web engine starts: whether it may. Where its sandbox cannot run the engine would end the
+// program, so the user is asked first whether to open without it; No leaves the engine unstarted.
+bool engineMayStart(Prompter& prompter) {
+    if (engineStarted)
+        return true;
+    const std::optional<std::string> obstacle = sandboxObstacle(sandboxFacts());
+    if (!obstacle)
+        return true;
+    if (prompter.ask(withoutSandboxQuestion(*obstacle)) == Answer::No)
+        return false;
+    switchSandboxOff();
+    return true;
+}
+
 bool present(const char* unavailable, Prompter& prompter, const std::function<void(BrowserWindows&)>& open) {
+    if (!engineMayStart(prompter))
+        return false;
     QString reason;
     BrowserWindows* target = browserWindows(&reason);
     if (!target) {
         prompter.notify(std::string(unavailable) + "\n" + reason.toStdString());
         return false;
     }
+    engineStarted = true;
     open(*target);
     return true;
 }
@@ -105,12 +124,14 @@ BrowserWindows* browserWindows(QString* reason) {
 
 bool browserLibraryLoaded() { return windows != nullptr; }
 
-bool presentPreview(const std::string& code, Prompter& prompter) {
-    return present(kPreviewUnavailable, prompter, [&code](BrowserWindows& w) { w.presentPreview(code); });
+bool presentPreview(const std::string& code, QWidget* from, Prompter& prompter) {
+    return present(kPreviewUnavailable, prompter,
+                   [&code, from](BrowserWindows& w) { w.presentPreview(code, from); });
 }
 
-bool presentColourTable(Prompter& prompter) {
-    return present(kColourTableUnavailable, prompter, [](BrowserWindows& w) { w.presentColourTable(); });
+bool presentColourTable(QWidget* from, Prompter& prompter) {
+    return present(kColourTableUnavailable, prompter,
+                   [from](BrowserWindows& w) { w.presentColourTable(from); });
 }
 
 void closeBrowserWindows() {

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <string>
 
+class QWidget;
+
 namespace ornavo::web {
 
 class BrowserWindows;
@@ -29,10 +31,11 @@ bool browserLibraryLoaded();
 extern const char* const kPreviewUnavailable;
 extern const char* const kColourTableUnavailable;
 
-// What the preview and colour-picker buttons do. False, after telling the user, when the browser
-// could not be loaded.
-bool presentPreview(const std::string& code, Prompter& prompter);
-bool presentColourTable(Prompter& prompter);
+// What the preview and colour-picker buttons do: the window opens beside `from`, the window that asked
+// for it. False when the browser could not be loaded (the user is told), or when the web engine's
+// sandbox cannot run here and the user chose not to open without it (see sandbox_check.h).
+bool presentPreview(const std::string& code, QWidget* from, Prompter& prompter);
+bool presentColourTable(QWidget* from, Prompter& prompter);
 
 // Closes both windows if the library was ever loaded; call before the application object goes.
 void closeBrowserWindows();

@@ -54,8 +54,10 @@ public:
         ready_ = true;
         return true;
     }
-    void presentPreview(const std::string& code) override { PreviewWindow::present(code); }
-    void presentColourTable() override { ColourTableWindow::present(); }
+    void presentPreview(const std::string& code, QWidget* from) override {
+        PreviewWindow::present(code, defaultPreviewFolder(), from);
+    }
+    void presentColourTable(QWidget* from) override { ColourTableWindow::present(from); }
     void closeAll() override { closeWebWindows(); }
 
 private:

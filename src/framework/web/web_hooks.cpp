@@ -6,8 +6,10 @@
 namespace ornavo::web {
 
 void installWebWindows(ui::DesktopHost& host) {
-    host.setPreviewOpener([](const std::string& code) { PreviewWindow::present(code); });
-    host.setColourTableOpener([] { ColourTableWindow::present(); });
+    host.setPreviewOpener([](const std::string& code, QWidget* from) {
+        PreviewWindow::present(code, defaultPreviewFolder(), from);
+    });
+    host.setColourTableOpener([](QWidget* from) { ColourTableWindow::present(from); });
 }
 
 } // namespace ornavo::web

@@ -3,10 +3,14 @@
 #include "offline_widgets.h"
 
 #include "framework/constants.h"
+#include "framework/ui/window_placement.h"
 
 #include <QApplication>
 #include <QResizeEvent>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWindow>
@@ -20,8 +24,12 @@ QPointer<ColourTableWindow> colourTableWindow;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Shown, restored when minimised, and raised above the module window beside which it was asked for.
-void bringToFront(QWidget* window) {
+// A new window opens beside the window that asked for it (clear of the other browser window where
+// there is room); an open one keeps its place. Either is shown, restored when minimised, and raised in
+// front of the asking window.
+void bringToFront(QWidget* window, bool created, QWidget* beside, const QWidget* other) {
+    if (created)
+        ui::placeBeside(window, beside, {other});
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
@@ -36,6 +44,72 @@ QString errorPage(const PreviewError& error) {
                           "<p style=\"color:#888;font-size:12px;\">%2</p></body></html>")
         .arg(q(error.folder()).toHtmlEscaped(), q(error.what()).toHtmlEscaped());
 }
+
+// Colour values ("#" and three, six or eight hexadecimal digits) are taken whole, "#" included: a click
+// or a double-click on one selects it, and so does a right click that is not on a selection already,
+// so the context menu's Copy copies it. A selection the user drags, and a triple click, stay as they
+// are. Runs in a world of its own, apart from the page's scripts, on whatever colour page the maker's
+// site serves.
+const char* const kColourValueSelection = R"js(
+(function () {
+  var VALUE = /#(?:[0-9a-fA-F]{8}|[0-9a-fA-F]{6}|[0-9a-fA-F]{3})(?![0-9a-zA-Z_])/g;
+  var pressedAt = null;
+  function valueAt(x, y) {
+    var caret = document.caretRangeFromPoint(x, y);
+    if (!caret || caret.startContainer.nodeType !== Node.TEXT_NODE)
+      return null;
+    var node = caret.startContainer, at = caret.startOffset, m;
+    VALUE.lastIndex = 0;
+    while ((m = VALUE.exec(node.data))) {
+      if (m.index <= at && at <= m.index + m[0].length) {
+        var range = document.createRange();
+        range.setStart(node, m.index);
+        range.setEnd(node, m.index + m[0].length);
+        return range;
+      }
+    }
+    return null;
+  }
+  function select(range) {
+    var selection = window.getSelection();
+    selection.removeAllRanges();
+    selection.addRange(range);
+  }
+  function onSelection(x, y) {
+    var selection = window.getSelection();
+    for (var i = 0; i < selection.rangeCount; ++i) {
+      var rects = selection.getRangeAt(i).getClientRects();
+      for (var k = 0; k < rects.length; ++k) {
+        var r = rects[k];
+        if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom)
+          return true;
+      }
+    }
+    return false;
+  }
+  document.addEventListener('mousedown', function (e) { pressedAt = [e.clientX, e.clientY]; }, true);
+  document.addEventListener('click', function (e) {
+    var dragged = pressedAt && Math.abs(e.clientX - pressedAt[0]) + Math.abs(e.clientY - pressedAt[1]) > 3;
+    if (e.button !== 0 || dragged || e.detail > 2)
+      return;
+    var range = valueAt(e.clientX, e.clientY);
+    if (range)
+      select(range);
+  }, true);
+  document.addEventListener('dblclick', function (e) {
+    var range = e.button === 0 ? valueAt(e.clientX, e.clientY) : null;
+    if (range)
+      select(range);
+  }, true);
+  document.addEventListener('contextmenu', function (e) {
+    if (window.getSelection().isCollapsed || !onSelection(e.clientX, e.clientY)) {
+      var range = valueAt(e.clientX, e.clientY);
+      if (range)
+        select(range);
+    }
+  }, true);
+})();
+)js";
 
 } // namespace
 
@@ -64,11 +138,12 @@ PreviewWindow::~PreviewWindow() {
 
 PreviewWindow* PreviewWindow::instance() { return previewWindow; }
 
-PreviewWindow* PreviewWindow::present(const std::string& code, const std::string& folder) {
-    if (!previewWindow)
+PreviewWindow* PreviewWindow::present(const std::string& code, const std::string& folder, QWidget* beside) {
+    const bool created = !previewWindow;
+    if (created)
         previewWindow = new PreviewWindow;
     previewWindow->display(code, folder);
-    bringToFront(previewWindow);
+    bringToFront(previewWindow, created, beside, colourTableWindow);
     return previewWindow;
 }
 
@@ -101,6 +176,13 @@ ColourTableWindow::ColourTableWindow() {
     browser_ = new QWebEngineView;
     browser_->setObjectName(QString::fromUtf8(kBrowserName));
     browser_->setContextMenuPolicy(Qt::DefaultContextMenu); // the browser's own menu copies values
+    QWebEngineScript wholeValues;
+    wholeValues.setName(QStringLiteral("ornavo-colour-values"));
+    wholeValues.setSourceCode(QString::fromUtf8(kColourValueSelection));
+    wholeValues.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    wholeValues.setWorldId(QWebEngineScript::ApplicationWorld);
+    wholeValues.setRunsOnSubFrames(true);
+    browser_->page()->scripts().insert(wholeValues);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -112,10 +194,11 @@ QUrl ColourTableWindow::address() { return QUrl(q(makerServer() + "/Tessaly/zx/y
 
 ColourTableWindow* ColourTableWindow::instance() { return colourTableWindow; }
 
-ColourTableWindow* ColourTableWindow::present() {
-    if (!colourTableWindow)
+ColourTableWindow* ColourTableWindow::present(QWidget* beside) {
+    const bool created = !colourTableWindow;
+    if (created)
         colourTableWindow = new ColourTableWindow;
-    bringToFront(colourTableWindow);
+    bringToFront(colourTableWindow, created, beside, previewWindow);
     return colourTableWindow;
 }
 

@@ -24,10 +24,11 @@ public:
     static const char* const kCaption;
     static const char* const kBrowserName;
 
-    // Writes the page for the code and shows it: in a new window, or in the open one, which is
-    // brought to the front, restored, and loads the new page. A failed write shows an error page
-    // naming the folder.
-    static PreviewWindow* present(const std::string& code, const std::string& folder = defaultPreviewFolder());
+    // Writes the page for the code and shows it: in a new window beside `beside` (the window that asked
+    // for it), or in the open one, which is brought to the front, restored, and loads the new page. A
+    // failed write shows an error page naming the folder.
+    static PreviewWindow* present(const std::string& code, const std::string& folder = defaultPreviewFolder(),
+                                  QWidget* beside = nullptr);
     static PreviewWindow* instance();
 
     QWebEngineView* browser() const { return browser_; }
@@ -56,7 +57,8 @@ public:
     static const char* const kCaption;
     static const char* const kBrowserName;
 
-    static ColourTableWindow* present();
+    // A new window beside `beside` (the window that asked for it), or the open one brought to the front.
+    static ColourTableWindow* present(QWidget* beside = nullptr);
     static ColourTableWindow* instance();
     // MAKER_SERVER followed by the colour page's path.
     static QUrl address();

@@ -1,0 +1,395 @@
+// Module windows, their message boxes and the browser windows under a real window manager on a virtual
+// X screen (run by under_window_manager.sh). What the window manager makes of the program's windows
+// is read from the screen itself (_NET_CLIENT_LIST_STACKING, WM_TRANSIENT_FOR, _NET_ACTIVE_WINDOW),
+// and the user's clicks are real pointer clicks on the screen.
+
+#include "framework/form.h"
+#include "framework/ui/desktop_host.h"
+#include "framework/ui/generator_window.h"
+#include "framework/ui/message_boxes.h"
+#include "framework/ui/translations.h"
+#include "framework/web/web_windows.h"
+#include "generators/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace ornavo;
+
+namespace {
+
+// The screen as the window manager keeps it, through a connection of the test's own.
+class Screen {
+  public:
+    Screen() : display_(XOpenDisplay(nullptr)) {}
+    ~Screen() {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+    bool open() const { return display_ != nullptr; }
+
+    // The window manager's name once it has announced itself; empty before.
+    std::string windowManager() {
+        const std::vector<unsigned long> check = property(root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+        if (check.empty())
+            return {};
+        return text(check[0], "_NET_WM_NAME");
+    }
+    // The managed windows, bottom to top.
+    std::vector<unsigned long> stacking() { return property(root(), "_NET_CLIENT_LIST_STACKING", XA_WINDOW); }
+    unsigned long active() {
+        const std::vector<unsigned long> a = property(root(), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+        return a.empty() ? 0 : a[0];
+    }
+    unsigned long transientFor(unsigned long window) {
+        Window owner = 0;
+        XGetTransientForHint(display_, window, &owner);
+        return owner;
+    }
+    // Where the window stands on the screen with its frame (the window manager's decoration).
+    QRect frame(unsigned long window) {
+        Window child = 0, ignored = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(display_, window, &ignored, &x, &y, &width, &height, &border, &depth);
+        XTranslateCoordinates(display_, window, root(), 0, 0, &x, &y, &child);
+        const std::vector<unsigned long> e =
+            property(window, "_NET_FRAME_EXTENTS", XA_CARDINAL); // left right top bottom
+        const QRect client(x, y, int(width), int(height));
+        return e.size() == 4 ? client.adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3])) : client;
+    }
+    // A point on the window's title bar.
+    QPoint titleBar(unsigned long window) {
+        const QRect f = frame(window);
+        const std::vector<unsigned long> e = property(window, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+        const int top = e.size() == 4 ? int(e[2]) : 0;
+        return QPoint(f.left() + std::min(f.width() / 3, 200), f.top() + std::max(top / 2, 1));
+    }
+    // A press and release of the left button at that point of the screen, as the user makes them.
+    void click(QPoint at) {
+        XTestFakeMotionEvent(display_, -1, at.x(), at.y(), CurrentTime);
+        XTestFakeButtonEvent(display_, 1, True, 30);
+        XTestFakeButtonEvent(display_, 1, False, 30);
+        XFlush(display_);
+    }
+    // The middle of the widget where the screen shows it (Qt's own idea of a window's place can lag
+    // behind the window manager's moves).
+    void click(const QWidget* widget) {
+        click(clientOrigin(widget->window()->winId()) +
+              widget->mapTo(widget->window(), widget->rect().center()));
+    }
+    QPoint clientOrigin(unsigned long window) {
+        Window child = 0;
+        int x = 0, y = 0;
+        XTranslateCoordinates(display_, window, root(), 0, 0, &x, &y, &child);
+        return QPoint(x, y);
+    }
+    // Where the window's frame stands among the screen's top-level windows, bottom (0) to top: what the
+    // X server shows in front. (_NET_CLIENT_LIST_STACKING says the same, but not every window manager
+    // keeps it up to date when a click raises a window.)
+    int depth(unsigned long window) {
+        Window top = window, rootReturn = 0, parent = 0, *children = nullptr;
+        unsigned count = 0;
+        while (XQueryTree(display_, top, &rootReturn, &parent, &children, &count)) {
+            if (children)
+                XFree(children);
+            if (parent == rootReturn || parent == 0)
+                break;
+            top = parent;
+        }
+        int at = -1;
+        if (XQueryTree(display_, root(), &rootReturn, &parent, &children, &count))
+            for (unsigned i = 0; i < count; ++i)
+                if (children[i] == top)
+                    at = int(i);
+        if (children)
+            XFree(children);
+        return at;
+    }
+    // What a frame's close button does: the window manager asks the window to close.
+    void requestClose(unsigned long window) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = window;
+        e.xclient.message_type = XInternAtom(display_, "_NET_CLOSE_WINDOW", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = CurrentTime;
+        e.xclient.data.l[1] = 2; // from a pager or the like: the user's request
+        XSendEvent(display_, root(), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+        XFlush(display_);
+    }
+
+  private:
+    Window root() const { return DefaultRootWindow(display_); }
+    std::vector<unsigned long> property(Window window, const char* name, Atom type) {
+        Atom actual = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::vector<unsigned long> values;
+        if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 4096, False, type,
+                               &actual, &format, &count, &after, &data) == Success &&
+            data && format == 32)
+            values.assign(reinterpret_cast<unsigned long*>(data),
+                          reinterpret_cast<unsigned long*>(data) + count);
+        if (data)
+            XFree(data);
+        return values;
+    }
+    std::string text(Window window, const char* name) {
+        Atom actual = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::string value;
+        if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 256, False,
+                               XInternAtom(display_, "UTF8_STRING", False), &actual, &format, &count, &after,
+                               &data) == Success &&
+            data)
+            value.assign(reinterpret_cast<char*>(data), count);
+        if (data)
+            XFree(data);
+        return value;
+    }
+
+    Display* display_;
+};
+
+// Nothing leaves the machine: the preview's shop page asks the marketplace for its scripts.
+class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
+  public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const QUrl url = info.requestUrl();
+        if (url.scheme().startsWith(QLatin1String("http")) && url.host() != QLatin1String("127.0.0.1"))
+            info.block(true);
+    }
+};
+
+std::size_t place(const std::vector<unsigned long>& stacking, unsigned long window) {
+    return std::size_t(std::find(stacking.begin(), stacking.end(), window) - stacking.begin());
+}
+
+class Stacking : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(screen.open()) << "no X display";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !screen.windowManager().empty(); }, 10000))
+            << "no window manager";
+        web::installWebWindows(host);
+    }
+    void TearDown() override {
+        web::closeWebWindows();
+        delete module.data();
+    }
+
+    // A module window as the catalogue opens it, its questions answered by message boxes.
+    ui::GeneratorWindow* open(const char* key) {
+        module = new ui::GeneratorWindow(*moduleRegistry().byKey(key), variables, boxes, host);
+        module->show();
+        const bool managed =
+            QTest::qWaitForWindowExposed(module, 10000) &&
+            QTest::qWaitFor([&] { return onScreen(module) && screen.active() == module->winId(); }, 10000);
+        EXPECT_TRUE(managed) << key << " never came up with the keyboard";
+        QTest::qWait(200); // drawn
+        return module;
+    }
+    bool onScreen(const QWidget* w) {
+        const std::vector<unsigned long> s = screen.stacking();
+        return w && w->isVisible() && place(s, w->winId()) < s.size();
+    }
+    // Whether `upper` stands in front of `lower` on the screen.
+    ::testing::AssertionResult above(const QWidget* upper, const QWidget* lower) {
+        const int u = screen.depth(upper->winId()), l = screen.depth(lower->winId());
+        if (u >= 0 && l >= 0 && u > l)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << upper->windowTitle().toStdString() << " (" << u << ") is not in front of "
+               << lower->windowTitle().toStdString() << " (" << l << ")";
+    }
+    // The module window's button, scrolled into sight.
+    QAbstractButton* button(const char* name) {
+        auto* b = module->findChild<QAbstractButton*>(QString::fromUtf8(name));
+        EXPECT_NE(b, nullptr) << name;
+        for (QWidget* w = b; w; w = w->parentWidget())
+            if (auto* scroll = qobject_cast<QScrollArea*>(w))
+                scroll->ensureWidgetVisible(b);
+        QTest::qWait(50);
+        return b;
+    }
+
+    // Clicks the button, which raises a message box, and checks where the box stands before answering
+    // it with a click on `answer`. Returns the box's text.
+    std::string boxFrom(const std::function<void()>& press, QMessageBox::StandardButton answer) {
+        std::string text;
+        bool looked = false;
+        QTimer poll;
+        poll.setInterval(50);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !onScreen(box))
+                return;
+            poll.stop();
+            (void)QTest::qWaitFor([&] { return screen.active() == box->winId(); }, 3000); // checked below
+            text = box->text().toStdString();
+            EXPECT_EQ(screen.transientFor(box->winId()), module->winId()) << text;
+            EXPECT_TRUE(above(box, module)) << text;
+            EXPECT_EQ(screen.active(), box->winId()) << text << ": the keyboard is elsewhere";
+            looked = true;
+            // Answered where the user sees it; a box the click does not reach is closed later.
+            QPointer<QMessageBox> alive(box);
+            screen.click(box->button(answer));
+            QTimer::singleShot(3000, [alive, answer, text] {
+                if (alive && alive->isVisible()) {
+                    ADD_FAILURE() << text << ": the click on the box did not reach it";
+                    alive->done(answer);
+                }
+            });
+        });
+        poll.start();
+        press();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return looked && !QApplication::activeModalWidget(); }, 15000))
+            << "no message box";
+        return text;
+    }
+
+    Screen screen;
+    ui::MessageBoxPrompter boxes;
+    ui::DesktopHost host;
+    WindowVariables variables;
+    QPointer<ui::GeneratorWindow> module;
+};
+
+} // namespace
+
+// Notices and questions from a button, and the exit question from the frame's close button: each box
+// belongs to its module window, stands in front of it with the keyboard, and takes the user's click.
+TEST_F(Stacking, MessageBoxesStandInFrontOfTheirModuleWindow) {
+    struct Case {
+        const char* key;
+        const char* button; // empty: closed through the frame
+        const char* message;
+        QMessageBox::StandardButton answer;
+    };
+    const Case cases[] = {
+        {"F03", "按钮_全屏海报复制代码", "复制失败，请生成代码后再试！", QMessageBox::Ok},
+        {"F15", "按钮_F15清空内容", "是否要清空所有内容？", QMessageBox::No},
+        {"F22", "按钮_清除1组内容", "是否要清空第一组内容？", QMessageBox::No},
+        {"F35", "按钮_F35退出", "是否要退出？", QMessageBox::No},
+        {"F09", "", "是否要退出？", QMessageBox::No},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        ui::GeneratorWindow* window = open(c.key);
+        const std::string before = window->form().text(window->form().module().codeBox.name);
+        // The frames' close buttons differ between window managers: the window manager is asked to close
+        // the window, as its close button does.
+        auto press = [&] {
+            *c.button ? screen.click(button(c.button)) : screen.requestClose(window->winId());
+        };
+        EXPECT_EQ(boxFrom(press, c.answer), c.message);
+        EXPECT_TRUE(window->isVisible()) << "answered No, the window stays";
+        EXPECT_EQ(window->form().text(window->form().module().codeBox.name), before);
+        delete module.data();
+    }
+}
+
+// The colour table and the preview open beside the module window (the screen has room on its right),
+// in front of it; each comes back in front when clicked after the module window; a box from the module
+// window still stands in front of that window.
+TEST_F(Stacking, BrowserWindowsBesideAndInFrontOfTheModuleWindow) {
+    QTcpServer site; // the maker's colour page
+    ASSERT_TRUE(site.listen(QHostAddress::LocalHost));
+    QObject::connect(&site, &QTcpServer::newConnection, [&site] {
+        QTcpSocket* s = site.nextPendingConnection();
+        QObject::connect(s, &QTcpSocket::readyRead, s, [s] {
+            s->readAll();
+            const QByteArray body = "<html><body><table><tr><td>#FF0000</td></tr></table></body></html>";
+            s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                     QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            s->disconnectFromHost();
+        });
+    });
+    ::setenv("ORNAVO_MAKER_SERVER", ("http://127.0.0.1:" + std::to_string(site.serverPort())).c_str(), 1);
+
+    ui::GeneratorWindow* window = open("F09");
+    window->move(20, 40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen.frame(window->winId()).left() < 100; }, 5000))
+        << "the module window did not move to the screen's left edge";
+    QTest::qWait(300);
+    const QRect moduleFrame = screen.frame(window->winId());
+
+    auto opened = [&](const char* buttonName, auto instance) -> QWidget* {
+        screen.click(button(buttonName));
+        QWidget* w = nullptr;
+        const bool up = QTest::qWaitFor(
+            [&] {
+                w = instance();
+                return w && onScreen(w) && screen.active() == w->winId();
+            },
+            20000);
+        EXPECT_TRUE(up) << buttonName << ": no window in front with the keyboard";
+        if (!up)
+            return nullptr;
+        QTest::qWait(200);
+        EXPECT_TRUE(above(w, window));
+        EXPECT_EQ(screen.transientFor(w->winId()), 0ul) << "an independent window";
+        const QRect f = screen.frame(w->winId());
+        EXPECT_FALSE(f.intersects(moduleFrame)) << buttonName << ": covers the module window";
+        EXPECT_GE(f.left(), moduleFrame.right()) << buttonName << ": not on the right, where there is room";
+        return w;
+    };
+    QWidget* table =
+        opened("按钮_选色器", [] { return static_cast<QWidget*>(web::ColourTableWindow::instance()); });
+    QWidget* preview =
+        opened("按钮_F09预览", [] { return static_cast<QWidget*>(web::PreviewWindow::instance()); });
+    ASSERT_TRUE(table && preview);
+
+    // A click on the module window puts it in front of both; a click on either browser window brings
+    // that one back in front of it.
+    QWidget* codeBox =
+        window->findChild<QWidget*>(QString::fromStdString(window->form().module().codeBox.name));
+    for (QWidget* browser : {table, preview}) {
+        screen.click(codeBox);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return above(window, table) && above(window, preview); }, 5000))
+            << "the module window does not come to the front when clicked";
+        screen.click(screen.titleBar(browser->winId()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bool(above(browser, window)); }, 5000))
+            << browser->windowTitle().toStdString() << " cannot be raised again";
+    }
+
+    EXPECT_EQ(boxFrom([&] { screen.click(button("按钮_F09复制代码")); }, QMessageBox::Ok),
+              "复制失败，请生成代码后再试！");
+    ::unsetenv("ORNAVO_MAKER_SERVER");
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ornavo"));
+    ui::installChineseTranslations();
+    LoopbackOnly interceptor;
+    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
+    return RUN_ALL_TESTS();
+}
