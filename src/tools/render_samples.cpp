@@ -17,6 +17,7 @@
 #include "framework/constants.h"
 #include "framework/form.h"
 #include "framework/sample_picture.h"
+#include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "generators/catalogue.h"
 
@@ -54,12 +55,13 @@ constexpr int kScale = 2;
 // Photographs of pages: JPEG at this quality keeps text sharp at a quarter of PNG's size.
 constexpr int kJpegQuality = 85;
 
-// Local files and the maker's site only: the marketplace's hosts are never asked.
+// The preview's own page and library, local files and the maker's site only: the marketplace's hosts
+// are never asked.
 class LocalOnly : public QWebEngineUrlRequestInterceptor {
   public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
-        if (url.isLocalFile() || url.scheme() == QLatin1String("data"))
+        if (web::isPreviewUrl(url) || url.isLocalFile() || url.scheme() == QLatin1String("data"))
             return;
         const QUrl maker(QString::fromStdString(makerServer()));
         if (url.host() == maker.host() && url.port(80) == maker.port(80))

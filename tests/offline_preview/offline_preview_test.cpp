@@ -1,16 +1,20 @@
-// The preview without the marketplace: every request that is not for a local file is blocked, so the
-// shop page's own widget library never arrives and the shipped copy has to bring the widgets and the
-// lazy images to life. Runs on the offscreen platform.
+// The preview without the marketplace: every request that is neither for the preview's own scheme nor
+// for this machine is blocked, so the shop page's own widget library never arrives and the shipped copy
+// has to bring the widgets and the lazy images (served on loopback) to life. Runs on the offscreen
+// platform.
 
 #include "framework/constants.h"
 #include "framework/web/offline_widgets.h"
+#include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
+#include "net/loopback_server.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,10 +37,11 @@ using web::PreviewWindow;
 
 namespace {
 
-class FilesOnly : public QWebEngineUrlRequestInterceptor {
-public:
+class NothingFromOutside : public QWebEngineUrlRequestInterceptor {
+  public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        if (!info.requestUrl().isLocalFile()) {
+        const QUrl url = info.requestUrl();
+        if (!web::isPreviewUrl(url) && url.host() != QLatin1String("127.0.0.1")) {
             info.block(true);
             ++blocked;
         }
@@ -44,9 +49,9 @@ public:
     std::atomic<int> blocked{0};
 };
 
-FilesOnly* interceptor() {
-    static FilesOnly* instance = [] {
-        auto* i = new FilesOnly;
+NothingFromOutside* interceptor() {
+    static NothingFromOutside* instance = [] {
+        auto* i = new NothingFromOutside;
         QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(i);
         return i;
     }();
@@ -87,8 +92,6 @@ QWebEngineView* previewOffline(const std::string& code, const std::string& folde
     return view;
 }
 
-QString fileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)).toString(); }
-
 class OfflinePreview : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -97,22 +100,35 @@ protected:
         base = pattern;
         interceptor();
         ASSERT_FALSE(web::previewRuntimeFolder().isEmpty()) << "the shipped widget library is not built";
+        // The pictures, from the test's folder.
+        pictures.handler = [this](QTcpSocket* client, const QByteArray& request) {
+            const QByteArray path = request.split(' ').value(1);
+            QFile file(QString::fromStdString(base) + QString::fromUtf8(path));
+            if (!path.contains("..") && file.open(QIODevice::ReadOnly)) {
+                const QByteArray body = file.readAll();
+                client->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: " +
+                              QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            } else {
+                client->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+            }
+            client->disconnectFromHost();
+        };
     }
     void TearDown() override {
         web::closeWebWindows();
         std::error_code ignored;
         fs::remove_all(base, ignored);
     }
-    // A picture of one colour on disk; returns its file address.
+    // A picture of one colour, served on loopback; returns its address.
     std::string picture(const std::string& name, int width, int height, const QColor& colour) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(colour);
-        const std::string path = base + "/" + name + ".png";
-        EXPECT_TRUE(image.save(QString::fromStdString(path)));
-        return fileUrl(path).toStdString();
+        EXPECT_TRUE(image.save(QString::fromStdString(base + "/" + name + ".png")));
+        return pictures.origin() + "/" + name + ".png";
     }
     std::string folder() const { return base + "/preview"; }
     std::string base;
+    net::testing::LoopbackServer pictures;
 };
 
 bool near(QColor a, QColor b) {
@@ -129,8 +145,8 @@ bool near(QColor a, QColor b) {
 
 } // namespace
 
-// The auto-centred full-screen carousel as its window writes it by default, with its pictures on disk:
-// an outer Tabs, the Carousel with lazy posters and thumbnails, two pop-up arrows.
+// The auto-centred full-screen carousel as its window writes it by default, its pictures served on
+// loopback: an outer Tabs, the Carousel with lazy posters and thumbnails, two pop-up arrows.
 TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
     const QColor posters[] = {QColor(220, 30, 30), QColor(30, 200, 40), QColor(30, 60, 220), QColor(230, 200, 20)};
     ornavo::testing::OpenWindow f01("F01");
@@ -143,7 +159,7 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
     form.setText("编辑框_方向箭头左", picture("left", 90, 90, Qt::black));
     form.setText("编辑框_方向箭头右", picture("right", 90, 90, Qt::white));
     const std::string code = f01.press("按钮_全屏海报轮播一键生成");
-    ASSERT_NE(code.find("data-ks-lazyload=\"file://"), std::string::npos);
+    ASSERT_NE(code.find("data-ks-lazyload=\"" + pictures.origin()), std::string::npos);
 
     const int blockedBefore = interceptor()->blocked;
     QWebEngineView* view = previewOffline(code, folder());
@@ -166,7 +182,7 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
                                         "function (e) { return e.getAttribute('data-ornavo-widget'); })")),
               QJsonArray({"started", "started", "started", "started"}));
 
-    // Lazy images: the posters, thumbnails and arrows show the pictures from disk.
+    // Lazy images: the posters, thumbnails and arrows show the pictures.
     const QString imagesLoaded = QStringLiteral(
         "Array.prototype.every.call(document.querySelectorAll('#shop4257007198 img'), function (i) { return i.complete; })");
     EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(view, imagesLoaded).toBool(); }, 5000));
@@ -174,12 +190,12 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
         "Array.prototype.map.call(document.querySelectorAll('#shop4257007198 img'), function (i) {"
         "  return {src: i.getAttribute('src'), lazy: i.hasAttribute('data-ks-lazyload'), width: i.naturalWidth}; })")).toArray();
     EXPECT_EQ(images.size(), 10);
-    const QString onDisk = QUrl::fromLocalFile(QString::fromStdString(base)).toString() + "/";
+    const QString served = QString::fromStdString(pictures.origin()) + "/";
     for (const QJsonValue& image : images) {
         const QJsonObject o = image.toObject();
         const std::string src = o["src"].toString().toStdString();
         EXPECT_FALSE(o["lazy"].toBool()) << src;
-        EXPECT_TRUE(o["src"].toString().startsWith(onDisk)) << src;
+        EXPECT_TRUE(o["src"].toString().startsWith(served)) << src;
         EXPECT_GT(o["width"].toInt(), 0) << "not loaded: " << src;
     }
 

@@ -7,12 +7,18 @@
 #include "framework/ui/generator_window.h"
 #include "framework/ui/translations.h"
 #include "framework/web/browser_loader.h"
+#include "framework/web/offline_widgets.h"
+#include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
+#include "net/loopback_server.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,6 +33,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -40,8 +48,8 @@ class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
 public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
-        const bool local = url.isLocalFile() || url.scheme() == QLatin1String("data") ||
-                           url.host() == QLatin1String("127.0.0.1");
+        const bool local = web::isPreviewUrl(url) || url.isLocalFile() ||
+                           url.scheme() == QLatin1String("data") || url.host() == QLatin1String("127.0.0.1");
         if (!local)
             info.block(true);
     }
@@ -125,6 +133,12 @@ struct ColourSite {
     QByteArray body;
 };
 
+// A JavaScript string literal of the text.
+QString quotedJs(const QString& text) {
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
 QPushButton* buttonOf(QWidget* window, const char* name) {
     return window->findChild<QPushButton*>(QString::fromUtf8(name));
 }
@@ -147,7 +161,9 @@ TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
     QWebEngineView* browser = window->browser();
     EXPECT_EQ(browser->objectName(), QStringLiteral("超文本浏览框_在线预览"));
     const std::string path = base + "/ornavo/test.html";
-    EXPECT_EQ(window->pageUrl(), QUrl::fromLocalFile(QString::fromStdString(path)));
+    // Written where it always is, shown through the program's own scheme.
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_EQ(window->pageUrl(), QUrl(QStringLiteral("ornavo://preview/test.html")));
     ASSERT_TRUE(nextLoad(browser));
     EXPECT_EQ(browser->url(), window->pageUrl());
     // Read as GBK by the browser: the page's own title and the code, the emoji from its reference.
@@ -183,6 +199,84 @@ TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
     window->close();
     ASSERT_TRUE(QTest::qWaitFor([] { return PreviewWindow::instance() == nullptr; }));
     EXPECT_FALSE(fs::exists(path));
+}
+
+// A script typed into the code box reads no file of this machine but those the page is made of. The
+// probe tries a file outside the preview folder by XHR, fetch and a hidden frame, and through the
+// page's own addresses, and tells a listener on loopback what each way got.
+TEST_F(WebWindows, APreviewReadsNoLocalFile) {
+    const std::string secret = base + "/secret.txt";
+    std::ofstream(secret) << "ornavo-secret-4711";
+    std::map<std::string, std::string> reports; // way → what it got
+    net::testing::LoopbackServer listener;
+    listener.handler = [&reports](QTcpSocket* client, const QByteArray& request) {
+        const QByteArray way = request.split(' ').value(1).mid(1);
+        reports[way.toStdString()] = request.mid(request.indexOf("\r\n\r\n") + 4).toStdString();
+        client->write("HTTP/1.1 204 No Content\r\nAccess-Control-Allow-Origin: *\r\n\r\n");
+        client->disconnectFromHost();
+    };
+    const QString runtime = web::previewRuntimeFolder();
+    ASSERT_FALSE(runtime.isEmpty());
+    const QString outOfRuntime = QDir(runtime).relativeFilePath(QString::fromStdString(secret)); // ../../…
+    QString probe = QStringLiteral(R"(<script>
+(function () {
+  var file = FILE, listener = LISTENER, out = OUT;
+  function report(way, text) {
+    var x = new XMLHttpRequest();
+    x.open('POST', listener + '/' + way, true);
+    x.send(String(text));
+  }
+  // A frame's text, where the page may see into it.
+  function frame(way, address) {
+    var f = document.createElement('iframe'), told = false;
+    function tell(text) { if (!told) { told = true; report(way, text); } }
+    f.style.display = 'none';
+    f.onload = function () {
+      try { tell(f.contentDocument ? f.contentDocument.documentElement.innerText : 'no document'); }
+      catch (e) { tell('failed: ' + e); }
+    };
+    setTimeout(function () { tell('never loaded'); }, 5000);
+    f.src = address;
+    document.body.appendChild(f);
+  }
+  try {
+    var x = new XMLHttpRequest();
+    x.open('GET', file, false);
+    x.send();
+    report('xhr', x.responseText);
+  } catch (e) {
+    report('xhr', 'failed: ' + e);
+  }
+  fetch(file).then(function (r) { return r.text(); })
+             .then(function (t) { report('fetch', t); }, function (e) { report('fetch', 'failed: ' + e); });
+  frame('frame', file);
+  // Out of the page's own files, however the way is written.
+  frame('own-dots', '/runtime/' + out);
+  frame('own-escaped-dots', '/runtime/' + out.replace(/\.\./g, '%2e%2e'));
+  frame('own-escaped-slashes', '/runtime/' + out.replace(/\//g, '%2f'));
+  frame('own-runtime', '/runtime/ornavo-preview.js');
+})();
+</script>)");
+    probe
+        .replace(QStringLiteral("FILE"),
+                 quotedJs(QUrl::fromLocalFile(QString::fromStdString(secret)).toString()))
+        .replace(QStringLiteral("LISTENER"), quotedJs(QString::fromStdString(listener.origin())))
+        .replace(QStringLiteral("OUT"), quotedJs(outOfRuntime));
+
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter, host);
+    module.show();
+    module.form().setText("超级编辑框_全屏海报代码", probe.toStdString());
+    buttonOf(&module, "按钮_全屏海报在线预览")->click();
+    const std::vector<std::string> ways = {
+        "xhr", "fetch", "frame", "own-dots", "own-escaped-dots", "own-escaped-slashes", "own-runtime"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == ways.size(); }, 20000))
+        << "the probe did not run to the end: " << reports.size() << " reports";
+    for (const std::string& way : ways) {
+        ASSERT_EQ(reports.count(way), 1u) << way;
+        EXPECT_EQ(reports[way].find("ornavo-secret-4711"), std::string::npos) << way << " read the file";
+    }
+    // What the page is made of it may read: the reports arrive, and the way is open for its own files.
+    EXPECT_NE(reports["own-runtime"].find("ornavoPreview"), std::string::npos) << reports["own-runtime"];
 }
 
 TEST_F(WebWindows, FailedWriteShowsAnErrorPageNamingTheFolder) {
@@ -360,7 +454,8 @@ TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
     ASSERT_NE(browser, nullptr);
     ASSERT_TRUE(nextLoad(browser));
     const std::string path = base + "/ornavo/test.html";
-    EXPECT_EQ(browser->url(), QUrl::fromLocalFile(QString::fromStdString(path)));
+    EXPECT_EQ(browser->url(), web::previewPageUrl());
+    EXPECT_TRUE(fs::exists(path));
     EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")), QStringLiteral("店招"));
 
     buttonOf(&module, "按钮_选色器")->click();

@@ -1,5 +1,7 @@
 #include "offline_widgets.h"
 
+#include "preview_scheme.h"
+
 #include "framework/constants.h"
 
 #include <QCoreApplication>
@@ -55,8 +57,8 @@ void useLocalWidgetLibrary(QWebEnginePage* page) {
     const QString folder = previewRuntimeFolder();
     if (folder.isEmpty())
         return;
-    const QString script = QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(kInitScript))).toString();
-    const QString frame = QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(kShopFrame))).toString();
+    const QString script = previewRuntimeUrl(QString::fromLatin1(kInitScript)).toString();
+    const QString frame = previewRuntimeUrl(QString::fromLatin1(kShopFrame)).toString();
     const QString sign = QString::fromStdString(makerServer() + kShopSignPicture);
     // Runs once the page and everything it asked for have arrived or failed: by then the
     // marketplace's seed script has defined KISSY or never will. Its style sheets come from the same
@@ -75,7 +77,7 @@ void useLocalWidgetLibrary(QWebEnginePage* page) {
                             "}")
                             .arg(quoted(script), quoted(frame), quoted(sign));
     QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, add](bool ok) {
-        if (ok && page->url().isLocalFile())
+        if (ok && isPreviewUrl(page->url()))
             page->runJavaScript(add);
     });
 }

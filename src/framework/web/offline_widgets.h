@@ -15,8 +15,9 @@ namespace ornavo::web {
 // the program's folder, else the copy in the build tree. Empty when none of them has it.
 QString previewRuntimeFolder();
 
-// From now on, after each successful load of a local file in the page, adds the shipped library's
-// init script when the page has no KISSY of its own. Does nothing when there is no shipped library.
+// From now on, after each successful load of a preview page (preview_scheme.h), adds the shipped
+// library's init script, which the page reaches through its own scheme, when the page has no KISSY of
+// its own. Does nothing when there is no shipped library.
 void useLocalWidgetLibrary(QWebEnginePage* page);
 
 } // namespace ornavo::web

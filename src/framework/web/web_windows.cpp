@@ -1,6 +1,7 @@
 #include "web_windows.h"
 
 #include "offline_widgets.h"
+#include "preview_scheme.h"
 
 #include "framework/constants.h"
 #include "framework/ui/window_placement.h"
@@ -123,15 +124,18 @@ PreviewWindow::PreviewWindow() {
     browser_ = new QWebEngineView(this);
     browser_->setObjectName(QString::fromUtf8(kBrowserName));
     browser_->setGeometry(0, 0, 995, 570);
-    // The page is a local file that takes its style sheets, scripts and pictures from the marketplace
-    // and the maker's site; when the marketplace's widget library does not arrive, the shipped copy
-    // steps in.
-    browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    // The page comes from the program's own scheme (not as a local file, so its scripts read no file
+    // of this machine) and takes its style sheets, scripts and pictures from the marketplace and the
+    // maker's site; when the marketplace's widget library does not arrive, the shipped copy steps in.
+    // Should a local file ever be shown here, it may not read others either.
+    servePreviewScheme(browser_->page()->profile());
+    browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     useLocalWidgetLibrary(browser_->page());
     resize(1000, 600);
 }
 
 PreviewWindow::~PreviewWindow() {
+    setPreviewPageFile({});
     if (!folder_.empty())
         removePreviewPage(folder_);
 }
@@ -152,10 +156,12 @@ void PreviewWindow::display(const std::string& code, const std::string& folder) 
         removePreviewPage(folder_);
     folder_ = folder;
     try {
-        pageUrl_ = QUrl::fromLocalFile(q(writePreviewPage(code, folder)));
+        setPreviewPageFile(q(writePreviewPage(code, folder)));
+        pageUrl_ = previewPageUrl();
         // Loading anew also when the address is the same: the page on disk has just changed.
         browser_->load(pageUrl_);
     } catch (const PreviewError& error) {
+        setPreviewPageFile({});
         pageUrl_ = QUrl();
         browser_->setHtml(errorPage(error));
     }

@@ -16,8 +16,9 @@ class QWebEngineView;
 
 namespace ornavo::web {
 
-// "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html. The
-// browser always covers the whole window; the page file is deleted when the window goes.
+// "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html and
+// shown from there through the program's own scheme. The browser always covers the whole window; the
+// page file is deleted when the window goes.
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +33,8 @@ public:
     static PreviewWindow* instance();
 
     QWebEngineView* browser() const { return browser_; }
-    // The page file's address; empty while the window shows the error page.
+    // The page's address (the program's own scheme, see preview_scheme.h); empty while the window
+    // shows the error page.
     QUrl pageUrl() const { return pageUrl_; }
 
     ~PreviewWindow() override;

@@ -1,0 +1,29 @@
+#pragma once
+// The preview page's own address space. The page is shown as "ornavo://preview/test.html" and the
+// shipped widget library as "ornavo://preview/runtime/…", both served from their files by the program.
+// Such a page is no local file: no script in it (the module's code, the marketplace's scripts) can read
+// any file of this machine but the ones the page is made of, and nothing else is served.
+
+#include <QString>
+#include <QUrl>
+
+class QWebEngineProfile;
+
+namespace ornavo::web {
+
+extern const char* const kPreviewScheme; // "ornavo"
+
+QUrl previewPageUrl();                           // ornavo://preview/test.html
+QUrl previewRuntimeUrl(const QString& relative); // ornavo://preview/runtime/<relative>
+bool isPreviewUrl(const QUrl& url);
+
+// Makes the scheme known to the web engine. Runs by itself when the application object is made (or
+// when this library is loaded after it), which is before the engine starts.
+void registerPreviewScheme();
+
+// Serves the scheme to the pages of the profile (once per profile).
+void servePreviewScheme(QWebEngineProfile* profile);
+// The file served as the page; empty: none (the page's address then finds nothing).
+void setPreviewPageFile(const QString& path);
+
+} // namespace ornavo::web
