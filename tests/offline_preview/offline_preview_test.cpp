@@ -38,7 +38,7 @@ using web::PreviewWindow;
 namespace {
 
 class NothingFromOutside : public QWebEngineUrlRequestInterceptor {
-  public:
+public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
         if (!web::isPreviewUrl(url) && url.host() != QLatin1String("127.0.0.1")) {

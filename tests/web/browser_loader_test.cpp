@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 
 #include <cstdlib>
+#include <memory>
 #include <unistd.h>
 
 using namespace ornavo;
@@ -38,27 +39,39 @@ protected:
             GTEST_SKIP() << "needs a process without the library (ctest runs each case alone)";
     }
     void TearDown() override {
+        window.reset();
         web::closeBrowserWindows();
         ::unsetenv("ORNAVO_BROWSER_LIBRARY");
         ::unsetenv("QTWEBENGINEPROCESS_PATH");
     }
-    // Presses a module window's preview and colour-picker buttons, as a user would.
-    void pressPreviewAndColourPicker() {
-        WindowVariables vars;
-        ornavo::testing::ScriptedPrompter windowPrompter;
-        ui::DesktopHost host(
-            [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
-            [this](QWidget* from) { web::presentColourTable(from, prompter); });
-        ui::GeneratorWindow window(*moduleRegistry().byKey("F09"), vars, windowPrompter, host);
-        window.show();
-        for (const char* name : {"按钮_F09预览", "按钮_选色器"}) {
-            auto* button = window.findChild<QPushButton*>(QString::fromUtf8(name));
-            ASSERT_NE(button, nullptr) << name;
-            button->click();
+    // A module window whose preview and colour-picker buttons go the program's way.
+    ui::GeneratorWindow& moduleWindow() {
+        if (!window) {
+            host = std::make_unique<ui::DesktopHost>(
+                [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
+                [this](QWidget* from) { web::presentColourTable(from, prompter); });
+            window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F09"), vars,
+                                                           windowPrompter, *host);
+            window->show();
         }
-        EXPECT_TRUE(window.isVisible()); // the module window stays, whatever happened
+        return *window;
     }
-    ornavo::testing::ScriptedPrompter prompter;
+    void press(const char* name) {
+        auto* button = moduleWindow().findChild<QPushButton*>(QString::fromUtf8(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+    // Presses the preview and colour-picker buttons, as a user would.
+    void pressPreviewAndColourPicker() {
+        for (const char* name : {"按钮_F09预览", "按钮_选色器"})
+            press(name);
+        EXPECT_TRUE(moduleWindow().isVisible()); // the module window stays, whatever happened
+    }
+    ornavo::testing::ScriptedPrompter prompter; // what the browser's loader tells and asks
+    WindowVariables vars;
+    ornavo::testing::ScriptedPrompter windowPrompter;
+    std::unique_ptr<ui::DesktopHost> host;
+    std::unique_ptr<ui::GeneratorWindow> window;
 };
 
 } // namespace
@@ -174,15 +187,8 @@ TEST_F(BrowserLoader, AsRootTheEngineStartsWithoutItsSandboxOnlyWhenTheUserAgree
 
     prompter.messages.clear();
     prompter.answers = {Answer::Yes};
-    WindowVariables vars;
-    ornavo::testing::ScriptedPrompter windowPrompter;
-    ui::DesktopHost host(
-        [this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
-        [this](QWidget* from) { web::presentColourTable(from, prompter); });
-    ui::GeneratorWindow window(*moduleRegistry().byKey("F09"), vars, windowPrompter, host);
-    window.show();
-    window.form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");
-    window.findChild<QPushButton*>(QStringLiteral("按钮_F09预览"))->click();
+    moduleWindow().form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");
+    press("按钮_F09预览");
     EXPECT_EQ(prompter.messages, std::vector<std::string>{question}); // asked once, and nothing went wrong
     EXPECT_TRUE(web::sandboxSwitchedOff());
     QWidget* browser = nullptr; // the web engine's view, known here by name only
@@ -193,7 +199,7 @@ TEST_F(BrowserLoader, AsRootTheEngineStartsWithoutItsSandboxOnlyWhenTheUserAgree
     QSignalSpy loaded(browser, SIGNAL(loadFinished(bool)));
     ASSERT_TRUE(loaded.wait(20000));
     EXPECT_TRUE(loaded.at(0).at(0).toBool()) << "the engine did not run";
-    window.findChild<QPushButton*>(QStringLiteral("按钮_选色器"))->click();
+    press("按钮_选色器");
     EXPECT_EQ(prompter.messages.size(), 1u) << "asked again once the engine runs";
     web::setSandboxFactsSource(nullptr);
 }

@@ -56,7 +56,7 @@ QString fileFor(const QUrl& url) {
 }
 
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
-  public:
+public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
