@@ -48,13 +48,8 @@ public:
     }
     bool open() const { return display_ != nullptr; }
 
-    // The window manager's name once it has announced itself; empty before.
-    std::string windowManager() {
-        const std::vector<unsigned long> check = property(root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-        if (check.empty())
-            return {};
-        return text(check[0], "_NET_WM_NAME");
-    }
+    // Whether a window manager has announced itself.
+    bool managed() { return !property(root(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty(); }
     // The managed windows, bottom to top.
     std::vector<unsigned long> stacking() { return property(root(), "_NET_CLIENT_LIST_STACKING", XA_WINDOW); }
     unsigned long active() {
@@ -156,21 +151,6 @@ private:
             XFree(data);
         return values;
     }
-    std::string text(Window window, const char* name) {
-        Atom actual = 0;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* data = nullptr;
-        std::string value;
-        if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 256, False,
-                               XInternAtom(display_, "UTF8_STRING", False), &actual, &format, &count, &after,
-                               &data) == Success &&
-            data)
-            value.assign(reinterpret_cast<char*>(data), count);
-        if (data)
-            XFree(data);
-        return value;
-    }
 
     Display* display_;
 };
@@ -193,7 +173,7 @@ class Stacking : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(screen.open()) << "no X display";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !screen.windowManager().empty(); }, 10000))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.managed(); }, 10000))
             << "no window manager";
         web::installWebWindows(host);
     }
