@@ -212,8 +212,11 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     central->setObjectName(QStringLiteral("MainArea"));
     setCentralWidget(central);
 
+    // The label owns its 64 pixels; its face (set by the skin) keeps the whole text in them, so the
+    // ticker band beside it never takes the colon.
     auto* notice = new QLabel(u(" 最新公告："), central);
     notice->setObjectName(QStringLiteral("标签_最新公告"));
+    notice->setProperty("role", QStringLiteral("notice"));
     notice->setGeometry(0, 6, 64, 24);
     notice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
