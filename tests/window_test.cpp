@@ -80,6 +80,18 @@ QRect inWindow(const QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
 
+// The test-only window, shown.
+class SampleWindowUi : public ::testing::Test {
+  protected:
+    void SetUp() override { w.show(); }
+
+    const ModuleSpec module = sampleModule();
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    ui::GeneratorWindow w{module, vars, prompter, host};
+};
+
 } // namespace
 
 TEST_F(PosterWindowUi, BuiltFromTheDescription) {
@@ -179,13 +191,7 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
 }
 
 // The test-only window: tab pages hold their fields and buttons, and everything on them works.
-TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
-    const ModuleSpec module = sampleModule();
-    WindowVariables vars;
-    ScriptedPrompter prompter;
-    RecordingHost host;
-    ui::GeneratorWindow w(module, vars, prompter, host);
-    w.show();
+TEST_F(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("选择夹1"));
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 2);
@@ -227,19 +233,11 @@ TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
         QString::fromStdString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString());
 }
 
-// The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;
-// only No cancels.
 // Controls at the right of the tab headers, small frames in a grid, a setting beside a table; every
 // field named for a screen reader; every field's whole text in its tip.
-TEST(SampleWindowUi, CornerFramesNamesAndTips) {
-    const ModuleSpec module = sampleModule();
-    WindowVariables vars;
-    ScriptedPrompter prompter;
-    RecordingHost host;
-    ui::GeneratorWindow w(module, vars, prompter, host);
-    w.show();
+TEST_F(SampleWindowUi, CornerFramesNamesAndTips) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    auto find = [&w](const char* name) {
+    auto find = [this](const char* name) {
         auto* edit = w.findChild<QLineEdit*>(QString::fromUtf8(name));
         EXPECT_NE(edit, nullptr) << name;
         return edit;
@@ -280,6 +278,8 @@ TEST(SampleWindowUi, CornerFramesNamesAndTips) {
     EXPECT_EQ(cell->toolTip(), QStringLiteral("http://img.example/long/path/picture.jpg"));
 }
 
+// The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;
+// only No cancels.
 TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     QApplication::setApplicationName(QStringLiteral("Ornavo"));
     ASSERT_TRUE(ui::installChineseTranslations())

@@ -1,8 +1,8 @@
-// The main window's announcement line with the program's skin: " 最新公告：" stands whole in the 64
-// pixels it owns, and the ticker band beside it, whatever its text, never reaches into them.
+// The main window's announcement line with the program's skin (applied by this program's main):
+// " 最新公告：" stands whole in the 64 pixels it owns, and the ticker band beside it, whatever its
+// text, never reaches into them.
 
 #include "app/app_test_support.h"
-#include "app/skin.h"
 #include "app/ticker.h"
 
 #include <QLabel>
@@ -38,12 +38,4 @@ TEST(SkinnedMainWindow, TheNoticeLabelKeepsItsWholeTextLeftOfTheTicker) {
     }
     EXPECT_GT(window.ticker()->mapTo(&window, QPoint(0, 0)).x(),
               notice->mapTo(&window, QPoint(notice->width() - 1, 0)).x());
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app::applySkin(app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
