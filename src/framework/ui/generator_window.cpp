@@ -99,33 +99,11 @@ int shareOf(const Control& c) {
     return 0;
 }
 
-// Whether any field of the items takes a share of the width (an address or a text).
-bool growsInItems(const std::vector<Item>& items);
-bool growsInElements(const std::vector<Element>& elements) {
-    for (const Element& e : elements)
-        if (const auto* c = std::get_if<Control>(&e); c && (shareOf(*c) > 0 || c->kind == ControlKind::Label))
-            return true;
-    return false;
-}
-bool growsInItems(const std::vector<Item>& items) {
-    for (const Item& item : items) {
-        if (const auto* l = std::get_if<Line>(&item.content); l && growsInElements(l->elements))
-            return true;
-        if (const auto* t = std::get_if<Table>(&item.content))
-            for (const TableRow& row : t->rows)
-                for (const Control& c : row.cells)
-                    if (shareOf(c) > 0)
-                        return true;
-        if (const auto* tc = std::get_if<TabControl>(&item.content))
-            for (const TabPage& page : tc->pages)
-                if (growsInItems(page.items))
-                    return true;
-        if (const auto* p = std::get_if<Panels>(&item.content))
-            for (const Section& s : p->panels)
-                if (growsInItems(s.items))
-                    return true;
-    }
-    return false;
+// Whether anything in the widget takes a share of spare width (an address, a text, a note).
+bool grows(const QWidget* widget) {
+    const auto all = widget->findChildren<QWidget*>();
+    return std::any_of(all.begin(), all.end(),
+                       [](const QWidget* w) { return w->sizePolicy().horizontalStretch() > 0; });
 }
 
 QVBoxLayout* columnLayout(QWidget* widget) {
@@ -444,19 +422,20 @@ QWidget* GeneratorWindow::buildPanels(const Panels& p) {
     auto* grid = new QGridLayout(widget);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(kSpacing);
-    // Unframed panels side by side keep apart as far as the columns of a table do.
+    // Panels side by side stand further apart than the columns of a table.
     if (p.perRow == 0)
         grid->setHorizontalSpacing(2 * kColumnGap);
     const int perRow = p.perRow > 0 ? p.perRow : static_cast<int>(p.panels.size());
-    bool anyGrows = false;
-    for (const Section& s : p.panels)
-        anyGrows = anyGrows || growsInItems(s.items);
-    for (std::size_t i = 0; i < p.panels.size(); ++i) {
+    std::vector<QWidget*> built;
+    for (const Section& panel : p.panels)
+        built.push_back(buildSection(panel, true));
+    const bool anyGrows = std::any_of(built.begin(), built.end(), grows);
+    for (std::size_t i = 0; i < built.size(); ++i) {
         const int row = static_cast<int>(i) / perRow, col = static_cast<int>(i) % perRow;
-        grid->addWidget(buildSection(p.panels[i], true), row, col, Qt::AlignTop);
+        grid->addWidget(built[i], row, col, Qt::AlignTop);
         // Panels of a grid share the width evenly; side by side, those with fields that grow take it.
         if (row == 0)
-            grid->setColumnStretch(col, p.perRow > 0 || !anyGrows || growsInItems(p.panels[i].items) ? 1 : 0);
+            grid->setColumnStretch(col, p.perRow > 0 || !anyGrows || grows(built[i]) ? 1 : 0);
     }
     return widget;
 }
