@@ -1,5 +1,5 @@
 // ornavo-gen: the module windows without a screen.
-//   ornavo-gen list | describe KEY | constants | run FILE|-
+//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|-
 // `run` exits with 0, 2 for a recipe it cannot run (nothing printed), or 3 when everything was printed
 // but a preview page could not be written.
 
@@ -7,6 +7,7 @@
 #include "framework/preview_page.h"
 #include "framework/recipe.h"
 #include "generators/catalogue.h"
+#include "save_command.h"
 
 #include <fstream>
 #include <iostream>
@@ -28,7 +29,7 @@ const char* kindName(ControlKind kind) {
 }
 
 int usage() {
-    std::cerr << "usage: ornavo-gen list | describe KEY | constants | run FILE|-\n";
+    std::cerr << "usage: ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|-\n";
     return 2;
 }
 
@@ -108,5 +109,7 @@ int main(int argc, char** argv) {
         }
         return runner.run(file, std::cout, std::cerr);
     }
+    if (command == "save" && argc == 3)
+        return saveSettingsCommand(argv[2]);
     return usage();
 }

@@ -55,19 +55,29 @@ const std::string& Form::text(const std::string& name) const {
     return s.text;
 }
 
-int Form::index(const std::string& name) const { return state(name).index; }
-bool Form::checked(const std::string& radioName) const { return state(radioName).checked; }
+int Form::index(const std::string& name) const {
+    return state(name).index;
+}
+bool Form::checked(const std::string& radioName) const {
+    return state(radioName).checked;
+}
 
 const std::string& Form::var(const std::string& name) const {
     const auto it = vars_.find(name);
     return it == vars_.end() ? kEmpty : it->second;
 }
 
-void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
+void Form::setVar(const std::string& name, std::string value) {
+    vars_[name] = std::move(value);
+}
+
+void Form::tell(const std::string& name) {
+    for (const auto& listener : listeners_)
+        listener(name);
+}
 
 void Form::changed(State& s) {
-    if (listener_)
-        listener_(s.control->name);
+    tell(s.control->name);
     if (s.control->onChange && depth_ < kMaxHandlerDepth) {
         ++depth_;
         try {
@@ -119,11 +129,10 @@ void Form::choose(const std::string& radioName) {
     if (s.control->kind != ControlKind::Radio)
         throw std::invalid_argument(radioName + " is not a radio button");
     for (auto& [name, other] : states_) {
-        if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
-            other.checked) {
+        if (&other != &s && other.control->kind == ControlKind::Radio &&
+            other.control->group == s.control->group && other.checked) {
             other.checked = false;
-            if (listener_)
-                listener_(name);
+            tell(name);
         }
     }
     // Choosing a radio runs its handler even when it is already chosen, as a click on it does.
@@ -151,6 +160,7 @@ void Form::press(const std::string& buttonName) {
         throw std::logic_error("module " + module_.key + " is closed");
     switch (b->action) {
     case Action::Generate:
+        lastGenerate_ = buttonName;
         setText(module_.codeBox.name, b->generate(*this));
         break;
     case Action::Copy:
@@ -181,7 +191,68 @@ bool Form::requestClose() {
     return true;
 }
 
-std::int64_t fieldInteger(const Form& form, const std::string& name) { return textToInteger(form.text(name)); }
-double fieldDecimal(const Form& form, const std::string& name) { return textToDecimal(form.text(name)); }
+FormSnapshot Form::snapshot() const {
+    FormSnapshot snap;
+    for (const auto& [name, s] : states_) {
+        switch (s.control->kind) {
+        case ControlKind::Field:
+        case ControlKind::CodeBox:
+            snap.texts[name] = s.text;
+            break;
+        case ControlKind::List:
+            snap.picks[name] = s.index;
+            break;
+        case ControlKind::Radio:
+            if (s.checked)
+                snap.chosen.insert(name);
+            break;
+        default:
+            break;
+        }
+    }
+    snap.lastGenerate = lastGenerate_;
+    return snap;
+}
+
+void Form::restore(const FormSnapshot& snap) {
+    lastGenerate_ = snap.lastGenerate;
+    for (auto& [name, s] : states_) {
+        bool changed = false;
+        switch (s.control->kind) {
+        case ControlKind::Field:
+        case ControlKind::CodeBox:
+            if (const auto it = snap.texts.find(name); it != snap.texts.end() && it->second != s.text) {
+                s.text = it->second;
+                changed = true;
+            }
+            break;
+        case ControlKind::List:
+            if (const auto it = snap.picks.find(name);
+                it != snap.picks.end() && it->second != s.index && it->second >= -1 &&
+                it->second < static_cast<int>(s.control->entries.size())) {
+                s.index = it->second;
+                changed = true;
+            }
+            break;
+        case ControlKind::Radio: {
+            const bool on = snap.chosen.count(name) > 0;
+            changed = on != s.checked;
+            s.checked = on;
+            break;
+        }
+        default:
+            break;
+        }
+        if (changed)
+            tell(name);
+    }
+}
+
+std::int64_t fieldInteger(const Form& form, const std::string& name) {
+    return textToInteger(form.text(name));
+}
+double fieldDecimal(const Form& form, const std::string& name) {
+    return textToDecimal(form.text(name));
+}
 
 } // namespace ornavo

@@ -35,6 +35,8 @@ public:
     // number and at most a short, escaped prefix of what it held), when nothing is written to `out`;
     // or kPreviewFailed when every line ran but a preview page could not be written.
     int run(std::istream& recipe, std::ostream& out, std::ostream& err);
+    // The window the recipe opened last (nullptr before the first `open`), as the run left it.
+    const Form* form() const { return form_.get(); }
 
 private:
     class Host;
@@ -51,6 +53,9 @@ private:
 
 // Undoes the recipe escapes \t \r \n \\ (another backslash pair is kept as it stands).
 std::string unescapeRecipeText(const std::string& text);
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past U+10FFFF).
+bool isUtf8Text(const std::string& text);
 
 // Recipe text as an error message shows it: at most `limit` characters, then "…"; control characters
 // and bytes that are not UTF-8 written as escapes (\t, \r, \n, \xNN, \u0085).

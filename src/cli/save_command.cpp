@@ -1,0 +1,36 @@
+#include "save_command.h"
+
+#include "framework/recipe.h"
+#include "framework/settings_writer.h"
+#include "generators/catalogue.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+using namespace ornavo;
+
+int saveSettingsCommand(const std::string& path) {
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "ornavo-gen: cannot read " << path << "\n";
+            return RecipeRunner::kRecipeError;
+        }
+    }
+    Session session;
+    RecipeRunner runner(moduleRegistry(), session);
+    std::ostringstream printed; // what the recipe itself prints is not the settings
+    const int status = runner.run(path == "-" ? std::cin : file, printed, std::cerr);
+    if (status == RecipeRunner::kRecipeError)
+        return status;
+    const Form* form = runner.form();
+    if (!form || form->isClosed()) {
+        std::cerr << "ornavo-gen: the recipe leaves no window open\n";
+        return RecipeRunner::kRecipeError;
+    }
+    std::cout << settingsText(*form, moduleRegistry());
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
