@@ -55,21 +55,15 @@ const std::string& Form::text(const std::string& name) const {
     return s.text;
 }
 
-int Form::index(const std::string& name) const {
-    return state(name).index;
-}
-bool Form::checked(const std::string& radioName) const {
-    return state(radioName).checked;
-}
+int Form::index(const std::string& name) const { return state(name).index; }
+bool Form::checked(const std::string& radioName) const { return state(radioName).checked; }
 
 const std::string& Form::var(const std::string& name) const {
     const auto it = vars_.find(name);
     return it == vars_.end() ? kEmpty : it->second;
 }
 
-void Form::setVar(const std::string& name, std::string value) {
-    vars_[name] = std::move(value);
-}
+void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
 
 void Form::tell(const std::string& name) {
     for (const auto& listener : listeners_)
@@ -129,8 +123,8 @@ void Form::choose(const std::string& radioName) {
     if (s.control->kind != ControlKind::Radio)
         throw std::invalid_argument(radioName + " is not a radio button");
     for (auto& [name, other] : states_) {
-        if (&other != &s && other.control->kind == ControlKind::Radio &&
-            other.control->group == s.control->group && other.checked) {
+        if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
+            other.checked) {
             other.checked = false;
             tell(name);
         }
@@ -227,9 +221,9 @@ void Form::restore(const FormSnapshot& snap) {
             }
             break;
         case ControlKind::List:
-            if (const auto it = snap.picks.find(name);
-                it != snap.picks.end() && it->second != s.index && it->second >= -1 &&
-                it->second < static_cast<int>(s.control->entries.size())) {
+            if (const auto it = snap.picks.find(name); it != snap.picks.end() && it->second != s.index &&
+                                                       it->second >= -1 &&
+                                                       it->second < static_cast<int>(s.control->entries.size())) {
                 s.index = it->second;
                 changed = true;
             }
@@ -248,11 +242,7 @@ void Form::restore(const FormSnapshot& snap) {
     }
 }
 
-std::int64_t fieldInteger(const Form& form, const std::string& name) {
-    return textToInteger(form.text(name));
-}
-double fieldDecimal(const Form& form, const std::string& name) {
-    return textToDecimal(form.text(name));
-}
+std::int64_t fieldInteger(const Form& form, const std::string& name) { return textToInteger(form.text(name)); }
+double fieldDecimal(const Form& form, const std::string& name) { return textToDecimal(form.text(name)); }
 
 } // namespace ornavo

@@ -19,10 +19,10 @@ using WindowVariables = std::map<std::string, std::string>;
 
 // The window variables of every module for one run of the program.
 class Session {
-  public:
+public:
     WindowVariables& variables(const std::string& moduleKey) { return vars_[moduleKey]; }
 
-  private:
+private:
     std::map<std::string, WindowVariables> vars_;
 };
 
@@ -41,7 +41,7 @@ struct FormSnapshot {
 };
 
 class Form {
-  public:
+public:
     Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host);
 
     const ModuleSpec& module() const { return module_; }
@@ -85,14 +85,10 @@ class Form {
 
     // Called with the control's name after every change of its value, whoever made it. Setting replaces
     // every listener; adding puts one more beside them.
-    void setChangeListener(std::function<void(const std::string&)> listener) {
-        listeners_.assign(1, std::move(listener));
-    }
-    void addChangeListener(std::function<void(const std::string&)> listener) {
-        listeners_.push_back(std::move(listener));
-    }
+    void setChangeListener(std::function<void(const std::string&)> listener) { listeners_.assign(1, std::move(listener)); }
+    void addChangeListener(std::function<void(const std::string&)> listener) { listeners_.push_back(std::move(listener)); }
 
-  private:
+private:
     struct State {
         const Control* control = nullptr;
         std::string text;
