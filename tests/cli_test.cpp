@@ -1,5 +1,8 @@
 // ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
 
+#include "framework/settings_writer.h"
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -109,4 +112,34 @@ TEST(OrnavoGen, AFailedPreviewExitsWithThreeAfterPrinting) {
     EXPECT_EQ(slurp(err).rfind("preview failed: ", 0), 0u) << slurp(err);
     std::remove((runtime + "/ornavo").c_str());
     std::remove(runtime.c_str());
+}
+
+// What a window saves, ornavo-gen runs: it prints the code the window showed, for every window.
+TEST(OrnavoGen, RunsEveryWindowsSavedSettings) {
+    for (const ornavo::ModuleSpec& module : ornavo::moduleRegistry().all()) {
+        ornavo::testing::OpenWindow w(module.key);
+        ornavo::testing::fillDistinct(w.form());
+        w.press(ornavo::testing::generateButtons(module).front());
+        const std::string file = tempPath("saved-" + module.key + ".ornavo");
+        std::ofstream(file, std::ios::binary) << ornavo::settingsText(w.form(), ornavo::moduleRegistry());
+        const GenRun r = gen("run " + file);
+        EXPECT_EQ(r.status, 0) << module.key;
+        EXPECT_EQ(r.out, w.form().code()) << module.key;
+    }
+}
+
+// `save` writes the settings of the window a recipe leaves open; they run to the same code.
+TEST(OrnavoGen, SavesTheSettingsARecipeLeaves) {
+    const std::string recipe = tempPath("to-save.txt");
+    std::ofstream(recipe) << "open F03\nset 编辑框_海报宽度 1000\npick 组合框_店铺类型 集市店铺\n"
+                             "set 编辑框_海报宽度 1200\npress 按钮_全屏海报一键生成\nprint\n";
+    const GenRun saved = gen("save " + recipe);
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.out.rfind("# Ornavo ", 0), 0u) << saved.out;
+    const std::string file = tempPath("saved.ornavo");
+    std::ofstream(file, std::ios::binary) << saved.out;
+    EXPECT_EQ(gen("run " + file).out, gen("run " + recipe).out);
+
+    std::ofstream(recipe) << "open F03\nclose\n";
+    EXPECT_EQ(gen("save " + recipe).status, 2);
 }

@@ -223,6 +223,7 @@ void SettingsKeeper::dismissBar() {
     if (bar_) {
         bar_->hide();
         bar_->deleteLater();
+        bar_ = nullptr;
     }
 }
 
