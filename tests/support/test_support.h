@@ -83,15 +83,15 @@ inline RecipeResult runRecipe(const std::string& recipe) {
     return r;
 }
 
-// Gives every field a text of its own (with blanks at its ends, a backslash, a TAB and a line break in
-// it, or empty for every seventh), picks the last entry of every list and chooses radio buttons in
+// Gives every field a text of its own (with blanks at its ends, backslashes that look like escapes, a
+// TAB and a line break in it, or empty for every seventh), picks the last entry of every list and chooses radio buttons in
 // order (the last of each group stays on), top to bottom as a user fills the window in.
 inline void fillDistinct(Form& form) {
     int k = 0;
     for (const Control* c : allControls(form.module())) {
         ++k;
         if (c->kind == ControlKind::Field)
-            form.setText(c->name, k % 7 == 0 ? "" : " 值" + std::to_string(k) + "\\x\t\t<a href=\"#\">\r\n# ");
+            form.setText(c->name, k % 7 == 0 ? "" : " 值" + std::to_string(k) + "\\t\\\\x\t<a href=\"#\">\r\n# ");
         else if (c->kind == ControlKind::List && !c->entries.empty())
             form.pick(c->name, static_cast<int>(c->entries.size()) - 1);
         else if (c->kind == ControlKind::Radio)
