@@ -30,15 +30,21 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const Registry& registry() { return moduleRegistry(); }
-const ModuleSpec& poster() { return *registry().byKey("F03"); }
+const Registry& registry() {
+    return moduleRegistry();
+}
+const ModuleSpec& poster() {
+    return *registry().byKey("F03");
+}
 
 std::string slurp(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-void spit(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void spit(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 // A fresh folder for one test.
 std::string scratchFolder() {
@@ -70,8 +76,8 @@ TEST(SettingsRoundTrip, EveryWindowComesBackAsItWas) {
         ASSERT_FALSE(generators.empty()) << module.key;
         first.press(generators.back());
         const std::string text = settingsText(first.form(), registry());
-        EXPECT_EQ(text.rfind("# Ornavo " + std::string(programVersion()) + " — " + module.key + " " + module.caption +
-                                 "\nopen " + module.key + "\n",
+        EXPECT_EQ(text.rfind("# Ornavo " + std::string(programVersion()) + " — " + module.key + " " +
+                                 module.caption + "\nopen " + module.key + "\n",
                              0),
                   0u)
             << module.key;
@@ -103,7 +109,8 @@ TEST(SettingsRoundTrip, PrintsWhatTheCodeBoxShowed) {
         const char* what;
         std::function<void()> change;
     } changes[] = {
-        {"a field changed after the pick", [&] { form.setText("编辑框_海报宽度", "1200"), w.press("按钮_全屏海报一键生成"); }},
+        {"a field changed after the pick",
+         [&] { form.setText("编辑框_海报宽度", "1200"), w.press("按钮_全屏海报一键生成"); }},
         {"a field changed after generating", [&] { form.setText("编辑框_海报高度", "77"); }},
         {"code typed by hand", [&] { form.setText(codeBox, form.code() + "\r\n<p>mine\\</p>\t"); }},
         {"code box emptied", [&] { form.setText(codeBox, ""); }},
@@ -125,9 +132,10 @@ TEST(SettingsRoundTrip, DerivedFieldsKeepTheirOwnText) {
     ModuleSpec m;
     m.key = "T02";
     m.caption = "派生";
-    m.sections = {{"", {line({field("编辑框_派生", "", "d"),
-                              withHandler(field("编辑框_来源", "", "s"),
-                                          [](Form& f) { f.setText("编辑框_派生", f.text("编辑框_来源") + "!"); })})}}};
+    m.sections = {
+        {"", {line({field("编辑框_派生", "", "d"), withHandler(field("编辑框_来源", "", "s"), [](Form& f) {
+                        f.setText("编辑框_派生", f.text("编辑框_来源") + "!");
+                    })})}}};
     m.codeBox = codeBox("超级编辑框_代码");
     m.buttons = {generateButton("按钮_生成", "生成", [](const Form& f) { return f.text("编辑框_派生"); })};
     const Registry own({m});
@@ -146,7 +154,8 @@ TEST(SettingsRoundTrip, DerivedFieldsKeepTheirOwnText) {
 
 // Files the window cannot take: the problem names the line, and a foreign file names its window.
 TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
-    const std::string good = "# x\nopen F03\nset 编辑框_海报高度 7\npick 组合框_店铺类型 天猫店铺\npress 按钮_全屏海报一键生成\nprint\n";
+    const std::string good = "# x\nopen F03\nset 编辑框_海报高度 7\npick 组合框_店铺类型 天猫店铺\npress "
+                             "按钮_全屏海报一键生成\nprint\n";
     ASSERT_TRUE(readSettings(good, poster(), registry()).settings);
     const struct {
         const char* what;
@@ -167,13 +176,15 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
         {"another action", "open F03\nclose\nprint\n", 2, "close"},
         {"a button that is not generate", "open F03\npress 按钮_全屏海报清空内容\nprint\n", 2, "生成按钮"},
         {"empty", "", 0, "没有设置"},
-        {"over 1 MiB", "open F03\nset 编辑框_海报高度 " + std::string(kSettingsSizeLimit, '7') + "\nprint\n", 0, "1 MiB"},
+        {"over 1 MiB", "open F03\nset 编辑框_海报高度 " + std::string(kSettingsSizeLimit, '7') + "\nprint\n",
+         0, "1 MiB"},
     };
     for (const auto& c : cases) {
         const SettingsRead read = readSettings(c.text, poster(), registry());
         EXPECT_FALSE(read.settings) << c.what;
         EXPECT_EQ(read.problem.line, c.line) << c.what << ": " << read.problem.message;
-        EXPECT_NE(read.problem.message.find(c.says), std::string::npos) << c.what << ": " << read.problem.message;
+        EXPECT_NE(read.problem.message.find(c.says), std::string::npos)
+            << c.what << ": " << read.problem.message;
         if (c.line > 0) {
             EXPECT_EQ(read.problem.message.rfind("第 " + std::to_string(c.line) + " 行", 0), 0u) << c.what;
         }
@@ -371,6 +382,6 @@ TEST(RecentSettings, KeepsTheNewestEightAndTheirFolder) {
     unlink(files[9].c_str());  // gone: left out
     const RecentSettings reread(list);
     EXPECT_EQ(reread.folder(), folder);
-    EXPECT_EQ(reread.files(), (std::vector<std::string>{files[5], files[8], files[7], files[6], files[4], files[3],
-                                                         files[2]}));
+    EXPECT_EQ(reread.files(), (std::vector<std::string>{files[5], files[8], files[7], files[6], files[4],
+                                                        files[3], files[2]}));
 }

@@ -26,7 +26,7 @@ using namespace ornavo::testing;
 namespace {
 
 class KeptWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(state.isValid());
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
@@ -70,7 +70,8 @@ TEST_F(KeptWindow, TheBarBringsBackTheEarlierTexts) {
     EXPECT_TRUE(bar->isVisible());
     // Above everything else, the window opening with its defaults below it.
     EXPECT_LT(bar->geometry().bottom(), find<QScrollArea>("settingsArea")->geometry().top());
-    EXPECT_EQ(shown("编辑框_链接地址"), QString::fromStdString(window->form().control("编辑框_链接地址")->text));
+    EXPECT_EQ(shown("编辑框_链接地址"),
+              QString::fromStdString(window->form().control("编辑框_链接地址")->text));
     EXPECT_EQ(window->form().code(), "");
     EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentIndex(), -1);
 
@@ -85,7 +86,8 @@ TEST_F(KeptWindow, TheBarBringsBackTheEarlierTexts) {
     // "忽略" leaves the defaults; the texts stay kept until the user changes something.
     open();
     ASSERT_NE(keeper->restoreBar(), nullptr);
-    QTest::mouseClick(keeper->restoreBar()->findChild<QPushButton*>(QStringLiteral("按钮_忽略")), Qt::LeftButton);
+    QTest::mouseClick(keeper->restoreBar()->findChild<QPushButton*>(QStringLiteral("按钮_忽略")),
+                      Qt::LeftButton);
     EXPECT_EQ(keeper->restoreBar(), nullptr);
     EXPECT_EQ(window->form().code(), "");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(keeper->keptPath())));
@@ -135,7 +137,8 @@ TEST_F(KeptWindow, FilesThatCannotBeOpenedChangeNothing) {
     QStringList entries;
     for (QAction* action : menu->actions())
         entries << action->text();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("打开设置…"), QStringLiteral("最近的设置")}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("打开设置…"),
+                                    QStringLiteral("最近的设置")}));
 }
 
 TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {

@@ -446,7 +446,8 @@ void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     setEnabled(false);
     QPointer<MainWindow> self(this);
     // A window may close to open a settings file of another module's window, which then opens.
-    for (const ModuleSpec* module = entry.module; module; module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
+    for (const ModuleSpec* module = entry.module; module;
+         module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
         services_.runModuleWindow(*module, session_.variables(module->key));
         if (!self)
             return;

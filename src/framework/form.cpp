@@ -220,14 +220,15 @@ void Form::restore(const FormSnapshot& snap) {
                 changed = true;
             }
             break;
-        case ControlKind::List:
-            if (const auto it = snap.picks.find(name); it != snap.picks.end() && it->second != s.index &&
-                                                       it->second >= -1 &&
-                                                       it->second < static_cast<int>(s.control->entries.size())) {
+        case ControlKind::List: {
+            const auto it = snap.picks.find(name);
+            const int entries = static_cast<int>(s.control->entries.size());
+            if (it != snap.picks.end() && it->second != s.index && it->second >= -1 && it->second < entries) {
                 s.index = it->second;
                 changed = true;
             }
             break;
+        }
         case ControlKind::Radio: {
             const bool on = snap.chosen.count(name) > 0;
             changed = on != s.checked;

@@ -85,8 +85,9 @@ public:
 
     // Called with the control's name after every change of its value, whoever made it. Setting replaces
     // every listener; adding puts one more beside them.
-    void setChangeListener(std::function<void(const std::string&)> listener) { listeners_.assign(1, std::move(listener)); }
-    void addChangeListener(std::function<void(const std::string&)> listener) { listeners_.push_back(std::move(listener)); }
+    using Listener = std::function<void(const std::string&)>;
+    void setChangeListener(Listener listener) { listeners_.assign(1, std::move(listener)); }
+    void addChangeListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
 private:
     struct State {
@@ -107,7 +108,7 @@ private:
     WindowHost& host_;
     std::map<std::string, State> states_;
     std::map<std::string, const Button*> buttons_;
-    std::vector<std::function<void(const std::string&)>> listeners_;
+    std::vector<Listener> listeners_;
     std::string lastGenerate_;
     bool closed_ = false;
     int depth_ = 0;
