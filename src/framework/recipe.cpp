@@ -54,9 +54,9 @@ class RecipeRunner::Host : public Prompter, public WindowHost {
         previewFailed = false;
     }
 
-    void notify(const std::string& message) override { message_("message: " + message); }
+    void notify(const std::string& message) override { say("message: " + message); }
     Answer ask(const std::string& question) override {
-        message_("message: " + question);
+        say("message: " + question);
         if (answers.empty())
             return Answer::Yes;
         const Answer a = answers.front();
@@ -79,7 +79,7 @@ class RecipeRunner::Host : public Prompter, public WindowHost {
             previewFailed = true;
         }
     }
-    void openColourTable() override { message_("colour table"); }
+    void openColourTable() override { say("colour table"); }
 
     std::deque<Answer> answers;
     std::string clipboard;
@@ -87,7 +87,7 @@ class RecipeRunner::Host : public Prompter, public WindowHost {
 
   private:
     // Said once, while checking: the real run repeats the same messages.
-    void message_(const std::string& line) {
+    void say(const std::string& line) {
         if (checking_)
             report(line);
     }
