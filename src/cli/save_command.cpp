@@ -6,9 +6,18 @@
 
 #include <fstream>
 #include <iostream>
-#include <sstream>
+#include <streambuf>
 
 using namespace ornavo;
+
+namespace {
+// Takes whatever is written and keeps nothing.
+class Discard : public std::streambuf {
+  protected:
+    int overflow(int c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+} // namespace
 
 int saveSettingsCommand(const std::string& path) {
     std::ifstream file;
@@ -21,7 +30,8 @@ int saveSettingsCommand(const std::string& path) {
     }
     Session session;
     RecipeRunner runner(moduleRegistry(), session);
-    std::ostringstream printed; // what the recipe itself prints is not the settings
+    Discard dropped;
+    std::ostream printed(&dropped); // what the recipe itself prints is not the settings
     const int status = runner.run(path == "-" ? std::cin : file, printed, std::cerr);
     if (status == RecipeRunner::kRecipeError)
         return status;
