@@ -174,8 +174,6 @@ std::string recipeExcerpt(const std::string& text, std::size_t limit) {
     return out;
 }
 
-bool isUtf8Text(const std::string& text) { return isUtf8(text); }
-
 std::string unescapeRecipeText(const std::string& text) {
     std::string out;
     out.reserve(text.size());

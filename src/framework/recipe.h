@@ -102,9 +102,6 @@ class RecipeRunner {
 // Undoes the recipe escapes \t \r \n \\ (another backslash pair is kept as it stands).
 std::string unescapeRecipeText(const std::string& text);
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points past U+10FFFF).
-bool isUtf8Text(const std::string& text);
-
 // Recipe text as an error message shows it: at most `limit` characters, then "…"; control characters
 // and bytes that are not UTF-8 written as escapes (\t, \r, \n, \xNN, \u0085).
 std::string recipeExcerpt(const std::string& text, std::size_t limit = 40);

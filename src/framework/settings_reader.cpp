@@ -69,9 +69,9 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         const int number = static_cast<int>(i) + 1;
-        if (!isUtf8Text(line))
+        if (!isUtf8(line))
             return problem(number, "不是 UTF-8 文字（" + recipeExcerpt(line) + "）");
-        if (line.empty() || line[0] == '#')
+        if (isSkippedRecipeLine(line))
             continue;
         const auto blank = line.find(' ');
         const std::string verb = line.substr(0, blank);
