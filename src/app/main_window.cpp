@@ -10,6 +10,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/version.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/settings_keeper.h"
 #include "net/http_fetch.h"
 #include "net/maker_site.h"
 #include "net/update_check.h"
@@ -154,6 +155,7 @@ ShellServices withDesktopDefaults(ShellServices s) {
         auto host = std::make_shared<ui::DesktopHost>(s.openPreview, s.openColourTable);
         s.runModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module, WindowVariables& variables) {
             ui::GeneratorWindow window(module, variables, *prompter, *host);
+            ui::SettingsKeeper keeper(window, moduleRegistry());
             window.run();
         };
     }
@@ -446,9 +448,13 @@ void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     // input until the module window is closed; the colour table and the preview stay usable.
     setEnabled(false);
     QPointer<MainWindow> self(this);
-    services_.runModuleWindow(*entry.module, session_.variables(entry.key));
-    if (!self)
-        return;
+    // A window may close to open a settings file of another module's window, which then opens.
+    for (const ModuleSpec* module = entry.module; module;
+         module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
+        services_.runModuleWindow(*module, session_.variables(module->key));
+        if (!self)
+            return;
+    }
     setEnabled(true);
     if (!quitting_)
         restoreAndCentre();

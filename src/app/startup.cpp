@@ -6,6 +6,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/settings_keeper.h"
 #include "framework/ui/translations.h"
 #include "framework/version.h"
 #include "framework/web/browser_loader.h"
@@ -117,8 +118,11 @@ int runProgram(int argc, char** argv) {
             return 2;
         }
         Session session;
-        ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
-        window.run();
+        for (; module; module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
+            ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
+            ui::SettingsKeeper keeper(window, moduleRegistry());
+            window.run();
+        }
     } else {
         ShellServices services;
         services.prompter = &prompter;
