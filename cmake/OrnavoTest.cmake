@@ -3,7 +3,7 @@
 # One test program per component, its GoogleTest cases discovered by ctest. QT runs it on Qt's
 # offscreen platform; BROWSER also lets the embedded browser start without its sandbox (CI runs as
 # root). GTEST_MAIN links GoogleTest's own main (programs with widgets bring a main that makes the
-# application object).
+# application object). The user's state folder is one in the build tree, never the real one.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -15,7 +15,8 @@ function(ornavo_add_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  set(environment)
+  # Whatever a test leaves in the user's state folder stays in the build tree.
+  set(environment "XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
   if(T_QT OR T_BROWSER)
     list(APPEND environment "QT_QPA_PLATFORM=offscreen")
   endif()

@@ -1,9 +1,14 @@
 // ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
 
+#include "framework/settings_writer.h"
+#include "support/test_support.h"
+#include "framework/version.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
@@ -18,7 +23,8 @@ struct GenRun {
 
 // Runs ornavo-gen with the arguments (a shell fragment), stdout captured, stderr into `errFile`;
 // `environment` is put before the command ("NAME=value ").
-GenRun gen(const std::string& args, const std::string& errFile = "/dev/null", const std::string& environment = "") {
+GenRun gen(const std::string& args, const std::string& errFile = "/dev/null",
+           const std::string& environment = "") {
     const std::string command = environment + ORNAVO_GEN + " " + args + " 2>" + errFile;
     GenRun r;
     FILE* p = popen(command.c_str(), "r");
@@ -54,7 +60,8 @@ TEST(OrnavoGen, DescribesEveryControl) {
     const GenRun r = gen("describe F03");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("field\t模块设置/1\t编辑框_海报宽度\t海报宽度：\t1920\n"), std::string::npos);
-    EXPECT_NE(r.out.find("list\t模块设置/1\t组合框_店铺类型\t店铺类型：\t\t集市店铺\t天猫店铺\n"), std::string::npos);
+    EXPECT_NE(r.out.find("list\t模块设置/1\t组合框_店铺类型\t店铺类型：\t\t集市店铺\t天猫店铺\n"),
+              std::string::npos);
     EXPECT_NE(r.out.find("field\t模块设置/3\t编辑框_链接地址\t"), std::string::npos);
     EXPECT_NE(r.out.find("button\t按钮/5\t按钮_全屏海报退出\t退出\texit\n"), std::string::npos);
     EXPECT_EQ(gen("describe F77").status, 2);
@@ -64,7 +71,8 @@ TEST(OrnavoGen, ConstantsShowOverrides) {
     const GenRun r = gen("constants");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\nMAKER_SERVER="), std::string::npos);
-    const GenRun overridden = gen("constants", "/dev/null", "ORNAVO_MARKET_HOME_URL=http://example.invalid/ ");
+    const GenRun overridden =
+        gen("constants", "/dev/null", "ORNAVO_MARKET_HOME_URL=http://example.invalid/ ");
     EXPECT_NE(overridden.out.find("MARKET_HOME_URL=http://example.invalid/\n"), std::string::npos);
     EXPECT_EQ(r.out.find("example.invalid"), std::string::npos);
 }
@@ -109,4 +117,113 @@ TEST(OrnavoGen, AFailedPreviewExitsWithThreeAfterPrinting) {
     EXPECT_EQ(slurp(err).rfind("preview failed: ", 0), 0u) << slurp(err);
     std::remove((runtime + "/ornavo").c_str());
     std::remove(runtime.c_str());
+}
+
+// What a window saves, ornavo-gen runs: it prints the code the window showed, for every window.
+TEST(OrnavoGen, RunsEveryWindowsSavedSettings) {
+    for (const ornavo::ModuleSpec& module : ornavo::moduleRegistry().all()) {
+        ornavo::testing::OpenWindow w(module.key);
+        ornavo::testing::fillDistinct(w.form());
+        w.press(ornavo::testing::generateButtons(module).front());
+        const std::string file = tempPath("saved-" + module.key + ".ornavo");
+        std::ofstream(file, std::ios::binary) << ornavo::settingsText(w.form(), ornavo::moduleRegistry());
+        const GenRun r = gen("run " + file);
+        EXPECT_EQ(r.status, 0) << module.key;
+        EXPECT_EQ(r.out, w.form().code()) << module.key;
+    }
+}
+
+// `save` writes the settings of the window a recipe leaves open; they run to the same code.
+TEST(OrnavoGen, SavesTheSettingsARecipeLeaves) {
+    const std::string recipe = tempPath("to-save.txt");
+    std::ofstream(recipe) << "open F03\nset 编辑框_海报宽度 1000\npick 组合框_店铺类型 集市店铺\n"
+                             "set 编辑框_海报宽度 1200\npress 按钮_全屏海报一键生成\nprint\n";
+    const GenRun saved = gen("save " + recipe);
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_EQ(saved.out.rfind("# Ornavo ", 0), 0u) << saved.out;
+    const std::string file = tempPath("saved.ornavo");
+    std::ofstream(file, std::ios::binary) << saved.out;
+    EXPECT_EQ(gen("run " + file).out, gen("run " + recipe).out);
+
+    std::ofstream(recipe) << "open F03\nclose\n";
+    EXPECT_EQ(gen("save " + recipe).status, 2);
+}
+
+TEST(OrnavoGen, HelpAndVersionGoToStdout) {
+    const GenRun version = gen("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("ornavo-gen ") + ornavo::programVersion() + "\n");
+    for (const char* option : {"--help", "-h"}) {
+        const GenRun help = gen(option);
+        EXPECT_EQ(help.status, 0) << option;
+        EXPECT_EQ(help.out.rfind("usage: ornavo-gen ", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("run FILE|-"), std::string::npos);
+    }
+}
+
+// Every failure: its status, one line on stderr, nothing on stdout.
+TEST(OrnavoGen, EveryFailureIsOneLineAndAStatus) {
+    const std::string folder = tempPath("folder");
+    std::filesystem::create_directories(folder);
+    const std::string recipe = tempPath("print.txt");
+    std::ofstream(recipe) << "open F03\npress 按钮_全屏海报一键生成\nprint\n";
+    const std::string bad = tempPath("failing.txt");
+    std::ofstream(bad) << "open F03\npress 按钮_全屏海报一键生成\nprint\nfrobnicate\n";
+    const std::string full = "No space left on device";
+    struct Case {
+        std::string before, args, message; // `before` comes ahead of the command, e.g. a pipe into it
+        int status;
+    };
+    const Case cases[] = {
+        {"", "run " + folder, "cannot read the recipe: Is a directory", 2},
+        {"", "run - < " + folder, "cannot read the recipe: Is a directory", 2},
+        {"", "run " + tempPath("missing.txt"), "cannot read " + tempPath("missing.txt") + ": No such file",
+         2},
+        {"", "run " + recipe + " > /dev/full", "cannot write the output: " + full, 1},
+        {"cat " + recipe + " | ", "run - > /dev/full", "cannot write the output: " + full, 1},
+        {"", "list > /dev/full", "cannot write the output: " + full, 1},
+        {"", "describe F03 > /dev/full", "cannot write the output: " + full, 1},
+        {"", "constants > /dev/full", "cannot write the output: " + full, 1},
+        {"", "--version > /dev/full", "cannot write the output: " + full, 1},
+        {"", "run " + bad, "recipe line 4: unknown action frobnicate", 2},
+        {"cat " + bad + " | ", "run -", "recipe line 4: unknown action frobnicate", 2},
+        // A recipe from a pipe is kept in a temporary file until it has been checked.
+        {"cat " + recipe + " | TMPDIR=" + tempPath("no-such-folder") + " ", "run -",
+         "cannot keep a copy of the recipe: ", 2},
+        {"", "", "usage: ornavo-gen ", 2},
+        {"", "--help extra", "usage: ornavo-gen ", 2},
+    };
+    const std::string err = tempPath("failure.err");
+    for (const Case& c : cases) {
+        const GenRun r = gen(c.args, err, c.before);
+        const std::string message = slurp(err);
+        EXPECT_EQ(r.status, c.status) << c.before << c.args << "\n" << message;
+        EXPECT_EQ(r.out, "") << c.args;
+        EXPECT_NE(message.find(c.message), std::string::npos) << c.before << c.args << "\n" << message;
+        EXPECT_EQ(message.find('\n'), message.size() - 1) << c.before << c.args << "\n" << message;
+    }
+}
+
+// The output goes out as the recipe asks for it: 3,000 prints of a 27 KB code box (80 MB) run within
+// 64 MB of address space, and every byte arrives, also when the recipe comes through a pipe.
+TEST(OrnavoGen, OutputIsStreamedInBoundedMemory) {
+    const std::string once = tempPath("once.txt");
+    std::ofstream(once) << "open F20\npress 按钮_F20专业版代码\nprint\n";
+    const std::size_t codeSize = gen("run " + once).out.size();
+    ASSERT_GT(codeSize, 20000u);
+    const std::string recipe = tempPath("prints.txt");
+    {
+        std::ofstream file(recipe);
+        file << "open F20\npress 按钮_F20专业版代码\n";
+        for (int i = 0; i < 3000; ++i)
+            file << "print\n";
+    }
+    const std::string output = tempPath("prints.out");
+    for (const std::string& source : {recipe, std::string("-")}) {
+        const std::string before = "ulimit -v 65536; " + (source == "-" ? "cat " + recipe + " | " : "");
+        const GenRun r = gen("run " + source + " > " + output, "/dev/null", before);
+        EXPECT_EQ(r.status, 0) << source;
+        EXPECT_EQ(std::filesystem::file_size(output), 3000 * codeSize) << source;
+        std::filesystem::remove(output);
+    }
 }

@@ -83,7 +83,8 @@ TEST(Description, ButtonsOnTabPagesWorkAndAGroupClearKeepsTheRest) {
     w.form.press("按钮_清除2组内容");
     EXPECT_EQ(w.form.text("编辑框_2组标题"), "T2");
     w.form.press("按钮_清除2组内容");
-    EXPECT_EQ(w.prompter.messages, (std::vector<std::string>{"是否要清空第二组内容？", "是否要清空第二组内容？"}));
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<std::string>{"是否要清空第二组内容？", "是否要清空第二组内容？"}));
     for (const char* name : {"编辑框_2组标题", "编辑框_2组图片01", "编辑框_2组链接02"})
         EXPECT_EQ(w.form.text(name), "") << name;
     EXPECT_EQ(w.form.text("编辑框_1组标题"), "T1");
@@ -132,7 +133,9 @@ TEST(Description, NamesMustBeUniqueAcrossPagesAndTheButtonColumn) {
     RecordingHost host;
     EXPECT_THROW(Form(m, vars, prompter, host), std::logic_error);
     m = sampleModule();
-    std::get<TabControl>(m.sections[1].items[1].content).pages[1].items.push_back(line({field("编辑框_1组标题", "", "")}));
+    std::get<TabControl>(m.sections[1].items[1].content)
+        .pages[1]
+        .items.push_back(line({field("编辑框_1组标题", "", "")}));
     EXPECT_THROW(Form(m, vars, prompter, host), std::logic_error);
 }
 
@@ -152,4 +155,76 @@ TEST(Description, RecipesReachControlsAndButtonsOnTabPages) {
     ASSERT_EQ(runner.run(recipe, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "<fade>:,;T2:<img src='x'>,b;950950\n");
     EXPECT_EQ(err.str(), "message: 是否要清空第一组内容？\n");
+}
+
+TEST(Description, TabCornerAndPanelsArePlacedInReadingOrder) {
+    const ModuleSpec m = sampleModule();
+    const auto controls = placedControls(m);
+    // At the right of the tab headers: the tab control's own row, on no page.
+    const Placement& corner = placeOf(controls, "编辑框_背景颜色").at;
+    EXPECT_EQ(corner.area, "模块设置");
+    EXPECT_EQ(corner.row, 2);
+    EXPECT_EQ(corner.page, "");
+    // Panels read one after the other, their rows counted on: three cells, then a table (its caption
+    // row and two rows) and the setting beside it.
+    std::vector<std::pair<std::string, int>> rows;
+    for (const PlacedControl& p : controls)
+        if (p.at.area == "分格")
+            rows.emplace_back(p.control->name, p.at.row);
+    EXPECT_EQ(rows, (std::vector<std::pair<std::string, int>>{{"编辑框_格子01", 1},
+                                                              {"编辑框_格子02", 2},
+                                                              {"编辑框_格子03", 3},
+                                                              {"编辑框_标题01", 5},
+                                                              {"编辑框_标题02", 6},
+                                                              {"编辑框_边框数值", 7}}));
+}
+
+// What a screen reader says for a field: its caption, else its column's, else the role in its name;
+// then its row (or small frame). Colons and blanks around captions are left out.
+TEST(Description, SpokenNames) {
+    struct Case {
+        Control control;
+        std::string column, row, spoken;
+    };
+    const std::vector<Case> cases = {
+        {field("编辑框_宽度", "宽度：", ""), "", "", "宽度"},
+        {field("编辑框_公告", "\xe3\x80\x80公告文字 : ", ""), "", "", "公告文字"},
+        {field("编辑框_图片地址01", "", ""), "图片地址", "01", "图片地址 01"},
+        {field("编辑框_1组图片地址01", "图片地址：", ""), "", "01", "图片地址 01"},
+        {field("编辑框_滚动公告宽", "", ""), "导航文字区域宽", "滚动公告：", "导航文字区域宽 滚动公告"},
+        {field("编辑框_放大高03", "", ""), "", "03", "放大高 03"},
+        {field("编辑框_大图高", "", "355", "px;"), "", "", "大图高"},
+        {list("组合框_轮播方式", "轮播方式：", {"渐变"}, nullptr), "", "", "轮播方式"},
+        {codeBox("超级编辑框_F12代码生成"), "", "", "F12代码生成"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(spokenName(c.control, c.column, c.row), c.spoken) << c.control.name;
+}
+
+// What a field holds decides its share of a line: addresses, texts, short values.
+TEST(Description, FieldContentByNameAndDefaultText) {
+    struct Case {
+        Control control;
+        FieldContent content;
+    };
+    const std::vector<Case> cases = {
+        {field("编辑框_图片地址01", "", "http://x/1.jpg"), FieldContent::Address},
+        {field("编辑框_店招图片", "", "https://x/1.jpg"), FieldContent::Address},
+        {field("编辑框_链接地址01", "", ""), FieldContent::Address},
+        {field("编辑框_一级下拉菜单背景图", "", ""), FieldContent::Address},
+        {field("编辑框_边框颜色", "", "#000000"), FieldContent::Short},
+        {field("编辑框_1组背景", "", "#CA0000"), FieldContent::Short},
+        {field("编辑框_宝贝价格01", "", "49.00"), FieldContent::Short},
+        {field("编辑框_价格01", "", "RMB:100"), FieldContent::Short},
+        {field("编辑框_图片宽", "", "1920"), FieldContent::Short},
+        {field("编辑框_居中调整", "", "-485"), FieldContent::Short},
+        {field("编辑框_A滚动速度", "", ""), FieldContent::Short},
+        {field("编辑框_销量01", "", "108"), FieldContent::Short},
+        {field("编辑框_宝贝标题01", "", "QuilletOrnavo"), FieldContent::Text},
+        {field("编辑框_促销标题01", "", "新品促销198件"), FieldContent::Text},
+        {field("编辑框_售前01", "", "tessaly"), FieldContent::Text},
+        {field("编辑框_1组标题", "", "Ornavo1"), FieldContent::Text},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(contentOf(c.control), c.content) << c.control.name;
 }

@@ -1,5 +1,7 @@
-// Reading a recipe as editors write it (byte-order mark, any line end), rejecting text that is not
-// UTF-8, error messages that stay short and harmless, and the status of a run whose preview failed.
+// Reading a recipe as editors write it (byte-order mark, any line end, blank lines), one line at a
+// time; rejecting text that is not UTF-8 and input that cannot be read; error messages that stay short
+// and harmless; a run that is checked before anything is written and then streams its output; and the
+// statuses of failed previews and failed writes.
 
 #include "support/test_support.h"
 
@@ -9,17 +11,19 @@
 
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
+#include <vector>
 
 using namespace ornavo;
 using namespace ornavo::testing;
 
 namespace {
 
-RecipeResult runWithWriter(const std::string& recipe, RecipeRunner::PreviewWriter writer) {
-    Session session;
-    RecipeRunner runner(moduleRegistry(), session);
+RecipeResult runFrom(std::istream& in, RecipeRunner::PreviewWriter writer = nullptr,
+                     Session* session = nullptr) {
+    Session ownSession;
+    RecipeRunner runner(moduleRegistry(), session ? *session : ownSession);
     runner.setPreviewWriter(std::move(writer));
-    std::istringstream in(recipe);
     std::ostringstream out, err;
     RecipeResult r;
     r.status = runner.run(in, out, err);
@@ -28,12 +32,62 @@ RecipeResult runWithWriter(const std::string& recipe, RecipeRunner::PreviewWrite
     return r;
 }
 
+RecipeResult runWithWriter(const std::string& recipe, RecipeRunner::PreviewWriter writer) {
+    std::istringstream in(recipe);
+    return runFrom(in, std::move(writer));
+}
+
+// A recipe as a pipe gives it: read once, no going back. After `failAfter` bytes a read fails the way a
+// file stream's does, with an exception that carries the system's error.
+class OneWayInput : public std::streambuf {
+  public:
+    explicit OneWayInput(std::string text, std::size_t failAfter = std::string::npos)
+        : text_(std::move(text)), failAfter_(failAfter) {}
+
+  protected:
+    int_type underflow() override {
+        if (pos_ == failAfter_)
+            throw std::ios_base::failure("read failed", std::error_code(EIO, std::system_category()));
+        if (pos_ == text_.size())
+            return traits_type::eof();
+        current_ = text_[pos_++];
+        setg(&current_, &current_, &current_ + 1);
+        return traits_type::to_int_type(current_);
+    }
+
+  private:
+    std::string text_;
+    std::size_t failAfter_;
+    std::size_t pos_ = 0;
+    char current_ = 0;
+};
+
+// Output that takes `room` bytes and then fails, as a full disk does.
+class FullOutput : public std::streambuf {
+  public:
+    explicit FullOutput(std::size_t room) : room_(room) {}
+    std::string written;
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (written.size() == room_)
+            return traits_type::eof();
+        written += traits_type::to_char_type(c);
+        return c;
+    }
+
+  private:
+    std::size_t room_;
+};
+
 } // namespace
 
 TEST(RecipeReading, ByteOrderMarkAndEveryLineEnd) {
     const std::string lines[] = {"# poster",
                                  "open F03",
                                  "",
+                                 "  ",
+                                 "\t \t",
                                  "set 编辑框_海报高度 42",
                                  "show 编辑框_海报高度",
                                  "set 编辑框_链接地址 a\\r\\nb",
@@ -57,6 +111,51 @@ TEST(RecipeReading, ByteOrderMarkAndEveryLineEnd) {
     EXPECT_EQ(mixed.status, 2);
     EXPECT_NE(mixed.err.find("recipe line 5: unknown action \xEF\xBB\xBFprint"), std::string::npos)
         << mixed.err;
+}
+
+TEST(RecipeReading, OneLineAtATimeWithItsNumber) {
+    struct Case {
+        std::string text;
+        std::vector<std::pair<int, std::string>> lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"\n\r\n \t\n# note\n", {}},
+        {"\xEF\xBB\xBFopen F03", {{1, "open F03"}}},
+        {"a\rb\r\n\r\nc\n\nd", {{1, "a"}, {2, "b"}, {4, "c"}, {6, "d"}}},
+        {" print\n\tx \n#\n #x", {{1, " print"}, {2, "\tx "}, {4, " #x"}}},
+        {"x\n\xEF\xBB\xBFy\r\r", {{1, "x"}, {2, "\xEF\xBB\xBFy"}}},
+    };
+    for (const Case& c : cases) {
+        OneWayInput buffer(c.text);
+        std::istream in(&buffer);
+        RecipeLineReader reader(in);
+        std::ostringstream copy;
+        reader.copyTo(&copy);
+        std::vector<std::pair<int, std::string>> lines;
+        for (std::string line; reader.next(line);)
+            lines.emplace_back(reader.lineNumber(), line);
+        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_EQ(copy.str(), c.text); // every byte, as it stands
+    }
+}
+
+TEST(RecipeReading, AFailedReadOrAnOverlongLineStopsTheRun) {
+    const std::string recipe = "open F03\nshow 编辑框_海报高度\nshow 编辑框_海报高度\n";
+    for (const std::size_t failAfter : {std::size_t(0), std::size_t(12), recipe.size()}) {
+        OneWayInput buffer(recipe, failAfter);
+        std::istream in(&buffer);
+        const RecipeResult r = runFrom(in);
+        EXPECT_EQ(r.status, RecipeRunner::kRecipeError);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err,
+                  "cannot read the recipe: " + std::error_code(EIO, std::system_category()).message() + "\n");
+    }
+    std::istringstream overlong("open F03\nset 编辑框_海报高度 " +
+                                std::string(RecipeLineReader::kMaxLineBytes, 'x'));
+    const RecipeResult r = runFrom(overlong);
+    EXPECT_EQ(r.status, RecipeRunner::kRecipeError);
+    EXPECT_EQ(r.err, "recipe line 2: longer than 16 MiB\n");
 }
 
 TEST(RecipeReading, TextThatIsNotUtf8StopsTheRun) {
@@ -144,4 +243,92 @@ TEST(RecipePreview, AFailedPreviewPrintsAllAndEndsWithThree) {
     });
     EXPECT_EQ(both.status, 2);
     EXPECT_EQ(both.out, "");
+}
+
+// The check comes first: a recipe that fails at its last line has written nothing, shown each message
+// once, written no preview page and left the session's window variables as they were.
+TEST(RecipeRun, AFailingRecipeDoesNothing) {
+    const std::string recipe = "open F03\npick 组合框_链接打开方式 新窗口\npress 按钮_全屏海报复制代码\n"
+                               "press 按钮_全屏海报在线预览\nprint\n";
+    int previews = 0;
+    const auto writer = [&previews](const std::string&) {
+        ++previews;
+        return std::string("/tmp/x/test.html");
+    };
+    Session session;
+    std::istringstream failing(recipe + "frobnicate\n");
+    const RecipeResult failed = runFrom(failing, writer, &session);
+    EXPECT_EQ(failed.status, RecipeRunner::kRecipeError);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err,
+              "message: 复制失败，请生成代码后再试！\nrecipe line 6: unknown action frobnicate\n");
+    EXPECT_EQ(previews, 0);
+    EXPECT_TRUE(session.variables("F03").empty());
+
+    std::istringstream good(recipe);
+    const RecipeResult ran = runFrom(good, writer, &session);
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.err, "message: 复制失败，请生成代码后再试！\npreview: /tmp/x/test.html\n");
+    EXPECT_EQ(previews, 1);
+    EXPECT_FALSE(session.variables("F03").empty());
+}
+
+// Output is written as the lines ask for it, not gathered until the end: when the preview page is
+// written, the print before it has already gone out.
+TEST(RecipeRun, OutputGoesOutLineByLine) {
+    Session session;
+    RecipeRunner runner(moduleRegistry(), session);
+    std::ostringstream out, err;
+    std::vector<std::string> seenAtPreview;
+    runner.setPreviewWriter([&](const std::string&) {
+        seenAtPreview.push_back(out.str());
+        return std::string("page");
+    });
+    std::istringstream recipe(
+        "open F03\nshow 编辑框_海报高度\npress 按钮_全屏海报在线预览\nshow 编辑框_海报宽度\n");
+    EXPECT_EQ(runner.run(recipe, out, err), 0);
+    EXPECT_EQ(seenAtPreview, std::vector<std::string>{"500\n"});
+    EXPECT_EQ(out.str(), "500\n1920\n");
+}
+
+// A recipe that can be read only once (a pipe) gives what the same recipe from a file gives.
+TEST(RecipeRun, ARecipeReadOnceRunsAsFromAFile) {
+    const std::string recipes[] = {
+        "open F03\r\npick 组合框_店铺类型 集市店铺\r\npress 按钮_全屏海报一键生成\r\nprint\r\nclipboard\r\n",
+        "\xEF\xBB\xBFopen F03\nanswer no\nclose\nshow 编辑框_海报高度\nclose\nprint\n",
+        "open F03\nset 编辑框_海报高度 " + std::string(100000, '7') + "\nshow 编辑框_海报高度",
+        "open F03\nprint\nclose\nprint\n",
+    };
+    for (const std::string& recipe : recipes) {
+        const RecipeResult fromFile = runRecipe(recipe);
+        OneWayInput buffer(recipe);
+        std::istream pipe(&buffer);
+        const RecipeResult fromPipe = runFrom(pipe);
+        EXPECT_EQ(fromPipe.status, fromFile.status) << recipe;
+        EXPECT_EQ(fromPipe.out, fromFile.out) << recipe;
+        EXPECT_EQ(fromPipe.err, fromFile.err) << recipe;
+    }
+}
+
+// A write that fails ends the run at once: nothing after it happens, and the status says so.
+TEST(RecipeRun, AFailedWriteEndsTheRun) {
+    for (const std::size_t room : {std::size_t(0), std::size_t(3), std::size_t(4)}) {
+        Session session;
+        RecipeRunner runner(moduleRegistry(), session);
+        int previews = 0;
+        runner.setPreviewWriter([&previews](const std::string&) {
+            ++previews;
+            return std::string("page");
+        });
+        FullOutput sink(room);
+        std::ostream out(&sink);
+        std::ostringstream err;
+        std::istringstream recipe(
+            "open F03\nshow 编辑框_海报高度\npress 按钮_全屏海报在线预览\nshow 编辑框_海报宽度\n");
+        EXPECT_EQ(runner.run(recipe, out, err), RecipeRunner::kOutputFailed) << room;
+        const std::string said = err.str();
+        EXPECT_EQ(said.substr(said.find("cannot write")), "cannot write the output: write error\n") << said;
+        EXPECT_EQ(previews, room == 4 ? 1 : 0) << room;
+        EXPECT_EQ(sink.written, std::string("500\n").substr(0, room));
+    }
 }

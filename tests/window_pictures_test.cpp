@@ -5,6 +5,7 @@
 #include "framework/constants.h"
 #include "framework/sample_picture.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/picture_box.h"
 #include "net/http_fetch.h"
 #include "net/loopback_server.h"
 #include "support/test_support.h"
@@ -48,8 +49,8 @@ Control* pictureOf(ModuleSpec& module) {
     return nullptr;
 }
 
-QLabel* labelOf(const ui::GeneratorWindow& window, const Control& picture) {
-    return window.findChild<QLabel*>(QString::fromStdString(picture.name));
+ui::PictureBox* boxOf(const ui::GeneratorWindow& window, const Control& picture) {
+    return window.findChild<ui::PictureBox*>(QString::fromStdString(picture.name));
 }
 
 } // namespace
@@ -70,10 +71,10 @@ TEST(SamplePictures, EveryWindowShowsItsBuiltInSampleWithoutTheSite) {
             ScriptedPrompter prompter;
             RecordingHost host;
             ui::GeneratorWindow window(module, vars, prompter, host);
-            QLabel* label = labelOf(window, *c);
-            ASSERT_NE(label, nullptr) << module.key;
+            ui::PictureBox* box = boxOf(window, *c);
+            ASSERT_NE(box, nullptr) << module.key;
             // There as soon as the window exists, before any event is handled.
-            EXPECT_FALSE(label->pixmap().isNull()) << module.key << " " << c->text;
+            EXPECT_TRUE(box->hasPicture()) << module.key << " " << c->text;
             ++shown;
         }
     }
@@ -176,9 +177,9 @@ TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
     RecordingHost host;
     {
         ui::GeneratorWindow window(module, vars, prompter, host);
-        QLabel* label = labelOf(window, *control);
-        ASSERT_NE(label, nullptr);
-        EXPECT_TRUE(label->pixmap().isNull());
+        ui::PictureBox* box = boxOf(window, *control);
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(box->hasPicture());
         ASSERT_TRUE(QTest::qWaitFor([&] { return site.requests.size() == 1; }, 3000));
         EXPECT_EQ(site.requests[0].left(48).toStdString(),
                   "GET /Tessaly/upload/images/131104/f15/tx1.gif HT");
@@ -189,15 +190,15 @@ TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
 
     site.replyBody(picture);
     ui::GeneratorWindow window(module, vars, prompter, host);
-    QLabel* label = labelOf(window, *control);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !label->pixmap().isNull(); }, 3000));
+    ui::PictureBox* box = boxOf(window, *control);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasPicture(); }, 3000));
 
     // A site that fails leaves the label empty and the window working.
     site.replyWith("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
     ui::GeneratorWindow failed(module, vars, prompter, host);
-    QLabel* empty = labelOf(failed, *control);
+    ui::PictureBox* empty = boxOf(failed, *control);
     EXPECT_TRUE(QTest::qWaitFor([&] { return net::pendingFetches() == 0; }, 3000));
-    EXPECT_TRUE(empty->pixmap().isNull());
+    EXPECT_FALSE(empty->hasPicture());
 }
 
 // The flip sample: the front picture, and the back one while the pointer is over it; both come from
@@ -225,9 +226,12 @@ TEST(SamplePictures, TheFlipSampleShowsItsBackUnderThePointer) {
     const ModuleSpec& module = *moduleRegistry().byKey("F15");
     ui::GeneratorWindow window(module, vars, prompter, host);
     window.show();
-    auto* sample = window.findChild<QLabel*>(QStringLiteral("图形按钮_模块样例"));
+    auto* sample = window.findChild<ui::PictureBox*>(QStringLiteral("图形按钮_模块样例"));
     ASSERT_NE(sample, nullptr);
-    auto colour = [sample] { return sample->pixmap().toImage().pixelColor(2, 2); };
+    // What the box draws, in its middle.
+    auto colour = [sample] {
+        return sample->grab().toImage().pixelColor(sample->width() / 2, sample->height() / 2);
+    };
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return site.requests.size() == 2 && net::pendingFetches() == 0; }, 5000));
     EXPECT_EQ(colour(), QColor(Qt::red));

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -32,7 +33,7 @@ using namespace ornavo::testing;
 namespace {
 
 class PosterWindowUi : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
         window->show();
@@ -56,6 +57,46 @@ protected:
     ui::DesktopHost host;
     std::unique_ptr<ui::GeneratorWindow> window;
     std::unique_ptr<QSignalSpy> finished; // what tells the one who opened the window that it is gone
+};
+
+std::size_t framedIn(const std::vector<Item>& items);
+std::size_t framedIn(const Section& section) {
+    return ((!section.caption.empty() || section.framed) ? 1 : 0) + framedIn(section.items);
+}
+std::size_t framedIn(const std::vector<Item>& items) {
+    std::size_t framed = 0;
+    for (const Item& item : items) {
+        if (const auto* p = std::get_if<Panels>(&item.content))
+            for (const Section& panel : p->panels)
+                framed += framedIn(panel);
+        if (const auto* t = std::get_if<TabControl>(&item.content))
+            for (const TabPage& page : t->pages)
+                framed += framedIn(page.items);
+    }
+    return framed;
+}
+// The framed areas of a window, small frames inside them included.
+std::size_t framedAreas(const ModuleSpec& module) {
+    std::size_t framed = 0;
+    for (const Section& section : module.sections)
+        framed += framedIn(section);
+    return framed;
+}
+
+QRect inWindow(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+// The test-only window, shown.
+class SampleWindowUi : public ::testing::Test {
+  protected:
+    void SetUp() override { w.show(); }
+
+    const ModuleSpec module = sampleModule();
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    ui::GeneratorWindow w{module, vars, prompter, host};
 };
 
 } // namespace
@@ -151,11 +192,10 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
         ui::GeneratorWindow w(module, vars, prompter, host);
         EXPECT_EQ(w.size(), QSize(module.width, module.height)) << module.key;
         for (const Control* c : allControls(module))
-            EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr) << module.key << " " << c->name;
-        std::size_t framed = 0;
-        for (const Section& section : module.sections)
-            framed += (!section.caption.empty() || section.framed) ? 1 : 0;
-        EXPECT_EQ(w.findChildren<QGroupBox*>().size(), static_cast<qsizetype>(framed)) << module.key;
+            EXPECT_NE(w.findChild<QWidget*>(QString::fromStdString(c->name)), nullptr)
+                << module.key << " " << c->name;
+        EXPECT_EQ(w.findChildren<QGroupBox*>().size(), static_cast<qsizetype>(framedAreas(module)))
+            << module.key;
         if (module.top) {
             EXPECT_EQ(w.pos().y(), *module.top) << module.key;
         }
@@ -163,13 +203,7 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
 }
 
 // The test-only window: tab pages hold their fields and buttons, and everything on them works.
-TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
-    const ModuleSpec module = sampleModule();
-    WindowVariables vars;
-    ScriptedPrompter prompter;
-    RecordingHost host;
-    ui::GeneratorWindow w(module, vars, prompter, host);
-    w.show();
+TEST_F(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
     auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("选择夹1"));
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 2);
@@ -206,15 +240,62 @@ TEST(SampleWindowUi, TabPagesHoldTheirFieldsAndButtons) {
     w.findChild<QPushButton*>(QStringLiteral("按钮_T01基础版代码"))->click();
     const std::string code = w.form().code();
     EXPECT_EQ(code.compare(0, 744, markup::kBasicEditionBreakout), 0);
-    EXPECT_EQ(w.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_T01代码"))->toPlainText().toStdString(),
-              QString::fromStdString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString());
+    EXPECT_EQ(
+        w.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_T01代码"))->toPlainText().toStdString(),
+        QString::fromStdString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toStdString());
+}
+
+// Controls at the right of the tab headers, small frames in a grid, a setting beside a table; every
+// field named for a screen reader; every field's whole text in its tip.
+TEST_F(SampleWindowUi, CornerFramesNamesAndTips) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto find = [this](const char* name) {
+        auto* edit = w.findChild<QLineEdit*>(QString::fromUtf8(name));
+        EXPECT_NE(edit, nullptr) << name;
+        return edit;
+    };
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("选择夹1"));
+    ASSERT_NE(tabs, nullptr);
+    const QRect headers = inWindow(tabs->tabBar());
+    const QRect corner = inWindow(find("编辑框_背景颜色"));
+    EXPECT_GT(corner.left(), headers.right());
+    EXPECT_TRUE(corner.top() < headers.bottom() && corner.bottom() > headers.top());
+
+    const QRect cell1 = inWindow(find("编辑框_格子01")), cell2 = inWindow(find("编辑框_格子02")),
+                cell3 = inWindow(find("编辑框_格子03"));
+    EXPECT_LT(cell1.right(), cell2.left());
+    EXPECT_EQ(cell1.top(), cell2.top());
+    EXPECT_GT(cell3.top(), cell1.bottom());
+    EXPECT_EQ(cell3.left(), cell1.left());
+    const QRect setting = inWindow(find("编辑框_边框数值"));
+    EXPECT_GT(setting.left(), inWindow(find("编辑框_标题01")).right());
+    EXPECT_LT(setting.top(), inWindow(find("编辑框_标题02")).top());
+
+    EXPECT_EQ(find("编辑框_格子02")->accessibleName(), QStringLiteral("图片地址 02"));
+    EXPECT_EQ(find("编辑框_标题02")->accessibleName(), QStringLiteral("宝贝标题 02"));
+    EXPECT_EQ(find("编辑框_2组链接01")->accessibleName(), QStringLiteral("链接地址 01"));
+    EXPECT_EQ(find("编辑框_宽度")->accessibleName(), QStringLiteral("宽度"));
+    EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("组合框_轮播效果"))->accessibleName(),
+              QStringLiteral("轮播效果"));
+    EXPECT_FALSE(
+        w.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_T01代码"))->accessibleName().isEmpty());
+
+    QLineEdit* cell = find("编辑框_格子01");
+    EXPECT_EQ(cell->toolTip(), QStringLiteral("g1"));
+    cell->setFocus();
+    QTest::keyClick(cell, Qt::Key_End);
+    QTest::keyClicks(cell, QStringLiteral("/a.jpg"));
+    EXPECT_EQ(cell->toolTip(), QStringLiteral("g1/a.jpg"));
+    w.form().setText("编辑框_格子01", "http://img.example/long/path/picture.jpg");
+    EXPECT_EQ(cell->toolTip(), QStringLiteral("http://img.example/long/path/picture.jpg"));
 }
 
 // The real message boxes: no icon, the program's caption, the question's text, Chinese button texts;
 // only No cancels.
 TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     QApplication::setApplicationName(QStringLiteral("Ornavo"));
-    ASSERT_TRUE(ui::installChineseTranslations()) << "Qt's Chinese translations are missing (qt6-translations-l10n)";
+    ASSERT_TRUE(ui::installChineseTranslations())
+        << "Qt's Chinese translations are missing (qt6-translations-l10n)";
     ui::MessageBoxPrompter boxes;
     struct Seen {
         QString title, text, buttons;
@@ -238,7 +319,8 @@ TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     EXPECT_EQ(seen.title, QStringLiteral("Ornavo"));
     EXPECT_EQ(seen.text, QString::fromUtf8("是否要退出？"));
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("是(&Y)")) && seen.buttons.contains(QString::fromUtf8("否(&N)")))
+    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("是(&Y)")) &&
+                seen.buttons.contains(QString::fromUtf8("否(&N)")))
         << seen.buttons.toStdString();
     answerWith(QMessageBox::Yes);
     EXPECT_EQ(boxes.ask("是否要清空所有内容？"), Answer::Yes);
@@ -248,8 +330,10 @@ TEST(MessageBoxes, AskAndNotifyAsTheUserSeesThem) {
     EXPECT_EQ(seen.buttons, QString::fromUtf8("确定|"));
     // The update question: OK and Cancel, in Chinese too; only OK agrees.
     answerWith(QMessageBox::Cancel);
-    EXPECT_FALSE(ui::showMessage({"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}}));
-    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("确定")) && seen.buttons.contains(QString::fromUtf8("取消")))
+    EXPECT_FALSE(ui::showMessage(
+        {"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}}));
+    EXPECT_TRUE(seen.buttons.contains(QString::fromUtf8("确定")) &&
+                seen.buttons.contains(QString::fromUtf8("取消")))
         << seen.buttons.toStdString();
     EXPECT_EQ(seen.icon, QMessageBox::Question);
 }

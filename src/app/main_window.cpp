@@ -10,6 +10,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/settings_keeper.h"
 #include "framework/version.h"
 #include "net/http_fetch.h"
 #include "net/maker_site.h"
@@ -163,6 +164,7 @@ ShellServices withDesktopDefaults(ShellServices s) {
                                                            std::function<void()> closed) -> QWidget* {
             auto* window = new ui::GeneratorWindow(module, variables, *prompter, *host);
             window->setAttribute(Qt::WA_DeleteOnClose);
+            window->attach(std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry()));
             QObject::connect(window, &QDialog::finished, window, [closed] { closed(); });
             window->show();
             return window;
@@ -223,8 +225,11 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     central->setObjectName(QStringLiteral("MainArea"));
     setCentralWidget(central);
 
+    // The label owns its 64 pixels; its face (set by the skin) keeps the whole text in them, so the
+    // ticker band beside it never takes the colon.
     auto* notice = new QLabel(u(" 最新公告："), central);
     notice->setObjectName(QStringLiteral("标签_最新公告"));
+    notice->setProperty("role", QStringLiteral("notice"));
     notice->setGeometry(0, 6, 64, 24);
     notice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -456,8 +461,17 @@ void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
     // input until the module window is closed; the colour table and the preview stay usable.
     setEnabled(false);
-    moduleWindow_ = services_.openModuleWindow(*entry.module, session_.variables(entry.key), [this] {
+    openModule(*entry.module);
+}
+
+void MainWindow::openModule(const ModuleSpec& module) {
+    moduleWindow_ = services_.openModuleWindow(module, session_.variables(module.key), [this] {
         moduleWindow_ = nullptr;
+        // A window may close to open a settings file of another module's window, which then opens.
+        if (const ModuleSpec* next = ui::SettingsKeeper::takeHandOver(moduleRegistry()); next && !quitting_) {
+            openModule(*next);
+            return;
+        }
         setEnabled(true);
         if (!quitting_)
             restoreAndCentre();

@@ -131,6 +131,7 @@ private:
     void fetchPassword();
     void quitProgram();
     void centre();
+    void openModule(const ModuleSpec& module);
 
     ShellServices services_;
     Session session_;

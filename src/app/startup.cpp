@@ -6,6 +6,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
+#include "framework/ui/settings_keeper.h"
 #include "framework/ui/translations.h"
 #include "framework/version.h"
 #include "framework/web/browser_loader.h"
@@ -118,11 +119,15 @@ int runProgram(int argc, char** argv) {
             return 2;
         }
         Session session;
-        ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
-        // The run ends with the window, whatever browser windows are still open beside it.
-        QObject::connect(&window, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
-        window.show();
-        status = app.exec();
+        // A window may close to open a settings file of another module's window, which then opens.
+        for (; module; module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
+            ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
+            window.attach(std::make_unique<ui::SettingsKeeper>(window, moduleRegistry()));
+            // The run ends with the window, whatever browser windows are still open beside it.
+            QObject::connect(&window, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
+            window.show();
+            status = app.exec();
+        }
     } else {
         ShellServices services;
         services.prompter = &prompter;

@@ -1,15 +1,20 @@
 // ornavo-gen: the module windows without a screen.
-//   ornavo-gen list | describe KEY | constants | run FILE|-
-// `run` exits with 0, 2 for a recipe it cannot run (nothing printed), or 3 when everything was printed
-// but a preview page could not be written.
+//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | --help | --version
+// Exits with 0; 1 when the output could not be written; 2 for wrong usage or a recipe it cannot read
+// or run (nothing printed); 3 when everything was printed but a preview page could not be written.
 
 #include "framework/constants.h"
 #include "framework/preview_page.h"
 #include "framework/recipe.h"
+#include "framework/version.h"
 #include "generators/catalogue.h"
+#include "save_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
+#include <unistd.h>
 
 using namespace ornavo;
 
@@ -27,9 +32,25 @@ const char* kindName(ControlKind kind) {
     return "";
 }
 
+constexpr const char* kUsage =
+    "usage: ornavo-gen list | describe KEY | constants | run FILE|- | --help | --version\n";
+
 int usage() {
-    std::cerr << "usage: ornavo-gen list | describe KEY | constants | run FILE|-\n";
-    return 2;
+    std::cerr << kUsage;
+    return RecipeRunner::kRecipeError;
+}
+
+void help() {
+    std::cout << kUsage
+              << "Runs Ornavo's module windows without a screen.\n"
+                 "  list            KEY <TAB> caption of every module window\n"
+                 "  describe KEY    the window's controls and buttons, one per line\n"
+                 "  constants       NAME=VALUE of every address in effect\n"
+                 "  run FILE|-      runs a recipe (- reads standard input) and prints what it asks for\n"
+                 "  save FILE|-     runs a recipe, then prints the settings of the window it leaves open\n"
+                 "Exit status: 0 done; 1 the output could not be written; 2 wrong usage, or a recipe\n"
+                 "that cannot be read or run (nothing printed); 3 a preview page could not be written.\n"
+                 "See ornavo-gen(1).\n";
 }
 
 const char* actionName(const Button& b) {
@@ -58,30 +79,36 @@ int describe(const std::string& key) {
     const ModuleSpec* module = moduleRegistry().byKey(key);
     if (!module) {
         std::cerr << "ornavo-gen: no module " << key << "\n";
-        return 2;
+        return RecipeRunner::kRecipeError;
     }
     std::cout << "window\t" << module->caption << "\t" << module->width << "x" << module->height << "\n";
     for (const PlacedControl& p : placedControls(*module)) {
         const Control* c = p.control;
-        std::cout << kindName(c->kind) << "\t" << placeText(p.at) << "\t" << c->name << "\t" << c->caption << "\t"
-                  << c->text;
+        std::cout << kindName(c->kind) << "\t" << placeText(p.at) << "\t" << c->name << "\t" << c->caption
+                  << "\t" << c->text;
         if (c->kind == ControlKind::List)
             for (const std::string& e : c->entries)
                 std::cout << "\t" << e;
         std::cout << "\n";
     }
     for (const PlacedButton& p : placedButtons(*module))
-        std::cout << "button\t" << placeText(p.at) << "\t" << p.button->name << "\t" << p.button->caption << "\t"
-                  << actionName(*p.button) << "\n";
+        std::cout << "button\t" << placeText(p.at) << "\t" << p.button->name << "\t" << p.button->caption
+                  << "\t" << actionName(*p.button) << "\n";
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int command(int argc, char** argv) {
     if (argc < 2)
         return usage();
     const std::string command = argv[1];
+    if ((command == "--help" || command == "-h") && argc == 2) {
+        help();
+        return 0;
+    }
+    if ((command == "--version" || command == "-v") && argc == 2) {
+        std::cout << "ornavo-gen " << programVersion() << "\n";
+        return 0;
+    }
     if (command == "list" && argc == 2) {
         for (const ModuleSpec& m : moduleRegistry().all())
             std::cout << m.key << "\t" << m.caption << "\n";
@@ -103,10 +130,36 @@ int main(int argc, char** argv) {
             return runner.run(std::cin, std::cout, std::cerr);
         std::ifstream file(path, std::ios::binary);
         if (!file) {
-            std::cerr << "ornavo-gen: cannot read " << path << "\n";
-            return 2;
+            std::cerr << "ornavo-gen: cannot read " << path << ": " << std::strerror(errno) << "\n";
+            return RecipeRunner::kRecipeError;
         }
         return runner.run(file, std::cout, std::cerr);
     }
+    if (command == "save" && argc == 3)
+        return saveSettingsCommand(argv[2]);
     return usage();
+}
+
+// Everything written must have reached standard output, up to closing it: a full disk or a broken
+// device is a failure, never a success.
+int finishOutput(int status) {
+    errno = 0;
+    bool written = static_cast<bool>(std::cout.flush());
+    if (written && ::close(STDOUT_FILENO) != 0 && errno != EBADF)
+        written = false;
+    if (written)
+        return status;
+    if (status != RecipeRunner::kOutputFailed) // the recipe runner has said so already
+        std::cerr << "ornavo-gen: cannot write the output: " << (errno ? std::strerror(errno) : "write error")
+                  << "\n";
+    return status != 0 ? status : RecipeRunner::kOutputFailed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Standard input and output through the streams' own buffers: a failed read is then an error the
+    // recipe runner sees (not an early end), and output goes out in large writes.
+    std::ios::sync_with_stdio(false);
+    return finishOutput(command(argc, argv));
 }

@@ -65,9 +65,13 @@ const std::string& Form::var(const std::string& name) const {
 
 void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
 
+void Form::tell(const std::string& name) {
+    for (const auto& listener : listeners_)
+        listener(name);
+}
+
 void Form::changed(State& s) {
-    if (listener_)
-        listener_(s.control->name);
+    tell(s.control->name);
     if (s.control->onChange && depth_ < kMaxHandlerDepth) {
         ++depth_;
         try {
@@ -122,8 +126,7 @@ void Form::choose(const std::string& radioName) {
         if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
             other.checked) {
             other.checked = false;
-            if (listener_)
-                listener_(name);
+            tell(name);
         }
     }
     // Choosing a radio runs its handler even when it is already chosen, as a click on it does.
@@ -151,6 +154,7 @@ void Form::press(const std::string& buttonName) {
         throw std::logic_error("module " + module_.key + " is closed");
     switch (b->action) {
     case Action::Generate:
+        lastGenerate_ = buttonName;
         setText(module_.codeBox.name, b->generate(*this));
         break;
     case Action::Copy:
@@ -179,6 +183,64 @@ bool Form::requestClose() {
         return false;
     closed_ = true;
     return true;
+}
+
+FormSnapshot Form::snapshot() const {
+    FormSnapshot snap;
+    for (const auto& [name, s] : states_) {
+        switch (s.control->kind) {
+        case ControlKind::Field:
+        case ControlKind::CodeBox:
+            snap.texts[name] = s.text;
+            break;
+        case ControlKind::List:
+            snap.picks[name] = s.index;
+            break;
+        case ControlKind::Radio:
+            if (s.checked)
+                snap.chosen.insert(name);
+            break;
+        default:
+            break;
+        }
+    }
+    snap.lastGenerate = lastGenerate_;
+    return snap;
+}
+
+void Form::restore(const FormSnapshot& snap) {
+    lastGenerate_ = snap.lastGenerate;
+    for (auto& [name, s] : states_) {
+        bool changed = false;
+        switch (s.control->kind) {
+        case ControlKind::Field:
+        case ControlKind::CodeBox:
+            if (const auto it = snap.texts.find(name); it != snap.texts.end() && it->second != s.text) {
+                s.text = it->second;
+                changed = true;
+            }
+            break;
+        case ControlKind::List: {
+            const auto it = snap.picks.find(name);
+            const int entries = static_cast<int>(s.control->entries.size());
+            if (it != snap.picks.end() && it->second != s.index && it->second >= -1 && it->second < entries) {
+                s.index = it->second;
+                changed = true;
+            }
+            break;
+        }
+        case ControlKind::Radio: {
+            const bool on = snap.chosen.count(name) > 0;
+            changed = on != s.checked;
+            s.checked = on;
+            break;
+        }
+        default:
+            break;
+        }
+        if (changed)
+            tell(name);
+    }
 }
 
 std::int64_t fieldInteger(const Form& form, const std::string& name) { return textToInteger(form.text(name)); }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,20 @@ private:
     std::map<std::string, WindowVariables> vars_;
 };
 
+// What a window shows, taken whole: field and code box texts, list picks, chosen radio buttons and the
+// generate button pressed last. Window variables are not part of it.
+struct FormSnapshot {
+    std::map<std::string, std::string> texts; // fields and the code box
+    std::map<std::string, int> picks;         // every list, -1 when nothing is picked
+    std::set<std::string> chosen;             // radio buttons that are on
+    std::string lastGenerate;                 // the generate button pressed last, "" when none
+
+    bool operator==(const FormSnapshot& o) const {
+        return texts == o.texts && picks == o.picks && chosen == o.chosen && lastGenerate == o.lastGenerate;
+    }
+    bool operator!=(const FormSnapshot& o) const { return !(*this == o); }
+};
+
 class Form {
 public:
     Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host);
@@ -40,6 +55,14 @@ public:
     int index(const std::string& name) const;
     bool checked(const std::string& radioName) const;
     const std::string& code() const { return text(module_.codeBox.name); }
+    // The generate button pressed last in this window ("" before the first).
+    const std::string& lastGenerate() const { return lastGenerate_; }
+    Prompter& prompter() const { return prompter_; }
+
+    FormSnapshot snapshot() const;
+    // Puts back what a snapshot of a window of the same module holds, without running any handler (the
+    // values are taken as they were, derived ones included); listeners hear of every control that changed.
+    void restore(const FormSnapshot& snapshot);
 
     // Window variables (empty until set).
     const std::string& var(const std::string& name) const;
@@ -60,8 +83,11 @@ public:
     bool requestClose();
     bool isClosed() const { return closed_; }
 
-    // Called with the control's name after every change of its value, whoever made it.
-    void setChangeListener(std::function<void(const std::string&)> listener) { listener_ = std::move(listener); }
+    // Called with the control's name after every change of its value, whoever made it. Setting replaces
+    // every listener; adding puts one more beside them.
+    using Listener = std::function<void(const std::string&)>;
+    void setChangeListener(Listener listener) { listeners_.assign(1, std::move(listener)); }
+    void addChangeListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
 private:
     struct State {
@@ -73,6 +99,7 @@ private:
     State& state(const std::string& name);
     const State& state(const std::string& name) const;
     void changed(State& s);
+    void tell(const std::string& name);
     void clear(const Button& b);
 
     const ModuleSpec& module_;
@@ -81,7 +108,8 @@ private:
     WindowHost& host_;
     std::map<std::string, State> states_;
     std::map<std::string, const Button*> buttons_;
-    std::function<void(const std::string&)> listener_;
+    std::vector<Listener> listeners_;
+    std::string lastGenerate_;
     bool closed_ = false;
     int depth_ = 0;
 };

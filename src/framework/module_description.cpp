@@ -176,7 +176,8 @@ Table numberedTable(std::string numberCaption, const std::vector<Column>& column
     for (int k = 1; k <= count; ++k) {
         TableRow row{twoDigits(k), {}};
         for (const Column& c : columns) {
-            Control cell = field(c.prefix + twoDigits(k), "", c.defaultText ? c.defaultText(k) : std::string());
+            Control cell =
+                field(c.prefix + twoDigits(k), "", c.defaultText ? c.defaultText(k) : std::string());
             cell.onChange = c.onChange;
             row.cells.push_back(std::move(cell));
         }
@@ -185,9 +186,18 @@ Table numberedTable(std::string numberCaption, const std::vector<Column>& column
     return t;
 }
 
-Item line(std::vector<Element> elements) { return Item{Line{std::move(elements)}}; }
-Item table(Table t) { return Item{std::move(t)}; }
-Item tabs(std::string name, std::vector<TabPage> pages) { return Item{TabControl{std::move(name), std::move(pages)}}; }
+Item line(std::vector<Element> elements) {
+    return Item{Line{std::move(elements)}};
+}
+Item table(Table t) {
+    return Item{std::move(t)};
+}
+Item tabs(std::string name, std::vector<TabPage> pages, std::vector<Element> corner) {
+    return Item{TabControl{std::move(name), std::move(pages), std::move(corner)}};
+}
+Item panels(std::vector<Section> areas, int perRow) {
+    return Item{Panels{std::move(areas), perRow}};
+}
 
 namespace {
 Button makeButton(std::string name, std::string caption, Action action) {
@@ -205,12 +215,14 @@ Button generateButton(std::string name, std::string caption, Generator generate)
     return b;
 }
 
-std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName, Generator professional) {
+std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName,
+                                         Generator professional) {
     Button basic = generateButton(std::move(basicName), "基础版代码", [professional](const Form& form) {
         return markup::basicEdition(professional(form));
     });
     basic.basicOf = professionalName;
-    return {generateButton(std::move(professionalName), "专业版代码", std::move(professional)), std::move(basic)};
+    return {generateButton(std::move(professionalName), "专业版代码", std::move(professional)),
+            std::move(basic)};
 }
 
 Button copyButton(std::string name, std::string caption) {
@@ -241,17 +253,76 @@ Button exitButton(std::string name, std::string caption) {
     return makeButton(std::move(name), std::move(caption), Action::Exit);
 }
 
-bool holdsAddress(const Control& field) {
+namespace {
+
+// A number ("49.00", "-485") or a colour ("#ff3200").
+bool numberOrColour(const std::string& text) {
+    if (text.empty() || text.size() > 10)
+        return false;
+    if (text[0] == '#')
+        return text.size() >= 4 && text.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos;
+    const std::size_t digits = text[0] == '-' ? 1 : 0;
+    return text.size() > digits && text.find_first_not_of("0123456789.", digits) == std::string::npos;
+}
+
+} // namespace
+
+FieldContent contentOf(const Control& field) {
     if (field.kind != ControlKind::Field)
-        return false;
-    auto has = [&field](const char* part) { return field.name.find(part) != std::string::npos; };
-    auto endsWith = [&field](const std::string& tail) {
-        return field.name.size() >= tail.size() && field.name.compare(field.name.size() - tail.size(), tail.size(), tail) == 0;
+        return FieldContent::Text;
+    const std::string& name = field.name;
+    auto has = [&name](const char* part) { return name.find(part) != std::string::npos; };
+    for (const char* part : {"颜色", "宽", "高", "尺寸", "大小", "速度", "距", "间隔", "数量", "数值", "价",
+                             "销量", "销售量", "收藏", "边框", "占位", "调整", "群号"})
+        if (has(part))
+            return FieldContent::Short;
+    const std::string tail = "背景图";
+    if (field.text.rfind("http://", 0) == 0 || field.text.rfind("https://", 0) == 0 || has("地址") ||
+        has("链接") || has("网址") ||
+        (name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0))
+        return FieldContent::Address;
+    return numberOrColour(field.text) ? FieldContent::Short : FieldContent::Text;
+}
+
+namespace {
+
+// The text without blanks (plain or ideographic) around it and without a colon at its end.
+std::string trimmedCaption(std::string text) {
+    static const std::string kIdeographicSpace = "\xe3\x80\x80", kFullColon = "\xef\xbc\x9a";
+    auto endsWith = [&text](const std::string& tail) {
+        return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
     };
-    if (has("颜色") || has("宽") || has("高") || has("尺寸"))
-        return false;
-    return field.text.rfind("http://", 0) == 0 || field.text.rfind("https://", 0) == 0 || has("地址") || has("链接") ||
-           has("网址") || endsWith("背景图");
+    for (bool changed = true; changed && !text.empty();) {
+        changed = true;
+        if (text.back() == ' ' || text.back() == ':')
+            text.pop_back();
+        else if (endsWith(kIdeographicSpace) || endsWith(kFullColon))
+            text.resize(text.size() - 3);
+        else if (text.front() == ' ')
+            text.erase(0, 1);
+        else if (text.rfind(kIdeographicSpace, 0) == 0)
+            text.erase(0, 3);
+        else
+            changed = false;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string spokenName(const Control& control, const std::string& column, const std::string& row) {
+    std::string name = trimmedCaption(control.caption);
+    if (name.empty())
+        name = trimmedCaption(column);
+    const std::string label = trimmedCaption(row);
+    if (name.empty()) {
+        name = control.name.substr(control.name.find('_') + 1);
+        // The row's number is said once, after the name.
+        if (!label.empty() && name.size() > label.size() &&
+            name.compare(name.size() - label.size(), label.size(), label) == 0)
+            name.resize(name.size() - label.size());
+    }
+    return label.empty() ? name : name + " " + label;
 }
 
 namespace {
@@ -262,18 +333,23 @@ struct Walker {
     std::vector<PlacedButton>* buttons = nullptr;
     std::vector<const TabControl*>* tabControls = nullptr;
 
-    void items(const std::vector<Item>& list, Placement at) {
+    void elements(const std::vector<Element>& list, const Placement& at) {
+        for (const Element& e : list) {
+            if (const auto* c = std::get_if<Control>(&e)) {
+                if (controls)
+                    controls->push_back({c, at});
+            } else if (buttons) {
+                buttons->push_back({&std::get<Button>(e), at});
+            }
+        }
+    }
+
+    // Returns the last row used.
+    int items(const std::vector<Item>& list, Placement at) {
         for (const Item& item : list) {
             ++at.row;
             if (const auto* l = std::get_if<Line>(&item.content)) {
-                for (const Element& e : l->elements) {
-                    if (const auto* c = std::get_if<Control>(&e)) {
-                        if (controls)
-                            controls->push_back({c, at});
-                    } else if (buttons) {
-                        buttons->push_back({&std::get<Button>(e), at});
-                    }
-                }
+                elements(l->elements, at);
             } else if (const auto* t = std::get_if<Table>(&item.content)) {
                 // The caption row comes first; each numbered row is a row of its own.
                 for (const TableRow& row : t->rows) {
@@ -282,10 +358,16 @@ struct Walker {
                         if (controls)
                             controls->push_back({&c, at});
                 }
+            } else if (const auto* p = std::get_if<Panels>(&item.content)) {
+                // Panels read one after the other, their rows counted on from here.
+                --at.row;
+                for (const Section& panel : p->panels)
+                    at.row = items(panel.items, at);
             } else {
                 const auto& tc = std::get<TabControl>(item.content);
                 if (tabControls)
                     tabControls->push_back(&tc);
+                elements(tc.corner, at);
                 for (const TabPage& page : tc.pages) {
                     Placement inPage = at;
                     inPage.tabControl = tc.name;
@@ -295,6 +377,7 @@ struct Walker {
                 }
             }
         }
+        return at.row;
     }
 
     void module(const ModuleSpec& m) {

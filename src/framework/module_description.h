@@ -32,8 +32,8 @@ struct Control {
     std::vector<std::string> entries; // list entries
     Handler onChange;                 // field change, list pick, radio choice
     std::string group;                // radio group; radios of one group exclude each other
-    int columns = 0;                  // fixed width of a field in characters (0: take the room); an
-                                      // address field still shows forty characters
+    int columns = 0;                  // width of a short field in characters (0: as its content);
+                                      // addresses and texts take the room their line leaves
     std::string colour;               // text colour of a radio's or label's caption ("#d00000"), if any
     bool pinned = false;              // a field that puts its default text back after every change
     std::string hover;                // picture: the picture shown while the pointer is over it, if any
@@ -75,15 +75,12 @@ struct TabPage {
     std::string caption;
     std::vector<Item> items;
 };
-// A tab control (`选择夹1`) whose pages hold lines, tables and buttons of their own.
+// A tab control (`选择夹1`) whose pages hold lines, tables and buttons of their own; `corner` holds
+// the controls that stand at the right of its tab headers, on their line.
 struct TabControl {
     std::string name;
     std::vector<TabPage> pages;
-};
-
-// One entry of an area or a tab page: exactly one of a line, a table or a tab control.
-struct Item {
-    std::variant<Line, Table, TabControl> content;
+    std::vector<Element> corner;
 };
 
 // A framed area ("模块样例", "模块设置", …); an empty caption gives an unframed area unless `framed`.
@@ -91,6 +88,18 @@ struct Section {
     std::string caption;
     std::vector<Item> items;
     bool framed = false; // draw the frame even without a caption
+};
+
+// Areas side by side within an area: a table with its settings at its right, or small framed areas
+// in a grid of `perRow` to a row (0: all on one row).
+struct Panels {
+    std::vector<Section> panels;
+    int perRow = 0;
+};
+
+// One entry of an area or a tab page: exactly one of a line, a table, a tab control or panels.
+struct Item {
+    std::variant<Line, Table, TabControl, Panels> content;
 };
 
 // A button of the main window's catalogue that opens the module's window.
@@ -102,8 +111,8 @@ struct CatalogueButton {
 struct ModuleSpec {
     std::string key;     // catalogue number on the professional page, "F01".."F35" (set by the catalogue)
     std::string caption; // window caption
-    CatalogueButton professionalButton;          // set by the catalogue
-    std::optional<CatalogueButton> basicButton;  // absent: the basic page does not offer the window
+    CatalogueButton professionalButton;         // set by the catalogue
+    std::optional<CatalogueButton> basicButton; // absent: the basic page does not offer the window
     int width = 0;
     int height = 0;
     std::optional<int> top; // moved to this top position when created
@@ -187,12 +196,15 @@ Table numberedTable(std::string numberCaption, const std::vector<Column>& column
 
 Item line(std::vector<Element> elements);
 Item table(Table t);
-Item tabs(std::string name, std::vector<TabPage> pages);
+Item tabs(std::string name, std::vector<TabPage> pages, std::vector<Element> corner = {});
+// Areas side by side, left to right; with `perRow`, a grid of that many to a row.
+Item panels(std::vector<Section> areas, int perRow = 0);
 
 Button generateButton(std::string name, std::string caption, Generator generate);
 // The professional/basic pair: "专业版代码" writes the markup, "基础版代码" the same markup inside the
 // basic edition's breakout wrapper and its four closing tags.
-std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName, Generator professional);
+std::pair<Button, Button> editionButtons(std::string professionalName, std::string basicName,
+                                         Generator professional);
 Button copyButton(std::string name, std::string caption = "复制代码");
 Button clearButton(std::string name, std::string caption, std::vector<std::string> targets,
                    std::string question = kAskClearAll);
@@ -203,10 +215,17 @@ Button previewButton(std::string name, std::string caption = "预览");
 Button colourButton(std::string name, std::string caption = "选色器");
 Button exitButton(std::string name, std::string caption = "退出");
 
-// Whether a field holds an address (a picture or a link): such fields are laid out wide enough to
-// show the start of a long address. Told by its default text (an http or https address) or its name
-// (…地址…, …链接…, …网址…, …背景图); sizes and colours are never addresses.
-bool holdsAddress(const Control& field);
+// What a field holds, which decides its share of a line's width: an address (a picture or a link,
+// told by an http or https default text or by its name: …地址…, …链接…, …网址…, …背景图) takes the
+// larger share; a short value (a size, distance, speed, count, price or colour, told by its name or by
+// a default text that is a number or a colour) stays about as wide as its content; a text takes the rest.
+enum class FieldContent { Address, Text, Short };
+FieldContent contentOf(const Control& field);
+
+// The name a screen reader says for a field, a list or the code box: its caption, else its column's
+// caption, else the role in its control name (编辑框_大图高 → 大图高); followed by the label of its row
+// or of the small frame it stands in ("图片地址 01"). Colons and blanks around captions are left out.
+std::string spokenName(const Control& control, const std::string& column = {}, const std::string& row = {});
 
 // ---- Walking a description ----
 

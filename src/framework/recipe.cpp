@@ -1,11 +1,17 @@
 #include "recipe.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
 #include <istream>
-#include <iterator>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
-#include <vector>
+#include <system_error>
+#include <unistd.h>
 
 namespace ornavo {
 
@@ -13,17 +19,44 @@ namespace {
 struct RecipeError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// Writing to the output failed; what() says why.
+struct OutputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string errnoText(int error, const char* otherwise) {
+    return error ? std::strerror(error) : otherwise;
+}
+
+// Why a stream operation threw: the system's words for a system error, else the exception's text.
+std::string failureText(const std::exception& e) {
+    if (const auto* system = dynamic_cast<const std::system_error*>(&e))
+        if (system->code().category() == std::system_category() ||
+            system->code().category() == std::generic_category())
+            return system->code().message();
+    return e.what();
+}
 } // namespace
 
-// Answers questions from the queued answers (Yes when none is queued), reports every message on the
-// error stream and keeps the clipboard in memory.
+// Answers questions from the queued answers (Yes when none is queued) and keeps the clipboard in
+// memory. Messages go to the error stream while a recipe is checked; previews are written, and
+// reported there, only when it runs for real.
 class RecipeRunner::Host : public Prompter, public WindowHost {
-public:
-    Host(std::ostream*& err, RecipeRunner::PreviewWriter& writer) : err_(err), writer_(writer) {}
+  public:
+    explicit Host(RecipeRunner::PreviewWriter& writer) : writer_(writer) {}
 
-    void notify(const std::string& message) override { report("message: " + message); }
+    void start(std::ostream* err, bool checking) {
+        err_ = err;
+        checking_ = checking;
+        answers.clear();
+        clipboard.clear();
+        previewFailed = false;
+    }
+
+    void notify(const std::string& message) override { say("message: " + message); }
     Answer ask(const std::string& question) override {
-        report("message: " + question);
+        say("message: " + question);
         if (answers.empty())
             return Answer::Yes;
         const Answer a = answers.front();
@@ -32,6 +65,8 @@ public:
     }
     void putOnClipboard(const std::string& text) override { clipboard = text; }
     void showPreview(const std::string& code) override {
+        if (checking_)
+            return;
         if (!writer_) {
             report("preview: not available");
             previewFailed = true;
@@ -44,18 +79,24 @@ public:
             previewFailed = true;
         }
     }
-    void openColourTable() override { report("colour table"); }
+    void openColourTable() override { say("colour table"); }
 
     std::deque<Answer> answers;
     std::string clipboard;
     bool previewFailed = false;
 
-private:
+  private:
+    // Said once, while checking: the real run repeats the same messages.
+    void say(const std::string& line) {
+        if (checking_)
+            report(line);
+    }
     void report(const std::string& line) {
         if (err_)
             *err_ << line << "\n";
     }
-    std::ostream*& err_;
+    std::ostream* err_ = nullptr;
+    bool checking_ = false;
     RecipeRunner::PreviewWriter& writer_;
 };
 
@@ -99,35 +140,6 @@ std::size_t utf8Sequence(const std::string& text, std::size_t pos, char32_t& cp)
     return length;
 }
 
-bool isUtf8(const std::string& text) {
-    char32_t cp;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = utf8Sequence(text, pos, cp);
-        if (length == 0)
-            return false;
-        pos += length;
-    }
-    return true;
-}
-
-// The recipe's lines without their ends (LF, CR LF or CR), a leading byte-order mark dropped.
-std::vector<std::string> recipeLines(std::istream& recipe) {
-    std::string text((std::istreambuf_iterator<char>(recipe)), std::istreambuf_iterator<char>());
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        text.erase(0, 3);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
 } // namespace
 
 std::string recipeExcerpt(const std::string& text, std::size_t limit) {
@@ -168,7 +180,11 @@ std::string unescapeRecipeText(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size()) {
             const char next = text[i + 1];
-            const char* replacement = next == 't' ? "\t" : next == 'r' ? "\r" : next == 'n' ? "\n" : next == '\\' ? "\\" : nullptr;
+            const char* replacement = next == 't'    ? "\t"
+                                      : next == 'r'  ? "\r"
+                                      : next == 'n'  ? "\n"
+                                      : next == '\\' ? "\\"
+                                                     : nullptr;
             if (replacement) {
                 out += replacement;
                 ++i;
@@ -180,8 +196,72 @@ std::string unescapeRecipeText(const std::string& text) {
     return out;
 }
 
+bool isUtf8(const std::string& text) {
+    char32_t cp;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = utf8Sequence(text, pos, cp);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+bool isSkippedRecipeLine(const std::string& line) {
+    return (!line.empty() && line[0] == '#') || line.find_first_not_of(" \t") == std::string::npos;
+}
+
+// One line up to LF, CR LF or CR; false when the text ended before it. Reads the stream buffer
+// directly: a buffer that throws on a failed read (a file stream does) then says why.
+bool RecipeLineReader::readLine(std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in_.rdbuf();
+    if (!buffer)
+        throw RecipeReadError("cannot read the recipe: no input");
+    using traits = std::char_traits<char>;
+    const auto keep = [this](char c) {
+        if (copy_)
+            copy_->put(c);
+    };
+    try {
+        int c = buffer->sbumpc();
+        if (traits::eq_int_type(c, traits::eof()))
+            return false;
+        ++number_;
+        for (; !traits::eq_int_type(c, traits::eof()); c = buffer->sbumpc()) {
+            const char ch = traits::to_char_type(c);
+            keep(ch);
+            if (ch == '\n')
+                break;
+            if (ch == '\r') {
+                if (buffer->sgetc() == '\n')
+                    keep(traits::to_char_type(buffer->sbumpc()));
+                break;
+            }
+            if (line.size() == kMaxLineBytes)
+                throw RecipeReadError("recipe line " + std::to_string(number_) + ": longer than " +
+                                      std::to_string(kMaxLineBytes >> 20) + " MiB");
+            line += ch;
+        }
+    } catch (const RecipeReadError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw RecipeReadError("cannot read the recipe: " + failureText(e));
+    }
+    if (number_ == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        line.erase(0, 3);
+    return true;
+}
+
+bool RecipeLineReader::next(std::string& line) {
+    while (readLine(line))
+        if (!isSkippedRecipeLine(line))
+            return true;
+    return false;
+}
+
 RecipeRunner::RecipeRunner(const Registry& registry, Session& session)
-    : registry_(registry), session_(session), host_(std::make_unique<Host>(errStream_, previewWriter_)) {}
+    : registry_(registry), session_(session), host_(std::make_unique<Host>(previewWriter_)) {}
 
 RecipeRunner::~RecipeRunner() = default;
 
@@ -191,10 +271,21 @@ Form& RecipeRunner::openForm() {
     return *form_;
 }
 
-void RecipeRunner::execute(const std::string& line, std::string& output) {
+void RecipeRunner::write(const std::string& text) {
+    if (!out_)
+        return;
+    errno = 0;
+    out_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!*out_)
+        throw OutputError(errnoText(errno, "write error"));
+}
+
+void RecipeRunner::execute(const std::string& line) {
     const auto [verb, rest] = splitWord(line);
-    const auto [name, argument] = splitWord(rest);
-    auto requireControl = [&](ControlKind kind, const char* what) -> Form& {
+    const auto nameAndArgument = splitWord(rest);
+    const std::string& name = nameAndArgument.first;
+    const std::string& argument = nameAndArgument.second;
+    auto requireControl = [this, &name](ControlKind kind, const char* what) -> Form& {
         Form& form = openForm();
         const Control* c = form.control(name);
         if (!c || c->kind != kind)
@@ -233,23 +324,22 @@ void RecipeRunner::execute(const std::string& line, std::string& output) {
             throw RecipeError("the window has no button " + recipeExcerpt(rest));
         form.press(rest);
     } else if (verb == "print") {
-        output += openForm().code();
+        write(openForm().code());
     } else if (verb == "show") {
         Form& form = openForm();
         const Control* c = form.control(rest);
         if (!c)
             throw RecipeError("the window has no control " + recipeExcerpt(rest));
         if (c->kind == ControlKind::Radio)
-            output += form.checked(rest) ? "1" : "0";
+            write(form.checked(rest) ? "1\n" : "0\n");
         else if (c->kind == ControlKind::Label)
-            output += c->caption;
+            write(c->caption + "\n");
         else if (c->kind == ControlKind::Picture)
-            output += c->text;
+            write(c->text + "\n");
         else
-            output += form.text(rest);
-        output += "\n";
+            write(form.text(rest) + "\n");
     } else if (verb == "clipboard") {
-        output += host_->clipboard;
+        write(host_->clipboard);
     } else if (verb == "close") {
         openForm().requestClose();
     } else {
@@ -257,27 +347,107 @@ void RecipeRunner::execute(const std::string& line, std::string& output) {
     }
 }
 
+// One reading of the recipe from where the reader stands.
+int RecipeRunner::runLines(RecipeLineReader& lines, std::ostream* out, std::ostream& err, bool checking) {
+    form_.reset();
+    host_->start(&err, checking);
+    out_ = out;
+    int status = 0;
+    try {
+        std::string line;
+        while (status == 0 && lines.next(line)) {
+            try {
+                execute(line);
+            } catch (const OutputError&) {
+                throw;
+            } catch (const std::exception& e) {
+                err << "recipe line " << lines.lineNumber() << ": " << e.what() << "\n";
+                status = kRecipeError;
+            }
+        }
+        if (out_ && status == 0) {
+            errno = 0;
+            if (!out_->flush())
+                throw OutputError(errnoText(errno, "write error"));
+        }
+    } catch (const RecipeReadError& e) {
+        err << e.what() << "\n";
+        status = kRecipeError;
+    } catch (const OutputError& e) {
+        err << "cannot write the output: " << e.what() << "\n";
+        status = kOutputFailed;
+    }
+    if (status == 0 && host_->previewFailed)
+        status = kPreviewFailed;
+    // The form outlives the run; what it says later has nowhere to go.
+    host_->start(nullptr, false);
+    out_ = nullptr;
+    return status;
+}
+
+namespace {
+// An unnamed temporary file to keep a copy of a recipe that can be read only once.
+bool openSpool(std::fstream& spool, std::string& why) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) {
+        why = error.message() + " (the temporary folder)";
+        return false;
+    }
+    std::string path = (folder / "ornavo-recipe-XXXXXX").string();
+    const int fd = ::mkstemp(path.data());
+    if (fd < 0) {
+        why = errnoText(errno, "cannot create a file") + " (" + folder.string() + ")";
+        return false;
+    }
+    spool.open(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
+    ::close(fd);
+    std::remove(path.c_str());
+    if (!spool.is_open()) {
+        why = "cannot open " + path;
+        return false;
+    }
+    return true;
+}
+} // namespace
+
 int RecipeRunner::run(std::istream& recipe, std::ostream& out, std::ostream& err) {
-    errStream_ = &err;
-    host_->previewFailed = false;
-    std::string output;
-    int number = 0;
-    for (const std::string& line : recipeLines(recipe)) {
-        ++number;
-        if (line.empty() || line[0] == '#')
-            continue;
-        try {
-            execute(line, output);
-        } catch (const std::exception& e) {
-            err << "recipe line " << number << ": " << e.what() << "\n";
-            errStream_ = nullptr;
+    const std::istream::pos_type start = recipe.tellg();
+    const bool rereadable = start != std::istream::pos_type(-1);
+    std::fstream spool;
+    std::string why;
+    if (!rereadable && !openSpool(spool, why)) {
+        err << "cannot keep a copy of the recipe: " << why << "\n";
+        return kRecipeError;
+    }
+
+    RecipeLineReader checkLines(recipe);
+    if (!rereadable)
+        checkLines.copyTo(&spool);
+    Session trial = session_;
+    RecipeRunner check(registry_, trial);
+    if (const int status = check.runLines(checkLines, nullptr, err, true); status != 0)
+        return status;
+
+    std::istream* source = &recipe;
+    errno = 0;
+    if (rereadable) {
+        recipe.clear();
+        recipe.seekg(start);
+    } else {
+        if (!spool.flush()) {
+            err << "cannot keep a copy of the recipe: the temporary file could not be written\n";
             return kRecipeError;
         }
+        spool.seekg(0);
+        source = &spool;
     }
-    out << output;
-    out.flush();
-    errStream_ = nullptr;
-    return host_->previewFailed ? kPreviewFailed : 0;
+    if (!*source) {
+        err << "cannot read the recipe again: " << errnoText(errno, "it cannot be rewound") << "\n";
+        return kRecipeError;
+    }
+    RecipeLineReader lines(*source);
+    return runLines(lines, &out, err, false);
 }
 
 } // namespace ornavo

@@ -2,11 +2,15 @@
 #include "framework/ui/translations.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Module windows keep what is typed in the user's state folder: a folder of the tests' own.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ornavo"));
     ornavo::ui::installChineseTranslations();

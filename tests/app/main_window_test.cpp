@@ -8,13 +8,16 @@
 #include "app/material_preview_window.h"
 #include "app/ticker.h"
 #include "app/tiles.h"
+#include "framework/settings_writer.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/settings_keeper.h"
 #include "net/http_fetch.h"
 #include "net/loopback_server.h"
 #include "support/test_support.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
@@ -30,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 
 using namespace ornavo;
@@ -390,6 +394,43 @@ TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCen
     ASSERT_NE(module, nullptr);
     window.reset();
     EXPECT_TRUE(module.isNull());
+}
+
+// A settings file of another module's window, opened in a module window and answered yes: that window
+// closes and the other one opens with the file's texts; the main window comes back only after it.
+TEST_F(MainWindowTest, ASettingsFileOfAnotherWindowOpensItInItsPlace) {
+    ScriptedPrompter prompter;
+    app::ShellServices services = shell.services();
+    services.prompter = &prompter;
+    services.openModuleWindow = nullptr;
+    window = std::make_unique<MainWindow>(services);
+    window->showAtStart();
+
+    OpenWindow other("F04");
+    other.form().setText("编辑框_图片地址01", "handed over");
+    const std::string file = (QDir::tempPath() + QStringLiteral("/ornavo-hand-over.ornavo")).toStdString();
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << settingsText(other.form(), moduleRegistry());
+    }
+    clickOnPage(0, "按钮_F03全屏海报");
+    QPointer<ui::GeneratorWindow> first = openModuleWindow();
+    ASSERT_NE(first, nullptr);
+    auto* keeper = first->companion<ui::SettingsKeeper>();
+    ASSERT_NE(keeper, nullptr);
+    keeper->openFrom(file); // the question is answered yes
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
+    QPointer<ui::GeneratorWindow> second = openModuleWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->form().module().key, "F04");
+    EXPECT_EQ(second->form().text("编辑框_图片地址01"), "handed over");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isEnabled());
+
+    second->findChild<QPushButton*>(QStringLiteral("按钮_F04退出"))->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    std::remove(file.c_str());
 }
 
 TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingOnlyMinimises) {

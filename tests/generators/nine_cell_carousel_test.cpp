@@ -33,7 +33,17 @@ TEST(NineCellCarousel, RowsAndSharedSettings) {
     ASSERT_EQ(m.sections.size(), 2u);
     EXPECT_EQ(m.sections[0].caption, "模块样例");
     EXPECT_EQ(m.sections[1].caption, "模块设置（图片尺寸：420x420px）");
-    const Table& t = std::get<Table>(m.sections[1].items[0].content);
+    // The products' table, with the three shared settings and the colour picker at its right.
+    const Panels& sides = std::get<Panels>(m.sections[1].items[0].content);
+    ASSERT_EQ(sides.panels.size(), 2u);
+    const Table& t = std::get<Table>(sides.panels[0].items[0].content);
+    std::vector<std::string> right;
+    for (const Item& item : sides.panels[1].items)
+        for (const Element& e : std::get<Line>(item.content).elements)
+            right.push_back(std::holds_alternative<Control>(e) ? std::get<Control>(e).name
+                                                               : std::get<Button>(e).name);
+    EXPECT_EQ(right, (std::vector<std::string>{"编辑框_边框数值", "编辑框_边框颜色", "编辑框_背景颜色",
+                                               "按钮_选色器"}));
     EXPECT_EQ(t.numberCaption, "图片编号");
     EXPECT_EQ(t.columns, (std::vector<std::string>{"图片地址", "链接地址", "宝贝标题", "宝贝价格"}));
     ASSERT_EQ(t.rows.size(), 9u);

@@ -1,7 +1,8 @@
 #pragma once
 // A small module description for the framework's own tests: two groups on the pages of a tab control,
-// each page with its numbered table, a pinned field, a colour-picker and a group clear; a list that
-// sets a window variable; a professional/basic pair of generate buttons.
+// each page with its numbered table, a pinned field, a colour-picker and a group clear; a field at the
+// right of the tab headers; a list that sets a window variable; small framed cells in a grid and a
+// table with a setting at its right; a professional/basic pair of generate buttons.
 
 #include "framework/form.h"
 #include "framework/module_description.h"
@@ -11,23 +12,25 @@ namespace ornavo::testing {
 inline ModuleSpec sampleModule() {
     auto page = [](int group, const char* caption) {
         const std::string g = std::to_string(group);
-        return TabPage{caption,
-                       {table(numberedTable("编号",
-                                            {{"图片地址", "编辑框_" + g + "组图片", sameText("p" + g)},
-                                             {"链接地址", "编辑框_" + g + "组链接", rowTexts({"a", "b"})}},
-                                            2)),
-                        line({field("编辑框_" + g + "组标题", "标题：", "T" + g),
-                              colourButton(group == 1 ? "按钮_选色器" : "按钮_选色器" + std::to_string(group - 1)),
-                              groupClearButton("按钮_清除" + g + "组内容", group,
-                                               {"编辑框_" + g + "组标题", "编辑框_" + g + "组图片01",
-                                                "编辑框_" + g + "组图片02", "编辑框_" + g + "组链接01",
-                                                "编辑框_" + g + "组链接02"})})}};
+        return TabPage{
+            caption,
+            {table(numberedTable("编号",
+                                 {{"图片地址", "编辑框_" + g + "组图片", sameText("p" + g)},
+                                  {"链接地址", "编辑框_" + g + "组链接", rowTexts({"a", "b"})}},
+                                 2)),
+             line({field("编辑框_" + g + "组标题", "标题：", "T" + g),
+                   colourButton(group == 1 ? "按钮_选色器" : "按钮_选色器" + std::to_string(group - 1)),
+                   groupClearButton("按钮_清除" + g + "组内容", group,
+                                    {"编辑框_" + g + "组标题", "编辑框_" + g + "组图片01",
+                                     "编辑框_" + g + "组图片02", "编辑框_" + g + "组链接01",
+                                     "编辑框_" + g + "组链接02"})})}};
     };
     auto professional = [](const Form& f) {
         std::string out = "<" + f.var("effect") + ">";
         for (const char* g : {"1", "2"})
-            out += f.text(std::string("编辑框_") + g + "组标题") + ":" + f.text(std::string("编辑框_") + g + "组图片01") +
-                   "," + f.text(std::string("编辑框_") + g + "组链接02") + ";";
+            out += f.text(std::string("编辑框_") + g + "组标题") + ":" +
+                   f.text(std::string("编辑框_") + g + "组图片01") + "," +
+                   f.text(std::string("编辑框_") + g + "组链接02") + ";";
         return out + f.text("编辑框_宽度");
     };
     auto [pro, basic] = editionButtons("按钮_T01专业版代码", "按钮_T01基础版代码", professional);
@@ -42,8 +45,19 @@ inline ModuleSpec sampleModule() {
         {"模块设置",
          {
              line({pinnedField("编辑框_宽度", "宽度：", "950", "px;"),
-                   choiceList("组合框_轮播效果", "轮播效果：", {{"左右", "scrollx"}, {"渐变", "fade"}}, "effect")}),
-             tabs("选择夹1", {page(1, "第一组"), page(2, "第二组")}),
+                   choiceList("组合框_轮播效果", "轮播效果：", {{"左右", "scrollx"}, {"渐变", "fade"}},
+                              "effect")}),
+             tabs("选择夹1", {page(1, "第一组"), page(2, "第二组")},
+                  {field("编辑框_背景颜色", "背景颜色：", "#fff")}),
+         }},
+        {"分格",
+         {
+             panels({{"01", {line({field("编辑框_格子01", "图片地址：", "g1")})}},
+                     {"02", {line({field("编辑框_格子02", "图片地址：", "g2")})}},
+                     {"03", {line({field("编辑框_格子03", "图片地址：", "g3")})}}},
+                    2),
+             panels({{"", {table(numberedTable("", {{"宝贝标题", "编辑框_标题", sameText("t")}}, 2))}},
+                     {"", {line({field("编辑框_边框数值", "边框数值：", "1", "px;")})}}}),
          }},
     };
     m.codeBox = codeBox("超级编辑框_T01代码");

@@ -83,6 +83,31 @@ inline RecipeResult runRecipe(const std::string& recipe) {
     return r;
 }
 
+// Gives every field a text of its own (with blanks at its ends, backslashes that look like escapes, a
+// TAB and a line break in it, or empty for every seventh), picks the last entry of every list and chooses radio buttons in
+// order (the last of each group stays on), top to bottom as a user fills the window in.
+inline void fillDistinct(Form& form) {
+    int k = 0;
+    for (const Control* c : allControls(form.module())) {
+        ++k;
+        if (c->kind == ControlKind::Field)
+            form.setText(c->name, k % 7 == 0 ? "" : " 值" + std::to_string(k) + "\\t\\\\x\t<a href=\"#\">\r\n# ");
+        else if (c->kind == ControlKind::List && !c->entries.empty())
+            form.pick(c->name, static_cast<int>(c->entries.size()) - 1);
+        else if (c->kind == ControlKind::Radio)
+            form.choose(c->name);
+    }
+}
+
+// The names of the window's generate buttons.
+inline std::vector<std::string> generateButtons(const ModuleSpec& module) {
+    std::vector<std::string> names;
+    for (const Button* b : allButtons(module))
+        if (b->action == Action::Generate)
+            names.push_back(b->name);
+    return names;
+}
+
 // Number of non-overlapping occurrences of needle in text.
 inline std::size_t countOf(const std::string& text, const std::string& needle) {
     std::size_t n = 0;

@@ -1,26 +1,35 @@
-// Every module window at its specified size, with the program's skin, one row per window: every
-// control lies whole in the window or in the settings area, which scrolls to it; no two controls
-// overlap; nothing is squeezed below the size it needs; address fields show forty characters; and an
-// enlarged window gives its fields and its code box the extra room.
+// Every module window at its specified size, with the program's skin and fonts, one row per window:
+// every field, list, radio button, tab, button and caption lies whole in sight (reaching it by
+// scrolling is not enough), nothing scrolls sideways and no two controls overlap; every field carries a
+// name a screen reader can say; the tab key walks the controls in the order they are read; a bar that
+// takes room at the top is absorbed by the samples; an enlarged window gives its width to the addresses.
 
 #include "app/skin.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/picture_box.h"
 #include "support/test_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <set>
 
 using namespace ornavo;
@@ -35,28 +44,16 @@ std::vector<std::string> allKeys() {
     return keys;
 }
 
-bool isLeaf(const QWidget* w) {
+bool isField(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QPushButton*>(w) || qobject_cast<const QRadioButton*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w) ||
-           (qobject_cast<const QLabel*>(w) && !w->objectName().startsWith(QLatin1String("qt_")));
+           qobject_cast<const QPlainTextEdit*>(w);
 }
 
-// Whether the widget shows now: it and every parent up to the window are visible.
-bool showing(const QWidget* w) { return w->isVisibleTo(w->window()); }
-
-// The leaf widgets that show, inside `container`, with their rectangles in its coordinates.
-std::vector<std::pair<QWidget*, QRect>> leavesIn(QWidget* container) {
-    std::vector<std::pair<QWidget*, QRect>> out;
-    for (QWidget* w : container->findChildren<QWidget*>()) {
-        if (!isLeaf(w) || !showing(w))
-            continue;
-        // The combo box's own line edit and similar parts belong to their control.
-        if (qobject_cast<QComboBox*>(w->parentWidget()))
-            continue;
-        out.emplace_back(w, QRect(w->mapTo(container, QPoint(0, 0)), w->size()));
-    }
-    return out;
+bool isLeaf(const QWidget* w) {
+    if (qobject_cast<const QComboBox*>(w->parentWidget()))
+        return false; // a list's own parts belong to it
+    return isField(w) || qobject_cast<const QPushButton*>(w) || qobject_cast<const QRadioButton*>(w) ||
+           (qobject_cast<const QLabel*>(w) && !w->objectName().startsWith(QLatin1String("qt_")));
 }
 
 std::string nameOf(const QWidget* w) {
@@ -67,76 +64,121 @@ std::string nameOf(const QWidget* w) {
     return w->metaObject()->className();
 }
 
-// Whole and at least as large as it needs to be.
-void expectWhole(QWidget* w, const QRect& at, const QRect& room, const std::string& where) {
-    EXPECT_TRUE(room.contains(at)) << where << ": " << nameOf(w) << " lies outside";
-    const QSize need = w->minimumSizeHint();
-    EXPECT_GE(w->width(), need.width()) << where << ": " << nameOf(w) << " is narrower than it needs";
-    EXPECT_GE(w->height(), need.height()) << where << ": " << nameOf(w) << " is lower than it needs";
-    if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
-        const int height = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-        EXPECT_GE(label->height(), height) << where << ": " << nameOf(w) << " cuts its text";
-        if (!label->wordWrap()) {
-            EXPECT_GE(label->width(), label->sizeHint().width()) << where << ": " << nameOf(w) << " cuts its text";
-        }
-    }
+QRect inWindow(const QWidget* w, const QRect& r) {
+    return QRect(w->mapTo(w->window(), r.topLeft()), r.size());
 }
 
-void expectApart(const std::vector<std::pair<QWidget*, QRect>>& leaves, const std::string& where) {
-    for (std::size_t i = 0; i < leaves.size(); ++i)
-        for (std::size_t j = i + 1; j < leaves.size(); ++j) {
-            // A control inside another (a picture box's label) is not an overlap.
-            if (leaves[i].first->isAncestorOf(leaves[j].first) || leaves[j].first->isAncestorOf(leaves[i].first))
-                continue;
-            EXPECT_FALSE(leaves[i].second.intersects(leaves[j].second))
-                << where << ": " << nameOf(leaves[i].first) << " and " << nameOf(leaves[j].first) << " overlap";
-        }
+// The part of the widget the user can see: its rectangle cut by every widget around it (a scroll
+// area's view, a frame, the window).
+QRect seen(const QWidget* w) {
+    QRect r = inWindow(w, w->rect());
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        r &= inWindow(p, p->rect());
+    return r;
+}
+
+// The controls in sight now: visible up to the window.
+std::vector<QWidget*> leavesShown(QWidget* window) {
+    std::vector<QWidget*> out;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (isLeaf(w) && w->isVisibleTo(window))
+            out.push_back(w);
+    return out;
+}
+
+std::string accessibleName(QWidget* w) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name).toStdString() : std::string();
+}
+
+// The framed area a control stands in, which a screen reader names with it.
+std::string frameOf(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (const auto* box = qobject_cast<const QGroupBox*>(p))
+            return box->title().toStdString();
+    return {};
 }
 
 class EveryWindowLayout : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     void SetUp() override {
         module_ = moduleRegistry().byKey(GetParam());
         window_ = std::make_unique<ui::GeneratorWindow>(*module_, vars_, prompter_, host_);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-        QApplication::processEvents();
+        settle();
     }
-    // Checks the window as it stands: the settings area's content and the code area.
-    void checkAsShown(const std::string& where) {
-        auto* scroll = window_->findChild<QScrollArea*>(QStringLiteral("settingsArea"));
-        ASSERT_NE(scroll, nullptr);
-        QWidget* content = scroll->widget();
-        // The content may be larger than the view (it scrolls), never smaller than it needs.
-        EXPECT_GE(content->width(), content->minimumSizeHint().width()) << where;
-        const QRect contentRoom(QPoint(0, 0), content->size());
-        const auto inside = leavesIn(content);
-        for (const auto& [w, at] : inside) {
-            // A control in a table that scrolls sideways lies in that table's own scrolled content.
-            QWidget* room = content;
-            for (QWidget* p = w->parentWidget(); p && p != content; p = p->parentWidget())
-                if (auto* nested = qobject_cast<QScrollArea*>(p); nested && nested->widget()->isAncestorOf(w)) {
-                    room = nested->widget();
-                    break;
-                }
-            if (room == content)
-                expectWhole(w, at, contentRoom, where);
-            else
-                expectWhole(w, QRect(w->mapTo(room, QPoint(0, 0)), w->size()), QRect(QPoint(0, 0), room->size()), where);
+    static void settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    // Runs the check once for every page of every tab control, each shown in turn.
+    void onEveryPage(const std::function<void(const std::string&)>& check) {
+        check(GetParam());
+        for (QTabWidget* tabs : window_->findChildren<QTabWidget*>()) {
+            for (int page = 0; page < tabs->count(); ++page) {
+                tabs->setCurrentIndex(page);
+                settle();
+                check(GetParam() + " " + tabs->tabText(page).toStdString());
+            }
+            tabs->setCurrentIndex(0);
+            settle();
         }
-        expectApart(inside, where);
-        // The window's width holds everything but the tables that scroll sideways.
-        EXPECT_LE(content->width(), scroll->viewport()->width()) << where << ": the settings scroll sideways";
-
-        auto* codeArea = window_->findChild<QWidget*>(QStringLiteral("codeArea"));
-        ASSERT_NE(codeArea, nullptr);
-        const QRect windowRoom(QPoint(0, 0), window_->size());
-        EXPECT_TRUE(windowRoom.contains(QRect(codeArea->mapTo(window_.get(), QPoint(0, 0)), codeArea->size())))
-            << where << ": the code area lies outside the window";
-        const auto below = leavesIn(codeArea);
-        for (const auto& [w, at] : below)
-            expectWhole(w, QRect(w->mapTo(window_.get(), QPoint(0, 0)), w->size()), windowRoom, where);
-        expectApart(below, where);
+    }
+    void expectAllInSight(const std::string& where) {
+        for (QWidget* w : leavesShown(window_.get())) {
+            const QRect whole = inWindow(w, w->rect());
+            EXPECT_EQ(seen(w), whole) << where << ": " << nameOf(w) << " is not wholly in sight";
+            // Never below the least size it is given, or else the size its face needs.
+            const QSize least(w->minimumWidth() > 0 ? w->minimumWidth() : w->minimumSizeHint().width(),
+                              w->minimumHeight() > 0 ? w->minimumHeight() : w->minimumSizeHint().height());
+            EXPECT_GE(w->width(), least.width()) << where << ": " << nameOf(w) << " is squeezed";
+            EXPECT_GE(w->height(), least.height()) << where << ": " << nameOf(w) << " is squeezed";
+            auto* label = qobject_cast<QLabel*>(w);
+            if (label && label->property("role").toString() != QLatin1String("sample")) {
+                const QFontMetrics metrics = label->fontMetrics();
+                if (label->wordWrap()) {
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                        << where << ": " << nameOf(w);
+                    // A note may wrap, but never into a column a few characters wide.
+                    const int line = std::min(metrics.horizontalAdvance(label->text()),
+                                              8 * metrics.horizontalAdvance(QChar(0x4e2d)));
+                    EXPECT_GE(label->contentsRect().width(), line)
+                        << where << ": " << nameOf(w) << " is a narrow column";
+                } else {
+                    EXPECT_GE(label->width(), label->sizeHint().width())
+                        << where << ": " << nameOf(w) << " cuts its text";
+                }
+            }
+        }
+        for (QTabBar* bar : window_->findChildren<QTabBar*>()) {
+            if (!bar->isVisibleTo(window_.get()))
+                continue;
+            for (int i = 0; i < bar->count(); ++i)
+                EXPECT_TRUE(seen(bar).contains(inWindow(bar, bar->tabRect(i))))
+                    << where << ": tab " << bar->tabText(i).toStdString() << " is not wholly in sight";
+        }
+        for (QAbstractScrollArea* area : window_->findChildren<QAbstractScrollArea*>())
+            EXPECT_FALSE(area->horizontalScrollBar()->isVisibleTo(window_.get()))
+                << where << ": " << nameOf(area) << " scrolls sideways";
+        const auto leaves = leavesShown(window_.get());
+        for (std::size_t i = 0; i < leaves.size(); ++i)
+            for (std::size_t j = i + 1; j < leaves.size(); ++j) {
+                if (leaves[i]->isAncestorOf(leaves[j]) || leaves[j]->isAncestorOf(leaves[i]))
+                    continue;
+                EXPECT_FALSE(
+                    inWindow(leaves[i], leaves[i]->rect()).intersects(inWindow(leaves[j], leaves[j]->rect())))
+                    << where << ": " << nameOf(leaves[i]) << " and " << nameOf(leaves[j]) << " overlap";
+            }
+    }
+    // Every sample box, by name, with its height.
+    std::map<std::string, int> sampleHeights() {
+        std::map<std::string, int> heights;
+        for (const Control* c : allControls(*module_))
+            if (c->kind == ControlKind::Picture)
+                if (auto* box = window_->findChild<QLabel*>(QString::fromStdString(c->name)))
+                    heights[c->name] = box->height();
+        return heights;
     }
 
     const ModuleSpec* module_ = nullptr;
@@ -148,18 +190,10 @@ protected:
 
 } // namespace
 
-TEST_P(EveryWindowLayout, EveryControlWholeApartAndReachableAtTheSpecifiedSize) {
+TEST_P(EveryWindowLayout, EverythingWhollyInSightAtTheSpecifiedSize) {
     EXPECT_EQ(window_->size(), QSize(module_->width, module_->height));
-    checkAsShown(GetParam());
-    // Each page of each tab control in turn.
-    for (QTabWidget* tabs : window_->findChildren<QTabWidget*>()) {
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            QApplication::processEvents();
-            checkAsShown(GetParam() + " " + tabs->tabText(page).toStdString());
-        }
-    }
-    // Every named control is in the window (on some page), and every button too.
+    onEveryPage([this](const std::string& where) { expectAllInSight(where); });
+    // Every described control and button is in the window.
     std::set<std::string> missing;
     for (const Control* c : allControls(*module_))
         if (!window_->findChild<QWidget*>(QString::fromStdString(c->name)))
@@ -170,69 +204,117 @@ TEST_P(EveryWindowLayout, EveryControlWholeApartAndReachableAtTheSpecifiedSize) 
     EXPECT_TRUE(missing.empty()) << *missing.begin();
 }
 
-TEST_P(EveryWindowLayout, AddressFieldsShowFortyCharacters) {
-    for (const Control* c : allControls(*module_)) {
-        if (!holdsAddress(*c))
-            continue;
-        auto* edit = window_->findChild<QLineEdit*>(QString::fromStdString(c->name));
-        ASSERT_NE(edit, nullptr) << c->name;
-        EXPECT_GE(edit->width(), ui::GeneratorWindow::addressFieldWidth(edit->fontMetrics())) << c->name;
-    }
+// A screen reader says each field's name: its caption, or its column's caption with its row; no two
+// fields in sight in one framed area share a name.
+TEST_P(EveryWindowLayout, EveryFieldHasAName) {
+    onEveryPage([this](const std::string& where) {
+        std::set<std::pair<std::string, std::string>> names;
+        for (QWidget* w : leavesShown(window_.get())) {
+            if (!isField(w))
+                continue;
+            const std::string name = accessibleName(w);
+            EXPECT_FALSE(name.empty()) << where << ": " << nameOf(w) << " has no name";
+            EXPECT_TRUE(names.insert({frameOf(w), name}).second)
+                << where << ": " << nameOf(w) << " shares its name \"" << name << "\" with another field";
+        }
+    });
 }
 
-TEST_P(EveryWindowLayout, AnEnlargedWindowGrowsItsAddressFieldsAndCodeBoxAndNeverShrinksBelowItsSize) {
-    auto* code = window_->findChild<QPlainTextEdit*>(QString::fromStdString(module_->codeBox.name));
-    ASSERT_NE(code, nullptr);
-    const QSize codeBefore = code->size();
-    QLineEdit* field = nullptr;
-    for (const Control* c : allControls(*module_))
-        if (holdsAddress(*c) && !field)
-            field = window_->findChild<QLineEdit*>(QString::fromStdString(c->name));
-    const int fieldBefore = field ? field->width() : 0;
-
-    // Wide enough for every window's widest table to have room to spare.
-    window_->resize(module_->width + 900, module_->height + 150);
-    QApplication::processEvents();
-    EXPECT_GT(code->width(), codeBefore.width());
-    EXPECT_GT(code->height(), codeBefore.height());
-    if (field && field->isVisibleTo(window_.get())) {
-        EXPECT_GT(field->width(), fieldBefore) << field->objectName().toStdString();
-    }
-    EXPECT_EQ(window_->minimumSize(), QSize(module_->width, module_->height));
+// The tab key moves on to the right along a line, then down, or up into a column further right; it
+// never goes back left along a line nor up within a column.
+TEST_P(EveryWindowLayout, TabOrderFollowsTheVisualOrder) {
+    onEveryPage([this](const std::string& where) {
+        std::vector<QWidget*> chain;
+        std::set<QWidget*> seenOnce;
+        for (QWidget* w = window_->nextInFocusChain(); w && w != window_.get(); w = w->nextInFocusChain()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled() ||
+                !w->isVisibleTo(window_.get()))
+                continue;
+            if (!seenOnce.insert(w).second)
+                break;
+            chain.push_back(w);
+        }
+        std::size_t reachable = 0;
+        for (QWidget* w : leavesShown(window_.get()))
+            reachable += (w->focusPolicy() & Qt::TabFocus) ? 1 : 0;
+        EXPECT_GE(chain.size(), reachable) << where;
+        for (std::size_t i = 1; i < chain.size(); ++i) {
+            const QRect a = inWindow(chain[i - 1], chain[i - 1]->rect());
+            const QRect b = inWindow(chain[i], chain[i]->rect());
+            const int overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
+            const bool sameLine = overlap >= std::min(a.height(), b.height()) / 2;
+            const bool right = b.left() >= a.right() - 2;
+            const bool above = b.bottom() <= a.top() + 2;
+            const bool ok = sameLine ? right : !above || right;
+            EXPECT_TRUE(ok) << where << ": the tab key goes from " << nameOf(chain[i - 1]) << " back to "
+                            << nameOf(chain[i]);
+        }
+    });
 }
 
-// At the specified size the fields show without scrolling, the wide samples giving up room for them
-// (down to 60 % of their size): a sample shrinks no more than the settings need, and only a window
-// whose fields do not fit even then keeps its samples at that least size and scrolls.
-TEST_P(EveryWindowLayout, FieldsShowWithoutScrollingWhereSmallerSamplesMakeRoom) {
+// A bar that appears at the top of the window (a notice) takes its room from the samples: every
+// control stays in sight.
+TEST_P(EveryWindowLayout, ABarAtTheTopIsAbsorbedByTheSamples) {
+    const auto before = sampleHeights();
+    auto* layout = qobject_cast<QVBoxLayout*>(window_->layout());
+    ASSERT_NE(layout, nullptr);
+    auto* bar = new QWidget;
+    bar->setFixedHeight(30);
+    layout->insertWidget(0, bar);
+    settle();
+    expectAllInSight(GetParam() + " with a bar");
+    for (const auto& [name, height] : sampleHeights())
+        EXPECT_LE(height, before.at(name)) << name;
+    // Gone again, the samples take their room back.
+    delete bar;
+    settle();
+    EXPECT_EQ(sampleHeights(), before);
+}
+
+// Samples become smaller only as far as the settings need: a sample below its described size leaves
+// the settings no room to spare.
+TEST_P(EveryWindowLayout, SamplesShrinkOnlyAsFarAsNeeded) {
     auto* scroll = window_->findChild<QScrollArea*>(QStringLiteral("settingsArea"));
     ASSERT_NE(scroll, nullptr);
     QWidget* content = scroll->widget();
-    int lowestField = 0;
-    for (const auto& [w, at] : leavesIn(content))
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QRadioButton*>(w))
-            lowestField = std::max(lowestField, at.bottom() + 1);
-    const int view = scroll->viewport()->height();
-    const int need = content->hasHeightForWidth() ? content->heightForWidth(scroll->viewport()->width())
-                                                  : content->minimumSizeHint().height();
-    for (const Control* c : allControls(*module_)) {
-        auto* box = window_->findChild<QLabel*>(QString::fromStdString(c->name));
-        if (c->kind != ControlKind::Picture || !box)
-            continue;
-        const QSize described = ui::GeneratorWindow::pictureBoxSize(*c, module_->width);
-        if (described.height() > described.width()) {
-            EXPECT_EQ(box->size(), described) << c->name << ": a portrait sample keeps its size";
-            continue;
-        }
-        const bool least = box->height() <= described.height() * 0.6 + 1;
-        EXPECT_GE(box->height(), described.height() * 0.6 - 1) << c->name;
-        if (lowestField > view) {
-            EXPECT_TRUE(least) << c->name << ": fields scroll, yet the sample is " << box->height() << " high";
-        }
-        if (box->height() < described.height() - 1 && !least) {
-            EXPECT_GE(need, view - 2) << c->name << ": the sample shrank more than the settings needed";
+    for (auto* box : window_->findChildren<ui::PictureBox*>()) {
+        const QSize natural = box->naturalSize();
+        EXPECT_LE(box->width(), natural.width());
+        EXPECT_LE(box->height(), natural.height());
+        if (box->height() < natural.height() - 2) {
+            const int need = content->hasHeightForWidth()
+                                 ? content->heightForWidth(scroll->viewport()->width())
+                                 : content->minimumSizeHint().height();
+            EXPECT_GE(need, scroll->viewport()->height() - 8) << nameOf(box) << " shrank more than needed";
         }
     }
+}
+
+// A wider window gives its width to the address fields; short fields (numbers, sizes, colours) keep
+// theirs. A higher one gives room to the code box. The window never goes below its size.
+TEST_P(EveryWindowLayout, AnEnlargedWindowGivesItsWidthToTheAddresses) {
+    auto* code = window_->findChild<QPlainTextEdit*>(QString::fromStdString(module_->codeBox.name));
+    ASSERT_NE(code, nullptr);
+    const QSize codeBefore = code->size();
+    std::map<const Control*, int> before; // the fields in sight (those on the first page of a tab control)
+    for (const Control* c : allControls(*module_))
+        if (auto* edit = window_->findChild<QLineEdit*>(QString::fromStdString(c->name));
+            edit && edit->isVisibleTo(window_.get()))
+            before[c] = edit->width();
+
+    window_->resize(module_->width + 600, module_->height + 150);
+    settle();
+    EXPECT_GT(code->width(), codeBefore.width());
+    EXPECT_GT(code->height(), codeBefore.height());
+    for (const auto& [c, width] : before) {
+        auto* edit = window_->findChild<QLineEdit*>(QString::fromStdString(c->name));
+        if (contentOf(*c) == FieldContent::Address) {
+            EXPECT_GT(edit->width(), width + 20) << c->name;
+        } else if (contentOf(*c) == FieldContent::Short) {
+            EXPECT_EQ(edit->width(), width) << c->name;
+        }
+    }
+    EXPECT_EQ(window_->minimumSize(), QSize(module_->width, module_->height));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryWindowLayout, ::testing::ValuesIn(allKeys()),

@@ -8,34 +8,57 @@
 namespace ornavo::ui {
 
 namespace {
-constexpr int kColumnGap = 10;
-constexpr int kRowGap = 6;
+constexpr int kColumnGap = 8;
+constexpr int kRowGap = 4;
 
-bool grows(const QLayoutItem* item) { return item->expandingDirections() & Qt::Horizontal; }
+// The parts of a row's spare width an item takes: its horizontal stretch (an address more than a
+// text); items without one keep their width.
+int shareOf(const QLayoutItem* item) {
+    const QWidget* w = item->widget();
+    return w ? w->sizePolicy().horizontalStretch() : 0;
+}
+bool grows(const QLayoutItem* item) {
+    return shareOf(item) > 0;
+}
 
 // The width an item asks for before any left-over width is shared out: a growing item its minimum,
 // the others what they would like.
 int baseWidth(const QLayoutItem* item) {
-    return grows(item) ? item->minimumSize().width() : std::max(item->sizeHint().width(), item->minimumSize().width());
+    return grows(item) ? item->minimumSize().width()
+                       : std::max(item->sizeHint().width(), item->minimumSize().width());
 }
 } // namespace
 
-FlowLine::FlowLine(QWidget* parent) : QLayout(parent) { setContentsMargins(0, 0, 0, 0); }
+FlowLine::FlowLine(QWidget* parent) : QLayout(parent) {
+    setContentsMargins(0, 0, 0, 0);
+}
 
 FlowLine::~FlowLine() {
     while (QLayoutItem* item = takeAt(0))
         delete item;
 }
 
-void FlowLine::addItem(QLayoutItem* item) { items_.append(item); }
-int FlowLine::count() const { return static_cast<int>(items_.size()); }
-QLayoutItem* FlowLine::itemAt(int index) const { return items_.value(index); }
+void FlowLine::addItem(QLayoutItem* item) {
+    items_.append(item);
+}
+int FlowLine::count() const {
+    return static_cast<int>(items_.size());
+}
+QLayoutItem* FlowLine::itemAt(int index) const {
+    return items_.value(index);
+}
 QLayoutItem* FlowLine::takeAt(int index) {
     return index >= 0 && index < items_.size() ? items_.takeAt(index) : nullptr;
 }
-Qt::Orientations FlowLine::expandingDirections() const { return Qt::Horizontal; }
-bool FlowLine::hasHeightForWidth() const { return true; }
-int FlowLine::heightForWidth(int width) const { return arrange(QRect(0, 0, width, 0), false); }
+Qt::Orientations FlowLine::expandingDirections() const {
+    return Qt::Horizontal;
+}
+bool FlowLine::hasHeightForWidth() const {
+    return true;
+}
+int FlowLine::heightForWidth(int width) const {
+    return arrange(QRect(0, 0, width, 0), false);
+}
 
 QSize FlowLine::minimumSize() const {
     QSize size;
@@ -81,35 +104,47 @@ int FlowLine::arrange(const QRect& rect, bool place) const {
             used += need;
             ++end;
         }
-        // The left-over width goes to the items that grow, as far as each would like, then evenly.
-        const int spare = std::max(0, area.width() - used);
-        int wanting = 0;
-        int growing = 0;
-        for (std::size_t i = first; i < end; ++i) {
-            if (grows(visible[i])) {
-                ++growing;
-                wanting += std::max(1, visible[i]->sizeHint().width());
-            }
-        }
+        // The left-over width goes to the items that grow, by their shares, none beyond its most.
         std::vector<int> widths;
+        for (std::size_t i = first; i < end; ++i)
+            widths.push_back(std::min(baseWidth(visible[i]), area.width()));
+        int spare = std::max(0, area.width() - used);
+        std::vector<bool> full(end - first, false);
+        while (spare > 0) {
+            int shares = 0;
+            for (std::size_t i = first; i < end; ++i)
+                shares += full[i - first] ? 0 : shareOf(visible[i]);
+            if (shares == 0)
+                break;
+            int given = 0;
+            for (std::size_t i = first; i < end; ++i) {
+                const int share = full[i - first] ? 0 : shareOf(visible[i]);
+                if (share == 0)
+                    continue;
+                const int most = visible[i]->maximumSize().width();
+                const int add = std::min(static_cast<int>(static_cast<long long>(spare) * share / shares),
+                                         most - widths[i - first]);
+                widths[i - first] += add;
+                given += add;
+                full[i - first] = widths[i - first] >= most;
+            }
+            if (given == 0) {
+                // What rounding left goes to the first item with room.
+                for (std::size_t i = first; i < end && spare > 0; ++i)
+                    if (!full[i - first] && shareOf(visible[i]) > 0) {
+                        ++widths[i - first];
+                        --spare;
+                    }
+                break;
+            }
+            spare -= given;
+        }
         int rowHeight = 0;
-        int given = 0;
-        int seenGrowing = 0;
         for (std::size_t i = first; i < end; ++i) {
             QLayoutItem* item = visible[i];
-            int width = std::min(baseWidth(item), area.width());
-            if (grows(item) && growing > 0) {
-                ++seenGrowing;
-                const int share = seenGrowing == growing
-                                      ? spare - given
-                                      : static_cast<int>(static_cast<long long>(spare) *
-                                                         std::max(1, item->sizeHint().width()) / wanting);
-                given += share;
-                width += share;
-                width = std::min(width, item->maximumSize().width());
-            }
-            widths.push_back(width);
-            const int height = item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
+            const int width = widths[i - first];
+            const int height =
+                item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
             rowHeight = std::max(rowHeight, std::max(height, item->minimumSize().height()));
         }
         if (place) {
@@ -119,7 +154,8 @@ int FlowLine::arrange(const QRect& rect, bool place) const {
                 const int width = widths[i - first];
                 const int height = item->hasHeightForWidth()
                                        ? std::min(rowHeight, item->heightForWidth(width))
-                                       : std::min(rowHeight, std::max(item->sizeHint().height(), item->minimumSize().height()));
+                                       : std::min(rowHeight, std::max(item->sizeHint().height(),
+                                                                      item->minimumSize().height()));
                 item->setGeometry(QRect(x, y + (rowHeight - height) / 2, width, height));
                 x += width + kColumnGap;
             }

@@ -1,9 +1,9 @@
 #pragma once
 // A row of controls that wraps: each item keeps at least its minimum width (a caption with its field,
 // a list, a button), items go left to right and start a new row when the next one does not fit, and
-// the width a row has left over goes to the items that can grow (the fields), in proportion to what
-// each would like. So a line of fields fills the window's width, and a line too long for it breaks
-// instead of pushing the window into scrolling sideways.
+// the width a row has left over goes to the items with a horizontal stretch (addresses and texts), by
+// their stretch, none beyond its maximum width. So a line of fields fills the window's width, and a
+// line too long for it breaks instead of pushing the window into scrolling sideways.
 
 #include <QLayout>
 #include <QList>
@@ -11,7 +11,7 @@
 namespace ornavo::ui {
 
 class FlowLine : public QLayout {
-public:
+  public:
     explicit FlowLine(QWidget* parent = nullptr);
     ~FlowLine() override;
 
@@ -26,7 +26,7 @@ public:
     QSize sizeHint() const override;
     void setGeometry(const QRect& rect) override;
 
-private:
+  private:
     // Places the items in the rectangle (or only measures); returns the height used.
     int arrange(const QRect& rect, bool place) const;
 

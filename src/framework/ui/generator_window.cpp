@@ -1,8 +1,10 @@
 #include "generator_window.h"
 
 #include "acting_window.h"
+#include "field_edit.h"
 #include "flow_line.h"
 #include "picture_box.h"
+#include "settings_fitter.h"
 
 #include "framework/constants.h"
 #include "framework/sample_picture.h"
@@ -22,7 +24,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -31,38 +33,42 @@
 namespace ornavo::ui {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The code box shows line breaks as the editor does; the form keeps the CR LF the markup carries.
-QString forDisplay(const std::string& code) { return q(code).replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString forDisplay(const std::string& code) {
+    return q(code).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 std::string fromDisplay(const QString& text) {
     QString t = text;
     return t.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
 }
 
-// Room a line edit needs around its text (frame and padding).
-constexpr int kFieldFrame = 14;
+// Room between lines, areas and controls.
+constexpr int kSpacing = 4;
+constexpr int kColumnGap = 6;
+constexpr int kRowGap = 3;
 // The window's margins and an area's frame on each side, which a picture box must leave free.
-constexpr int kSideRoom = 72;
+constexpr int kSideRoom = 40;
 // The code box is never lower than this; the buttons beside it set its height otherwise.
-constexpr int kCodeBoxHeight = 96;
-// How small a sample may become to make room for the settings.
-constexpr double kLeastSampleScale = 0.6;
+constexpr int kCodeBoxHeight = 60;
 // A portrait sample stands beside the settings when they keep at least this much width.
 constexpr int kSettingsBesideSample = 420;
+// How a line's or a table's spare width is shared: addresses take three parts for a text's one.
+constexpr int kAddressShare = 3;
+constexpr int kTextShare = 1;
+// Characters a field shows at least: an address, a text; a short value with no default text.
+constexpr int kAddressLeast = 8;
+constexpr int kTextLeast = 4;
+constexpr int kShortLeast = 4;
+constexpr int kColourLeast = 7;
+// A text in a table is as wide as its longest default text, and no wider than this many characters
+// (or it grows no further), so that the spare width goes to the addresses. A note wraps no narrower.
+constexpr int kTextMost = 12;
 
-// Forty characters of a typical picture address.
-const QString kAddressSample = QStringLiteral("http://img01.taobaocdn.com/imgextra/i1/T1");
-
-bool hasPart(const std::string& name, const char* part) { return name.find(part) != std::string::npos; }
-
-// A size, a distance, a speed or a count: a few digits.
-bool holdsNumber(const Control& c) {
-    for (const char* part : {"宽", "高", "尺寸", "大小", "速度", "距", "间隔", "数量"})
-        if (hasPart(c.name, part))
-            return true;
-    return false;
-}
+const QChar kWideCharacter(0x4e2d); // 中: as wide as any Chinese character
 
 // The single picture of an area that holds nothing else, if it is one.
 const Control* lonePicture(const Section& section) {
@@ -74,23 +80,41 @@ const Control* lonePicture(const Section& section) {
     const auto* c = std::get_if<Control>(&l->elements[0]);
     return c && c->kind == ControlKind::Picture ? c : nullptr;
 }
+
+// Width a line edit adds around its text (frame, padding and margins, with the skin).
+int fieldFrame(const QLineEdit* edit) {
+    return edit->QLineEdit::sizeHint().width() - 17 * edit->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+}
+
+int shareOf(const Control& c) {
+    if (c.kind != ControlKind::Field)
+        return 0;
+    switch (contentOf(c)) {
+    case FieldContent::Address:
+        return kAddressShare;
+    case FieldContent::Text:
+        return kTextShare;
+    case FieldContent::Short:
+        break;
+    }
+    return 0;
+}
+
+// Whether anything in the widget takes a share of spare width (an address, a text, a note).
+bool grows(const QWidget* widget) {
+    const auto all = widget->findChildren<QWidget*>();
+    return std::any_of(all.begin(), all.end(),
+                       [](const QWidget* w) { return w->sizePolicy().horizontalStretch() > 0; });
+}
+
+QVBoxLayout* columnLayout(QWidget* widget) {
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kSpacing);
+    return layout;
+}
+
 } // namespace
-
-int GeneratorWindow::addressFieldWidth(const QFontMetrics& metrics) {
-    return metrics.horizontalAdvance(kAddressSample) + kFieldFrame;
-}
-
-int GeneratorWindow::fieldWidth(const Control& c, const QFontMetrics& metrics) {
-    const int columns = c.columns > 0 ? metrics.horizontalAdvance(QString(c.columns, QLatin1Char('0'))) + kFieldFrame : 0;
-    if (holdsAddress(c))
-        return std::max(columns, addressFieldWidth(metrics));
-    if (columns > 0)
-        return columns;
-    const int digits = hasPart(c.name, "颜色") ? 8 : holdsNumber(c) ? 5 : 10;
-    const int width = std::max(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))),
-                               metrics.horizontalAdvance(q(c.text)));
-    return std::min(width + kFieldFrame, addressFieldWidth(metrics));
-}
 
 QSize GeneratorWindow::pictureBoxSize(const Control& picture, int windowWidth) {
     QSize box(picture.boxWidth > 0 ? picture.boxWidth : windowWidth - kSideRoom,
@@ -106,8 +130,8 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     : QDialog(parent), form_(std::make_unique<Form>(module, variables, prompter, host)) {
     setWindowTitle(q(module.caption));
     setObjectName(q(module.key));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     // The specified size, which the user may enlarge but not go below.
     setMinimumSize(module.width, module.height);
     resize(module.width, module.height);
@@ -116,6 +140,7 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     settings->setObjectName(QStringLiteral("settings"));
     auto* column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kSpacing);
     QWidget* besideColumn = nullptr;
     for (const Section& section : module.sections) {
         // A portrait sample stands at the left of everything else when the settings keep room enough.
@@ -129,151 +154,151 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     }
     column->addStretch(1);
     auto* settingsLayout = new QHBoxLayout(settings);
-    settingsLayout->setContentsMargins(4, 4, 4, 4);
+    settingsLayout->setContentsMargins(0, 0, 0, 0);
+    settingsLayout->setSpacing(kSpacing);
     if (besideColumn)
         settingsLayout->addWidget(besideColumn, 0, Qt::AlignTop);
     settingsLayout->addLayout(column, 1);
 
+    // The settings show whole at the window's size; should a larger face ever need more room, they
+    // scroll up and down, never sideways.
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("settingsArea"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(settings);
 
     code_ = new QPlainTextEdit;
     code_->setObjectName(q(module.codeBox.name));
+    code_->setAccessibleName(q(spokenName(module.codeBox)));
     code_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     code_->setProperty("role", QStringLiteral("code"));
     connect(code_, &QPlainTextEdit::textChanged, this, &GeneratorWindow::codeEdited);
     widgets_.insert(code_->objectName(), code_);
+    tabOrder_.push_back(code_);
 
     QWidget* buttons = buildButtons();
     bottom_ = new QWidget;
     bottom_->setObjectName(QStringLiteral("codeArea"));
     auto* bottom = new QHBoxLayout(bottom_);
     bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(kSpacing);
     bottom->addWidget(code_, 1);
     bottom->addWidget(buttons, 0, Qt::AlignTop);
-    bottomHeight_ = std::max(kCodeBoxHeight, buttons->sizeHint().height());
-    bottom_->setFixedHeight(bottomHeight_);
+    const int bottomLeast = std::max(kCodeBoxHeight, buttons->sizeHint().height());
+    bottom_->setFixedHeight(bottomLeast);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
+    layout->setSpacing(kSpacing);
     layout->addWidget(scroll, 1);
     layout->addWidget(bottom_);
+
+    // The tab key visits the controls in the order they are read.
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    fitter_ = new SettingsFitter(scroll, bottom_, bottomLeast, samples_);
 
     form_->setChangeListener([this](const std::string& name) { refresh(name); });
 
     // Centre on the screen, then move to the window's own top position where it has one.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center().x() - module.width / 2, module.top ? *module.top : area.center().y() - module.height / 2);
+        move(area.center().x() - module.width / 2,
+             module.top ? *module.top : area.center().y() - module.height / 2);
     }
 }
 
 GeneratorWindow::~GeneratorWindow() = default;
 
-void GeneratorWindow::showEvent(QShowEvent* event) {
-    if (!samplesFitted_) {
-        samplesFitted_ = true;
-        fitSamplesToSettings();
-    }
-    QDialog::showEvent(event);
-}
-
-void GeneratorWindow::fitSamplesToSettings() {
-    auto* scroll = findChild<QScrollArea*>(QStringLiteral("settingsArea"));
-    QWidget* content = scroll ? scroll->widget() : nullptr;
-    if (!content)
-        return;
-    // The room the settings have once they no longer scroll.
-    const QSize room = scroll->maximumViewportSize();
-    const int need =
-        content->hasHeightForWidth() ? content->heightForWidth(room.width()) : content->minimumSizeHint().height();
-    const int over = need - room.height();
-    if (over <= 0)
-        return;
-    // Portrait samples stand beside the settings and add nothing to their height.
-    std::vector<PictureBox*> wide;
-    int heights = 0;
-    for (QLabel* label : content->findChildren<QLabel*>())
-        if (auto* box = dynamic_cast<PictureBox*>(label); box && box->width() >= box->height()) {
-            wide.push_back(box);
-            heights += box->height();
-        }
-    if (heights == 0)
-        return;
-    const double scale = std::max(kLeastSampleScale, double(heights - over) / heights);
-    for (PictureBox* box : wide)
-        box->setBoxSize(box->size() * scale);
-}
-
-void GeneratorWindow::resizeEvent(QResizeEvent* event) {
-    // An enlarged window gives a third of its extra height to the code box.
-    if (bottom_)
-        bottom_->setFixedHeight(bottomHeight_ + std::max(0, height() - form_->module().height) / 3);
-    QDialog::resizeEvent(event);
-}
-
-QWidget* GeneratorWindow::buildSection(const Section& section) {
+QWidget* GeneratorWindow::buildSection(const Section& section, bool nested) {
     const bool framed = !section.caption.empty() || section.framed;
     QWidget* box = framed ? new QGroupBox(q(section.caption)) : new QWidget;
-    auto* layout = new QVBoxLayout(box);
-    if (!framed)
-        layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* layout = columnLayout(box);
+    if (framed)
+        box->setProperty("role", nested ? QStringLiteral("frame") : QStringLiteral("area"));
+    // The fields of a small frame are named with its caption ("图片地址 01").
+    const std::string outer = frameLabel_;
+    if (nested && framed)
+        frameLabel_ = section.caption;
     buildItems(layout, section.items);
+    frameLabel_ = outer;
     return box;
 }
 
 void GeneratorWindow::buildItems(QVBoxLayout* layout, const std::vector<Item>& items) {
     for (const Item& item : items) {
         if (const auto* l = std::get_if<Line>(&item.content))
-            layout->addWidget(buildLine(*l));
+            layout->addWidget(buildLine(l->elements));
         else if (const auto* t = std::get_if<Table>(&item.content))
             layout->addWidget(buildTable(*t));
+        else if (const auto* p = std::get_if<Panels>(&item.content))
+            layout->addWidget(buildPanels(*p));
         else
             layout->addWidget(buildTabs(std::get<TabControl>(item.content)));
     }
 }
 
-QWidget* GeneratorWindow::buildUnit(const Control& c) {
-    QWidget* control = buildControl(c);
-    const bool captioned = !c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label;
+QWidget* GeneratorWindow::buildUnit(const Control& c, const std::string& spoken, bool captioned) {
+    QWidget* control = buildControl(c, spoken);
+    captioned =
+        captioned && !c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label;
     if (!captioned && c.suffix.empty())
         return control;
     // The caption, the control and its unit stay together.
     auto* unit = new QWidget;
     auto* row = new QHBoxLayout(unit);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(4);
-    if (captioned)
-        row->addWidget(new QLabel(q(c.caption)));
+    row->setSpacing(kSpacing);
+    if (captioned) {
+        auto* caption = new QLabel(q(c.caption));
+        caption->setBuddy(control);
+        row->addWidget(caption);
+    }
     row->addWidget(control, 1);
     if (!c.suffix.empty())
         row->addWidget(new QLabel(q(c.suffix)));
-    unit->setSizePolicy(control->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+    QSizePolicy policy = control->sizePolicy();
+    policy.setVerticalPolicy(QSizePolicy::Fixed);
+    unit->setSizePolicy(policy);
+    unit->setMaximumWidth(control->maximumWidth() >= QWIDGETSIZE_MAX
+                              ? QWIDGETSIZE_MAX
+                              : unit->minimumSizeHint().width() - control->minimumWidth() +
+                                    control->maximumWidth());
     return unit;
 }
 
-QWidget* GeneratorWindow::buildLine(const Line& line) {
+QWidget* GeneratorWindow::buildLine(const std::vector<Element>& elements, bool wraps) {
     auto* widget = new QWidget;
     // A picture alone in its line stands in the middle.
-    if (line.elements.size() == 1) {
-        if (const auto* c = std::get_if<Control>(&line.elements[0]); c && c->kind == ControlKind::Picture) {
+    if (elements.size() == 1) {
+        if (const auto* c = std::get_if<Control>(&elements[0]); c && c->kind == ControlKind::Picture) {
             auto* row = new QHBoxLayout(widget);
             row->setContentsMargins(0, 0, 0, 0);
             row->addStretch(1);
-            row->addWidget(buildControl(*c));
+            row->addWidget(buildControl(*c, {}));
             row->addStretch(1);
             return widget;
         }
     }
-    auto* flow = new FlowLine(widget);
-    for (const Element& e : line.elements) {
-        if (const auto* b = std::get_if<Button>(&e))
-            flow->addWidget(buildButton(*b));
-        else
-            flow->addWidget(buildUnit(std::get<Control>(e)));
+    QLayout* layout = nullptr;
+    if (wraps) {
+        layout = new FlowLine(widget);
+    } else {
+        auto* row = new QHBoxLayout(widget);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(kColumnGap);
+        layout = row;
+    }
+    for (const Element& e : elements) {
+        if (const auto* b = std::get_if<Button>(&e)) {
+            layout->addWidget(buildButton(*b));
+        } else {
+            const Control& c = std::get<Control>(e);
+            layout->addWidget(buildUnit(c, spokenName(c, {}, frameLabel_)));
+        }
     }
     return widget;
 }
@@ -282,29 +307,44 @@ QWidget* GeneratorWindow::buildTable(const Table& t) {
     auto* widget = new QWidget;
     auto* grid = new QGridLayout(widget);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    grid->setHorizontalSpacing(kColumnGap);
+    grid->setVerticalSpacing(kRowGap);
     bool numbered = !t.numberCaption.empty();
     for (const TableRow& row : t.rows)
         numbered = numbered || !row.label.empty();
     // A column whose cells have captions gives them a grid column of their own, so that its fields
-    // line up; an address column takes the larger share of any width to spare.
+    // line up. Columns share the width as their fields do: addresses the larger share, texts the
+    // rest, short values none.
     const std::size_t columns = t.columns.size();
-    std::vector<bool> captioned(columns, false), wide(columns, false);
+    std::vector<bool> captioned(columns, false);
+    std::vector<int> share(columns, 0);
     for (const TableRow& row : t.rows)
         for (std::size_t col = 0; col < row.cells.size() && col < columns; ++col) {
             captioned[col] = captioned[col] || !row.cells[col].caption.empty();
-            wide[col] = wide[col] || holdsAddress(row.cells[col]);
+            share[col] = std::max(share[col], shareOf(row.cells[col]));
         }
-    std::vector<int> at(columns); // the grid column of each table column's field
+    std::vector<int> at(columns), start(columns); // the grid columns of each table column: field, first
     int next = numbered ? 1 : 0;
     for (std::size_t col = 0; col < columns; ++col) {
-        const int start = next;
+        start[col] = next;
         next += captioned[col] ? 2 : 1;
         at[col] = next - 1;
-        // Each caption stands over its own column.
-        grid->addWidget(new QLabel(q(t.columns[col])), 0, start, 1, next - start, Qt::AlignLeft | Qt::AlignBottom);
-        grid->setColumnStretch(at[col], wide[col] ? 3 : 1);
+    }
+    // Each caption stands over its own column; a column without one shares the caption before it (a
+    // size's width and height).
+    for (std::size_t col = 0; col < columns; ++col) {
+        if (t.columns[col].empty() && col > 0)
+            continue;
+        std::size_t last = col;
+        while (last + 1 < columns && t.columns[last + 1].empty())
+            ++last;
+        grid->addWidget(new QLabel(q(t.columns[col])), 0, start[col], 1, at[last] - start[col] + 1,
+                        Qt::AlignLeft | Qt::AlignBottom);
+    }
+    for (std::size_t col = 0; col < columns; ++col) {
+        // A stretched column counts only its least width; so a text column, which should keep the
+        // width of its texts, takes none, and all spare width goes to the addresses.
+        grid->setColumnStretch(at[col], share[col] == kAddressShare ? kAddressShare : 0);
     }
     if (numbered)
         grid->addWidget(new QLabel(q(t.numberCaption)), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
@@ -315,38 +355,56 @@ QWidget* GeneratorWindow::buildTable(const Table& t) {
             grid->addWidget(new QLabel(q(row.label)), line, 0);
         for (std::size_t col = 0; col < row.cells.size() && col < columns; ++col) {
             const Control& cell = row.cells[col];
-            if (captioned[col]) {
+            const std::string spoken = spokenName(cell, t.columns[col], row.label);
+            if (captioned[col])
                 grid->addWidget(new QLabel(q(cell.caption)), line, at[col] - 1);
-                Control bare = cell;
-                bare.caption.clear();
-                grid->addWidget(buildUnit(bare), line, at[col]);
-            } else {
-                grid->addWidget(buildUnit(cell), line, at[col]);
-            }
+            grid->addWidget(buildUnit(cell, spoken, !captioned[col]), line, at[col]);
         }
     }
-    // A table wider than the window scrolls sideways on its own; the rest of the window keeps its width.
-    widget->ensurePolished();
-    const QSize least = widget->minimumSizeHint();
-    if (least.width() <= form_->module().width - kSideRoom)
-        return widget;
-    auto* sideways = new QScrollArea;
-    sideways->setObjectName(QStringLiteral("wideTable"));
-    sideways->setFrameShape(QFrame::NoFrame);
-    sideways->setWidgetResizable(true);
-    sideways->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sideways->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    sideways->setWidget(widget);
-    sideways->setFixedHeight(least.height() + sideways->horizontalScrollBar()->sizeHint().height() + 2);
-    return sideways;
+    // A text column asks for the width of its longest text (up to a most) and grows no wider, so that
+    // the spare width goes to the addresses.
+    for (std::size_t col = 0; col < columns; ++col) {
+        if (share[col] != kTextShare)
+            continue;
+        std::vector<FieldEdit*> cells;
+        int longest = 0;
+        for (int line = 1; line < grid->rowCount(); ++line)
+            if (QLayoutItem* item = grid->itemAtPosition(line, at[col]); item && item->widget())
+                if (auto* edit = qobject_cast<FieldEdit*>(item->widget())) {
+                    const QFontMetrics metrics = edit->fontMetrics();
+                    longest =
+                        std::max(longest, std::min(metrics.horizontalAdvance(edit->text()),
+                                                   kTextMost * metrics.horizontalAdvance(kWideCharacter)));
+                    cells.push_back(edit);
+                }
+        for (FieldEdit* edit : cells) {
+            const int width = std::max(edit->minimumWidth(), longest + fieldFrame(edit));
+            edit->setPreferredWidth(width);
+            edit->setMaximumWidth(width);
+            // The cell's own stretch would stand for the column's.
+            QSizePolicy policy = edit->sizePolicy();
+            policy.setHorizontalStretch(0);
+            edit->setSizePolicy(policy);
+        }
+    }
+    return widget;
 }
 
 QWidget* GeneratorWindow::buildTabs(const TabControl& tabs) {
     auto* widget = new QTabWidget;
     widget->setObjectName(q(tabs.name));
+    widget->setUsesScrollButtons(false);
+    tabOrder_.push_back(widget->tabBar());
+    // Settings at the right of the tab headers, on their line.
+    if (!tabs.corner.empty()) {
+        QWidget* corner = buildLine(tabs.corner, false);
+        corner->setObjectName(QStringLiteral("tabCorner"));
+        widget->setCornerWidget(corner, Qt::TopRightCorner);
+    }
     for (const TabPage& page : tabs.pages) {
         auto* content = new QWidget;
-        auto* layout = new QVBoxLayout(content);
+        QVBoxLayout* layout = columnLayout(content);
+        layout->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
         buildItems(layout, page.items);
         layout->addStretch(1);
         widget->addTab(content, q(page.caption));
@@ -354,32 +412,76 @@ QWidget* GeneratorWindow::buildTabs(const TabControl& tabs) {
     return widget;
 }
 
-QWidget* GeneratorWindow::buildControl(const Control& c) {
+QWidget* GeneratorWindow::buildPanels(const Panels& p) {
+    auto* widget = new QWidget;
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(kSpacing);
+    // Panels side by side stand further apart than the columns of a table.
+    if (p.perRow == 0)
+        grid->setHorizontalSpacing(2 * kColumnGap);
+    const int perRow = p.perRow > 0 ? p.perRow : static_cast<int>(p.panels.size());
+    std::vector<QWidget*> built;
+    for (const Section& panel : p.panels)
+        built.push_back(buildSection(panel, true));
+    const bool anyGrows = std::any_of(built.begin(), built.end(), grows);
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        const int row = static_cast<int>(i) / perRow, col = static_cast<int>(i) % perRow;
+        grid->addWidget(built[i], row, col, Qt::AlignTop);
+        // Panels of a grid share the width evenly; side by side, those with fields that grow take it.
+        if (row == 0)
+            grid->setColumnStretch(col, p.perRow > 0 || !anyGrows || grows(built[i]) ? 1 : 0);
+    }
+    return widget;
+}
+
+QLineEdit* GeneratorWindow::buildField(const Control& c) {
+    auto* edit = new FieldEdit(q(form_->text(c.name)));
+    edit->setCursorPosition(0); // long addresses show their beginning
+    // The whole text, also where the field shows only part of it.
+    edit->setToolTip(edit->text());
+    connect(edit, &QLineEdit::textChanged, edit, &QLineEdit::setToolTip);
+    edit->ensurePolished();
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int frame = fieldFrame(edit);
+    const int share = shareOf(c);
+    if (share == 0) {
+        // A short value: as wide as its content, or the characters it is given; a colour as "#FFFFFF".
+        const bool colour = c.name.find("颜色") != std::string::npos || c.text.rfind('#', 0) == 0;
+        const int least = colour ? kColourLeast : kShortLeast;
+        const int characters = c.columns > 0 ? c.columns : std::max<int>(least, edit->text().size());
+        const QChar widest = colour ? QLatin1Char('D') : QLatin1Char('0');
+        const int width = std::max(metrics.horizontalAdvance(QString(characters, widest)),
+                                   metrics.horizontalAdvance(edit->text()));
+        edit->setFixedWidth(width + frame);
+        edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    } else {
+        // An address or a text: a few characters at least, then its share of what the line leaves.
+        const int least = share == kAddressShare ? kAddressLeast * metrics.horizontalAdvance(QLatin1Char('0'))
+                                                 : kTextLeast * metrics.horizontalAdvance(kWideCharacter);
+        edit->setMinimumWidth(least + frame);
+        // An address asks for no more than its least width, so that all spare width is shared out by
+        // the shares; a text asks for the width of a short text (no more than a table allows it).
+        QSizePolicy policy(share == kAddressShare ? QSizePolicy::Ignored : QSizePolicy::Preferred,
+                           QSizePolicy::Fixed);
+        policy.setHorizontalStretch(share);
+        edit->setSizePolicy(policy);
+    }
+    const std::string name = c.name;
+    connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        if (!syncing_)
+            form_->setText(name, text.toStdString());
+    });
+    return edit;
+}
+
+QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spoken) {
     QWidget* w = nullptr;
     const std::string name = c.name;
     switch (c.kind) {
-    case ControlKind::Field: {
-        auto* edit = new QLineEdit(q(form_->text(name)));
-        edit->setCursorPosition(0); // long addresses show their beginning
-        // Never narrower than the field needs for its frame and a few characters (with the skin).
-        edit->ensurePolished();
-        const int width = std::max(fieldWidth(c, edit->fontMetrics()), edit->minimumSizeHint().width());
-        // Sizes, colours and fields of a fixed width keep their width; addresses and texts grow.
-        const bool keepsWidth = !holdsAddress(c) && (c.columns > 0 || holdsNumber(c) || hasPart(c.name, "颜色"));
-        if (keepsWidth) {
-            edit->setFixedWidth(width);
-            edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        } else {
-            edit->setMinimumWidth(width);
-            edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        }
-        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-            if (!syncing_)
-                form_->setText(name, text.toStdString());
-        });
-        w = edit;
+    case ControlKind::Field:
+        w = buildField(c);
         break;
-    }
     case ControlKind::List: {
         auto* combo = new QComboBox;
         int longest = 4;
@@ -389,6 +491,7 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
         }
         combo->setMinimumContentsLength(longest);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         combo->setCurrentIndex(-1);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, name](int index) {
             if (!syncing_)
@@ -412,8 +515,16 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
         auto* text = new QLabel(q(c.caption));
         text->setWordWrap(true);
         text->setTextFormat(Qt::PlainText);
-        // A note takes the width its line leaves, and wraps only where that runs out.
-        text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        // A note takes the width its line leaves and wraps only where that runs out, never into a
+        // column of a few characters.
+        const QFontMetrics metrics = text->fontMetrics();
+        const int whole = metrics.horizontalAdvance(text->text()) + 1;
+        text->setMinimumWidth(std::min(whole, kTextMost * metrics.horizontalAdvance(kWideCharacter)));
+        text->setMaximumWidth(whole);
+        QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        policy.setHorizontalStretch(kTextShare);
+        policy.setHeightForWidth(true);
+        text->setSizePolicy(policy);
         w = text;
         break;
     }
@@ -421,18 +532,23 @@ QWidget* GeneratorWindow::buildControl(const Control& c) {
         auto* box = new PictureBox(pictureBoxSize(c, form_->module().width));
         loadPicture(box, c.text, false);
         loadPicture(box, c.hover, true);
+        samples_.push_back(box);
         w = box;
         break;
     }
     case ControlKind::CodeBox:
         break;
     }
-    if (w && !c.colour.empty())
+    if (!w)
+        return w;
+    if (!c.colour.empty())
         w->setStyleSheet(QStringLiteral("color: %1;").arg(q(c.colour)));
-    if (w) {
-        w->setObjectName(q(name));
-        widgets_.insert(w->objectName(), w);
-    }
+    if (c.kind == ControlKind::Field || c.kind == ControlKind::List)
+        w->setAccessibleName(q(spoken));
+    if (w->focusPolicy() & Qt::TabFocus)
+        tabOrder_.push_back(w);
+    w->setObjectName(q(name));
+    widgets_.insert(w->objectName(), w);
     return w;
 }
 
@@ -449,6 +565,7 @@ QPushButton* GeneratorWindow::buildButton(const Button& b) {
         if (form_->isClosed())
             done(QDialog::Accepted);
     });
+    tabOrder_.push_back(button);
     return button;
 }
 
@@ -457,22 +574,21 @@ QWidget* GeneratorWindow::buildButtons() {
     box->setObjectName(QStringLiteral("buttons"));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setSpacing(kSpacing);
     const std::vector<Button>& all = form_->module().buttons;
-    // Two columns when a single one would make the code box tall.
-    const int columns = all.size() > 3 ? 2 : 1;
+    // Two rows, so that the code box keeps most of the window's width and the settings its height.
+    const int columns = std::max<int>(1, (static_cast<int>(all.size()) + 1) / 2);
     for (std::size_t i = 0; i < all.size(); ++i) {
         QPushButton* button = buildButton(all[i]);
-        button->setMinimumWidth(104);
+        button->setMinimumWidth(88);
         grid->addWidget(button, static_cast<int>(i) / columns, static_cast<int>(i) % columns);
     }
     return box;
 }
 
-void GeneratorWindow::loadPicture(QWidget* target, const std::string& path, bool hover) {
+void GeneratorWindow::loadPicture(PictureBox* box, const std::string& path, bool hover) {
     if (path.empty())
         return;
-    auto* box = static_cast<PictureBox*>(target);
     auto show = [box, hover](const QByteArray& bytes) { box->setPicture(bytes, hover); };
     // Samples are built into the program; only a picture marked remote comes from the maker's site,
     // through the bounded fetch, and fills the box when it arrives (never after the window is gone).
@@ -534,6 +650,8 @@ void GeneratorWindow::closeEvent(QCloseEvent* event) {
     emit finished(result());
 }
 
-void GeneratorWindow::reject() { close(); }
+void GeneratorWindow::reject() {
+    close();
+}
 
 } // namespace ornavo::ui

@@ -6,6 +6,10 @@
 // An ordinary window, modal to nothing: the colour table and the preview stand beside it and in front
 // of it as the user likes, and its message boxes belong to it. Whoever opens it keeps the main window
 // from being used meanwhile; finished() tells when it is closed.
+//
+// At the window's own size everything shows at once: fields share a line's width by what they hold
+// (short values as wide as their content, addresses the larger share of the rest), and whenever the
+// room changes, the code box and then the samples (keeping their shape) give up height for the settings.
 
 #include "framework/form.h"
 
@@ -13,52 +17,60 @@
 #include <QHash>
 #include <functional>
 #include <memory>
+#include <vector>
 
-class QFontMetrics;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
 namespace ornavo::ui {
 
+class PictureBox;
+class SettingsFitter;
+
 class GeneratorWindow : public QDialog {
     Q_OBJECT
-public:
-    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host,
-                    QWidget* parent = nullptr);
+  public:
+    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
+                    WindowHost& host, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
     Form& form() { return *form_; }
+    // Keeps an object that works on this window's form (its settings keeper) for as long as the window
+    // lives; it goes before the form does.
+    void attach(std::unique_ptr<QObject> companion) { companions_.push_back(std::move(companion)); }
+    // The attached object of that type, if any.
+    template <typename T> T* companion() const {
+        for (const auto& c : companions_)
+            if (auto* found = qobject_cast<T*>(c.get()))
+                return found;
+        return nullptr;
+    }
 
-    // The least width of a field: an address field shows forty characters of an address; a colour
-    // or a size a few; any field its default text. The same rules are what the layout checks hold.
-    static int fieldWidth(const Control& field, const QFontMetrics& metrics);
-    static int addressFieldWidth(const QFontMetrics& metrics);
     // The picture's box: its described size, made smaller (same shape) when the window is narrower.
     static QSize pictureBoxSize(const Control& picture, int windowWidth);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
-private:
-    // Makes the wide samples smaller (never below 60 %) where the settings would otherwise need
-    // scrolling to reach their fields.
-    void fitSamplesToSettings();
-    QWidget* buildSection(const Section& section);
+  private:
+    QWidget* buildSection(const Section& section, bool nested = false);
     void buildItems(QVBoxLayout* layout, const std::vector<Item>& items);
-    QWidget* buildLine(const Line& line);
+    QWidget* buildLine(const std::vector<Element>& elements, bool wraps = true);
     QWidget* buildTable(const Table& table);
     QWidget* buildTabs(const TabControl& tabs);
-    // A control with its caption before it and its unit after it, kept together.
-    QWidget* buildUnit(const Control& control);
-    QWidget* buildControl(const Control& control);
+    QWidget* buildPanels(const Panels& panels);
+    // A control with its caption before it and its unit after it, kept together; `spoken` is the name
+    // a screen reader says for a field or list.
+    QWidget* buildUnit(const Control& control, const std::string& spoken, bool captioned = true);
+    QWidget* buildControl(const Control& control, const std::string& spoken);
+    QLineEdit* buildField(const Control& control);
     QPushButton* buildButton(const Button& button);
     QWidget* buildButtons();
     // The hover picture is the one shown while the pointer is over the picture.
-    void loadPicture(QWidget* label, const std::string& path, bool hover);
+    void loadPicture(PictureBox* box, const std::string& path, bool hover);
     void refresh(const std::string& name);
     void codeEdited();
 
@@ -66,9 +78,12 @@ private:
     QHash<QString, QWidget*> widgets_;
     QPlainTextEdit* code_ = nullptr;
     QWidget* bottom_ = nullptr; // the code box and the buttons
-    int bottomHeight_ = 0;      // its height at the specified size
     bool syncing_ = false;
-    bool samplesFitted_ = false;
+    std::vector<QWidget*> tabOrder_;   // what the tab key visits, in reading order
+    std::vector<PictureBox*> samples_; // the sample pictures, which make room when the settings need it
+    std::string frameLabel_;           // while a small frame is built: its caption, said after its fields
+    SettingsFitter* fitter_ = nullptr;
+    std::vector<std::unique_ptr<QObject>> companions_; // after form_: destroyed before it
 };
 
 } // namespace ornavo::ui

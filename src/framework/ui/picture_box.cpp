@@ -3,20 +3,31 @@
 #include <QBuffer>
 #include <QEnterEvent>
 #include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ornavo::ui {
 
-PictureBox::PictureBox(QSize box, QWidget* parent) : QLabel(parent) {
-    setFixedSize(box);
-    setAlignment(Qt::AlignCenter);
+PictureBox::PictureBox(QSize natural, QWidget* parent) : QLabel(parent), natural_(natural) {
+    setFixedSize(natural);
     setProperty("role", QStringLiteral("sample"));
+}
+
+void PictureBox::setScale(double scale) {
+    const QSize box(std::max(1, int(std::lround(natural_.width() * scale))),
+                    std::max(1, int(std::lround(natural_.height() * scale))));
+    if (box != size() || box != minimumSize())
+        setFixedSize(box);
 }
 
 QPixmap PictureBox::fitted(const QPixmap& picture) const {
     const qreal ratio = devicePixelRatioF();
     const QSize shown = picture.size().scaled(size() * ratio, Qt::KeepAspectRatio);
-    QPixmap scaled =
-        shown == picture.size() ? picture : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap scaled = shown == picture.size()
+                         ? picture
+                         : picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     return scaled;
 }
@@ -29,7 +40,7 @@ bool PictureBox::setPicture(const QByteArray& bytes, bool hover) {
     const QSize full = reader.size();
     const qreal ratio = devicePixelRatioF();
     if (full.isValid()) {
-        const QSize shown = full.scaled(size() * ratio, Qt::KeepAspectRatio);
+        const QSize shown = full.scaled(natural_ * ratio, Qt::KeepAspectRatio);
         if (shown.width() < full.width())
             reader.setScaledSize(shown);
     }
@@ -37,32 +48,37 @@ bool PictureBox::setPicture(const QByteArray& bytes, bool hover) {
     if (picture.isNull())
         return false;
     (hover ? hoverPicture_ : normalPicture_) = QPixmap::fromImage(picture);
-    (hover ? hover_ : normal_) = fitted(hover ? hoverPicture_ : normalPicture_);
-    showCurrent();
+    shown_ = QPixmap();
+    update();
     return true;
-}
-
-void PictureBox::setBoxSize(QSize box) {
-    setFixedSize(box);
-    if (!normalPicture_.isNull())
-        normal_ = fitted(normalPicture_);
-    if (!hoverPicture_.isNull())
-        hover_ = fitted(hoverPicture_);
-    showCurrent();
 }
 
 void PictureBox::enterEvent(QEnterEvent* event) {
     under_ = true;
-    showCurrent();
+    update();
     QLabel::enterEvent(event);
 }
 
 void PictureBox::leaveEvent(QEvent* event) {
     under_ = false;
-    showCurrent();
+    update();
     QLabel::leaveEvent(event);
 }
 
-void PictureBox::showCurrent() { setPixmap(showsHover() ? hover_ : normal_); }
+void PictureBox::paintEvent(QPaintEvent*) {
+    const bool hover = showsHover();
+    const QPixmap& picture = hover ? hoverPicture_ : normalPicture_;
+    if (picture.isNull())
+        return;
+    // Scaled once for each size the box takes, not on every paint.
+    const QSize want = picture.size().scaled(size() * devicePixelRatioF(), Qt::KeepAspectRatio);
+    if (shown_.isNull() || shownHover_ != hover || shown_.size() != want) {
+        shown_ = fitted(picture);
+        shownHover_ = hover;
+    }
+    QPainter painter(this);
+    const QSizeF logical = shown_.deviceIndependentSize();
+    painter.drawPixmap(QPointF((width() - logical.width()) / 2, (height() - logical.height()) / 2), shown_);
+}
 
 } // namespace ornavo::ui

@@ -1,7 +1,8 @@
 #pragma once
-// A module window's sample picture in a box of a fixed size: the picture is fitted into the box and
-// kept sharp on high-density screens (a picture drawn at twice the box's size shows all its pixels).
-// A box with a hover picture shows that one while the pointer is over it.
+// A module window's sample picture in a box: the box has its own size (the sample's, or smaller,
+// keeping its shape, when the window needs the room), and the picture is drawn fitted into it, sharp
+// on high-density screens (a picture drawn at twice the box's size shows all its pixels). A box with a
+// hover picture shows that one while the pointer is over it.
 
 #include <QLabel>
 #include <QPixmap>
@@ -9,25 +10,30 @@
 namespace ornavo::ui {
 
 class PictureBox : public QLabel {
-public:
-    explicit PictureBox(QSize box, QWidget* parent = nullptr);
+    Q_OBJECT
+  public:
+    explicit PictureBox(QSize natural, QWidget* parent = nullptr);
 
     // The picture (or the hover picture) from its file's bytes; false when they are no picture.
     bool setPicture(const QByteArray& bytes, bool hover);
-    bool showsHover() const { return under_ && !hover_.isNull(); }
-    // A smaller (or larger) box: the pictures are fitted into it again.
-    void setBoxSize(QSize box);
+    bool hasPicture() const { return !normalPicture_.isNull(); }
+    bool showsHover() const { return under_ && !hoverPicture_.isNull(); }
+    // The box's own size, and the share of it the box takes now (1: all of it).
+    QSize naturalSize() const { return natural_; }
+    void setScale(double scale);
 
-protected:
+  protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
-private:
-    void showCurrent();
+  private:
     QPixmap fitted(const QPixmap& picture) const;
 
+    QSize natural_;
     QPixmap normalPicture_, hoverPicture_; // as read
-    QPixmap normal_, hover_;               // as shown
+    QPixmap shown_;                        // as drawn, for the size it was drawn at
+    bool shownHover_ = false;
     bool under_ = false;
 };
 

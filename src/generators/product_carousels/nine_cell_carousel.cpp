@@ -215,16 +215,20 @@ ModuleSpec nineCellCarouselModule() {
         {"模块样例", {line({picture("图片框1", "/Tessaly/samples/F12.jpg", 400, 210)})}},
         {"模块设置（图片尺寸：420x420px）",
          {
-             table(numberedTable(
-                 "图片编号",
-                 {{"图片地址", kImage, [images](int k) { return images + std::to_string(k) + ".jpg"; }},
-                  {"链接地址", kLink, sameText("http://" + makerShop())},
-                  {"宝贝标题", kTitle, sameText("QuilletOrnavo")},
-                  {"宝贝价格", kPrice, sameText("49")}},
-                 kProducts)),
-             line({field(kBorderWidth, "边框数值：", "1", "px;"),
-                   field(kBorderColour, "边框颜色：", "#000000"), field(kBackground, "背景颜色：", "#ffffff"),
-                   colourButton("按钮_选色器")}),
+             // The nine products, with the three shared settings at their right.
+             panels({{"",
+                      {table(numberedTable("图片编号",
+                                           {{"图片地址", kImage,
+                                             [images](int k) { return images + std::to_string(k) + ".jpg"; }},
+                                            {"链接地址", kLink, sameText("http://" + makerShop())},
+                                            {"宝贝标题", kTitle, sameText("QuilletOrnavo")},
+                                            {"宝贝价格", kPrice, sameText("49")}},
+                                           kProducts))}},
+                     {"",
+                      {line({field(kBorderWidth, "边框数值：", "1", "px;")}),
+                       line({field(kBorderColour, "边框颜色：", "#000000")}),
+                       line({field(kBackground, "背景颜色：", "#ffffff")}),
+                       line({colourButton("按钮_选色器")})}}}),
          }},
     };
     m.codeBox = codeBox(kCode);

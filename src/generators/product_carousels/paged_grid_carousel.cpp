@@ -209,16 +209,16 @@ TabPage groupPage(int g) {
     static const char* const kCaptions[kGroups] = {" 第一组 ", " 第二组 ", " 第三组 ", " 第四组", " 第五组 "};
     static const char* const kTitleCaptions[kGroups] = {"第一组标题：", "第二组标题：", "第三组标题：",
                                                         "第四组标题：", "第五组标题："};
-    Table cells;
-    cells.columns = {"图片地址：", "链接地址："};
+    // Eight small frames "01" … "08", four to a row as the cells stand in the module.
+    std::vector<Section> cells;
     for (int k = 1; k <= kCells; ++k)
-        cells.rows.push_back({twoDigits(k),
-                              {field(picture(g, k), "",
-                                     makerServer() + "/Tessaly/upload/images/131104/f22/sc" +
-                                         std::to_string(kPictureDigits[g - 1][k - 1]) + ".jpg"),
-                               field(link(g, k), "", marketHome())}});
+        cells.push_back({twoDigits(k),
+                         {line({field(picture(g, k), "图片地址：",
+                                      makerServer() + "/Tessaly/upload/images/131104/f22/sc" +
+                                          std::to_string(kPictureDigits[g - 1][k - 1]) + ".jpg")}),
+                          line({field(link(g, k), "链接地址：", marketHome())})}});
     return TabPage{kCaptions[g - 1],
-                   {table(std::move(cells)),
+                   {panels(std::move(cells), 4),
                     line({field(title(g), kTitleCaptions[g - 1], "Ornavo" + std::to_string(g)),
                           field(groupBackground(g), "分组背景颜色：", g % 2 == 1 ? "#CA0000" : "#2B2B2B"),
                           colourButton(g == 1 ? "按钮_选色器" : "按钮_选色器" + std::to_string(g - 1)),
@@ -240,9 +240,10 @@ ModuleSpec pagedGridCarouselModule() {
         {"模块样例", {line({picture("图片框_F22模块样例", "/Tessaly/samples/F22.jpg", 600, 295)})}},
         {"模块设置（图片尺寸310x310px）",
          {
-             line({field(kBackground, "背景颜色：", "#C8E3E3"), field(kBorder, "边框颜色：", "#7EBEBE"),
+             // The module-wide settings stand at the right of the tab headers.
+             tabs("选择夹1", std::move(pages),
+                  {field(kBackground, "背景颜色：", "#C8E3E3"), field(kBorder, "边框颜色：", "#7EBEBE"),
                    choiceList(kEffectList, "轮播方式：", {{"渐变", "fade"}, {"左右", "scrollx"}}, kEffect)}),
-             tabs("选择夹1", std::move(pages)),
          }},
     };
     m.codeBox = codeBox(kCode);

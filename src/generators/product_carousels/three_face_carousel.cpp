@@ -133,12 +133,6 @@ Item cellPage(int cell) {
                                kSlides));
 }
 
-// A size field, a few digits wide.
-Control sized(Control c) {
-    c.columns = 6;
-    return c;
-}
-
 std::vector<std::string> clearTargets() {
     std::vector<std::string> targets;
     for (int cell = 0; cell < kCells; ++cell)
@@ -168,14 +162,12 @@ ModuleSpec threeFaceCarouselModule() {
         {"模块设置",
          {
              tabs("选择夹1", std::move(pages)),
-             // The module-wide settings; they take two lines so that the window's width holds them.
+             // The module-wide settings, on one line (which wraps where the window is too narrow).
              // The widths are fixed: typing into them puts the text back.
-             line({sized(pinnedField(kBigWidth, "大图尺寸：", "230")),
-                   sized(field(kBigHeight, "", "355", "px;")),
-                   sized(pinnedField(kSmallWidth, "小图尺寸：", "40")),
-                   sized(field(kSmallHeight, "", "66", "px;")),
-                   choiceList(kEffectList, "轮播效果：", {{"左右", "scrollx"}, {"渐变", "fade"}}, kEffect)}),
-             line({field(kBandColour, "边框颜色：", "#fedcbd"), field(kStripColour, "小图背景：", "#ffffff"),
+             line({pinnedField(kBigWidth, "大图尺寸：", "230"), field(kBigHeight, "", "355", "px;"),
+                   pinnedField(kSmallWidth, "小图尺寸：", "40"), field(kSmallHeight, "", "66", "px;"),
+                   choiceList(kEffectList, "轮播效果：", {{"左右", "scrollx"}, {"渐变", "fade"}}, kEffect),
+                   field(kBandColour, "边框颜色：", "#fedcbd"), field(kStripColour, "小图背景：", "#ffffff"),
                    colourButton("按钮_选色器")}),
          }},
     };

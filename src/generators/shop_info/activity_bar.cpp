@@ -122,20 +122,16 @@ Section settings(const char* caption, const Style& s, char letter, const std::st
     const std::string x(1, letter);
     auto [pro, basic] =
         editionButtons("按钮_F35" + x + "专业版代码", "按钮_F35" + x + "基础版代码", std::move(generate));
-    auto small = [](Control c) {
-        c.columns = 8;
-        return c;
-    };
-    return {caption,
-            {
-                line({field(s.picture, "背景图地址：", picture)}),
-                line({field(s.notice, "公告文字：", kDefaultNotice)}),
-                line({small(field(s.colour, "字体颜色：", colour)), colourButton("按钮_选色器" + x),
-                      small(field(s.size, "字体大小：", size)), small(field(s.speed, "滚动速度：", ""))}),
-                line({pro, basic,
-                      clearButton("按钮_清空" + x + "内容", "清空" + x + "内容",
-                                  {s.speed, s.size, s.colour, s.notice, s.picture, kCode})}),
-            }};
+    // Two lines, so that both styles' settings and their samples show at once.
+    return {
+        caption,
+        {
+            line({field(s.picture, "背景图地址：", picture), field(s.notice, "公告文字：", kDefaultNotice)}),
+            line({field(s.colour, "字体颜色：", colour), colourButton("按钮_选色器" + x),
+                  field(s.size, "字体大小：", size), field(s.speed, "滚动速度：", ""), pro, basic,
+                  clearButton("按钮_清空" + x + "内容", "清空" + x + "内容",
+                              {s.speed, s.size, s.colour, s.notice, s.picture, kCode})}),
+        }};
 }
 
 } // namespace

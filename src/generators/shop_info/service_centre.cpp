@@ -176,7 +176,7 @@ ModuleSpec serviceCentreModule() {
     m.width = 949;
     m.height = 548;
 
-    // A field of a fixed width in characters.
+    // A short field of a fixed width in characters.
     auto sized = [](Control c, int columns) {
         c.columns = columns;
         return c;
@@ -193,10 +193,9 @@ ModuleSpec serviceCentreModule() {
                                   {"售后客服（旺旺号）", kAfterSales, sameText(makerWwAccount())}},
                                  kRows)),
              // The single fields in two rows, so that the window needs no sideways scrolling.
-             line({sized(field(kServicePicture, "客服中心图片：",
-                               makerServer() + "/Tessaly/upload/images/131104/f34/kefu.gif"),
-                         44),
-                   sized(field(kFollowUs, "》关注我们《链接：", marketHome()), 28)}),
+             line({field(kServicePicture, "客服中心图片：",
+                         makerServer() + "/Tessaly/upload/images/131104/f34/kefu.gif"),
+                   field(kFollowUs, "》关注我们《链接：", marketHome())}),
              line({sized(field(kGroup, "旺旺交流群号：", kSampleGroup), 10),
                    sized(field(kBarColour, "公告条颜色：", "#000000"), 8),
                    sized(field(kBackground, "客服区背景颜色：", "#FFFFFF"), 8), colourButton("按钮_选色器")}),

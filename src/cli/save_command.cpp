@@ -1,0 +1,46 @@
+#include "save_command.h"
+
+#include "framework/recipe.h"
+#include "framework/settings_writer.h"
+#include "generators/catalogue.h"
+
+#include <fstream>
+#include <iostream>
+#include <streambuf>
+
+using namespace ornavo;
+
+namespace {
+// Takes whatever is written and keeps nothing.
+class Discard : public std::streambuf {
+  protected:
+    int overflow(int c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+} // namespace
+
+int saveSettingsCommand(const std::string& path) {
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "ornavo-gen: cannot read " << path << "\n";
+            return RecipeRunner::kRecipeError;
+        }
+    }
+    Session session;
+    RecipeRunner runner(moduleRegistry(), session);
+    Discard dropped;
+    std::ostream printed(&dropped); // what the recipe itself prints is not the settings
+    const int status = runner.run(path == "-" ? std::cin : file, printed, std::cerr);
+    if (status == RecipeRunner::kRecipeError)
+        return status;
+    const Form* form = runner.form();
+    if (!form || form->isClosed()) {
+        std::cerr << "ornavo-gen: the recipe leaves no window open\n";
+        return RecipeRunner::kRecipeError;
+    }
+    std::cout << settingsText(*form, moduleRegistry());
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}

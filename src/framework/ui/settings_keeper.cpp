@@ -1,0 +1,268 @@
+#include "settings_keeper.h"
+
+#include "generator_window.h"
+#include "restore_bar.h"
+
+#include "framework/file_store.h"
+#include "framework/settings_writer.h"
+
+#include <QBoxLayout>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QShortcut>
+
+namespace ornavo::ui {
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A settings file that a closed window handed over, and whether the next window has taken it.
+struct HandOver {
+    std::string key;
+    std::string path;
+    bool opening = false; // the next window's keeper opens it
+};
+std::optional<HandOver>& pendingHandOver() {
+    static std::optional<HandOver> pending;
+    return pending;
+}
+
+QString chooseWithDialog(QWidget* window, bool saving, const QString& folder, const QString& suggested) {
+    QFileDialog dialog(window, saving ? QStringLiteral("保存设置") : QStringLiteral("打开设置"),
+                       saving ? QDir(folder).filePath(suggested) : folder,
+                       QStringLiteral("Ornavo 设置 (*%1);;所有文件 (*)").arg(QLatin1String(kSettingsSuffix)));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QLatin1String(kSettingsSuffix + 1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// "全屏海报.ornavo": the window's caption as a file name.
+QString suggestedName(const ModuleSpec& module) {
+    QString name = q(module.caption);
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return name + QLatin1String(kSettingsSuffix);
+}
+
+} // namespace
+
+SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry)
+    : window_(window), registry_(registry), kept_(window.form(), registry, stateFolder() + "/kept"),
+      recent_(stateFolder() + "/recent-settings") {
+    Form& form = window_.form();
+    chooseFile_ = [this](bool saving, const QString& folder, const QString& suggested) {
+        return chooseWithDialog(&window_, saving, folder, suggested);
+    };
+
+    KeptTexts::Earlier earlier = kept_.readEarlier();
+    if (earlier.problem)
+        form.prompter().notify(
+            "本窗口上次暂存的内容已损坏，无法恢复（" + earlier.problem->message + "）。" +
+            (earlier.setAside.empty() ? std::string() : "\n损坏的文件已改名为“" + earlier.setAside + "”。"));
+    else if (earlier.settings)
+        offerEarlier(std::move(*earlier.settings));
+
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        keep(kept_.poll());
+        schedule();
+    });
+    form.addChangeListener([this](const std::string&) {
+        kept_.changed();
+        schedule();
+    });
+    connect(&window_, &QDialog::finished, this, [this] { keep(kept_.flush()); });
+
+    auto* saveKey = new QShortcut(QKeySequence::Save, &window_);
+    connect(saveKey, &QShortcut::activated, this, [this] { save(); });
+    auto* openKey = new QShortcut(QKeySequence::Open, &window_);
+    connect(openKey, &QShortcut::activated, this, [this] { open(); });
+
+    // The menu comes with a right click on the window and inside its fields and code box.
+    window_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&window_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = makeMenu(&window_);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(window_.mapToGlobal(at));
+    });
+    for (QWidget* edit : window_.findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
+    for (QWidget* edit : window_.findChildren<QPlainTextEdit*>())
+        edit->installEventFilter(this);
+
+    // A file another window handed over.
+    auto& pending = pendingHandOver();
+    if (pending && pending->opening && pending->key == form.module().key) {
+        const std::string path = pending->path;
+        pending.reset();
+        openFrom(path);
+    }
+}
+
+SettingsKeeper::~SettingsKeeper() {
+    // What changed since the last write is kept, whatever ends the window.
+    kept_.flush();
+}
+
+bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    QMenu* menu = nullptr;
+    if (auto* line = qobject_cast<QLineEdit*>(watched))
+        menu = line->createStandardContextMenu();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(watched))
+        menu = text->createStandardContextMenu(static_cast<QContextMenuEvent*>(event)->pos());
+    if (!menu)
+        return false;
+    menu->addSeparator();
+    QMenu* ours = makeMenu(menu);
+    for (QAction* action : ours->actions())
+        menu->addAction(action);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+}
+
+QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("settingsMenu"));
+    QAction* saveAction = menu->addAction(QStringLiteral("保存设置…"), this, [this] { save(); });
+    saveAction->setShortcut(QKeySequence::Save);
+    QAction* openAction = menu->addAction(QStringLiteral("打开设置…"), this, [this] { open(); });
+    openAction->setShortcut(QKeySequence::Open);
+    QMenu* recent = menu->addMenu(QStringLiteral("最近的设置"));
+    const std::vector<std::string> files = recent_.files();
+    for (const std::string& file : files) {
+        QAction* entry = recent->addAction(q(fileNameOf(file)), this, [this, file] { openFrom(file); });
+        entry->setToolTip(q(file));
+        entry->setStatusTip(q(file));
+    }
+    recent->setToolTipsVisible(true);
+    if (files.empty())
+        recent->addAction(QStringLiteral("（没有）"))->setEnabled(false);
+    return menu;
+}
+
+bool SettingsKeeper::save() {
+    const QString folder = recent_.folder().empty() ? QDir::homePath() : q(recent_.folder());
+    const QString path = chooseFile_(true, folder, suggestedName(window_.form().module()));
+    return !path.isEmpty() && saveTo(path.toStdString());
+}
+
+bool SettingsKeeper::open() {
+    const QString folder = recent_.folder().empty() ? QDir::homePath() : q(recent_.folder());
+    const QString path = chooseFile_(false, folder, {});
+    return !path.isEmpty() && openFrom(path.toStdString());
+}
+
+bool SettingsKeeper::saveTo(const std::string& path) {
+    Prompter& prompter = window_.form().prompter();
+    const std::string text = settingsText(window_.form(), registry_);
+    const std::string failure =
+        text.size() > kSettingsSizeLimit ? "设置超过 1 MiB" : writeWholeFile(path, text);
+    if (!failure.empty()) {
+        prompter.notify("无法保存设置到“" + path + "”：" + failure + "。\n原来的文件没有改动。");
+        return false;
+    }
+    recent_.remember(path);
+    return true;
+}
+
+bool SettingsKeeper::openFrom(const std::string& path) {
+    Form& form = window_.form();
+    const SettingsRead read = readSettingsFile(path, form.module(), registry_);
+    if (!read.settings && !read.problem.otherKey.empty()) {
+        const ModuleSpec* other = registry_.byKey(read.problem.otherKey);
+        const std::string name = "“" + other->caption + "”（" + other->key + "）";
+        if (form.prompter().ask("设置文件“" + fileNameOf(path) + "”是窗口" + name +
+                                "的设置，不是本窗口的。\n要关闭本窗口，在" + name + "窗口中打开它吗？") ==
+            Answer::Yes)
+            handOver(other->key, path);
+        return false;
+    }
+    if (!read.settings) {
+        form.prompter().notify("无法打开设置文件“" + path + "”：" + read.problem.message +
+                               "。\n窗口的内容没有改动。");
+        return false;
+    }
+    applySettings(form, *read.settings);
+    recent_.remember(path);
+    return true;
+}
+
+void SettingsKeeper::offerEarlier(LoadedSettings earlier) {
+    earlier_ = std::move(earlier);
+    bar_ = new RestoreBar(&window_);
+    connect(bar_, &RestoreBar::restoreClicked, this, &SettingsKeeper::restoreEarlier);
+    connect(bar_, &RestoreBar::ignoreClicked, this, &SettingsKeeper::dismissBar);
+    // At the top of the window, above everything it holds.
+    if (auto* column = qobject_cast<QBoxLayout*>(window_.layout()))
+        column->insertWidget(0, bar_);
+    else
+        bar_->setGeometry(0, 0, window_.width(), bar_->sizeHint().height());
+}
+
+void SettingsKeeper::restoreEarlier() {
+    if (earlier_)
+        applySettings(window_.form(), *earlier_);
+    dismissBar();
+}
+
+void SettingsKeeper::dismissBar() {
+    earlier_.reset();
+    if (bar_) {
+        bar_->hide();
+        bar_->deleteLater();
+        bar_ = nullptr;
+    }
+}
+
+void SettingsKeeper::schedule() {
+    const auto wait = kept_.due();
+    if (wait && !timer_.isActive())
+        timer_.start(static_cast<int>(wait->count()));
+}
+
+void SettingsKeeper::keep(const std::string& failure) {
+    // A failing write is told once, not every second; a later success makes it tellable again.
+    if (failure.empty()) {
+        failureShown_ = false;
+        return;
+    }
+    if (failureShown_)
+        return;
+    failureShown_ = true;
+    window_.form().prompter().notify("无法把本窗口的内容暂存到“" + kept_.path() + "”：" + failure + "。");
+}
+
+void SettingsKeeper::handOver(const std::string& key, const std::string& path) {
+    pendingHandOver() = HandOver{key, path, false};
+    keep(kept_.flush());
+    window_.done(QDialog::Accepted);
+}
+
+const ModuleSpec* SettingsKeeper::takeHandOver(const Registry& registry) {
+    auto& pending = pendingHandOver();
+    if (pending && pending->opening) // never taken up: dropped
+        pending.reset();
+    if (!pending)
+        return nullptr;
+    const ModuleSpec* next = registry.byKey(pending->key);
+    if (next)
+        pending->opening = true;
+    else
+        pending.reset();
+    return next;
+}
+
+} // namespace ornavo::ui

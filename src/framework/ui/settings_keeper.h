@@ -1,0 +1,78 @@
+#pragma once
+// What a module window keeps for its user, attached from outside so that the window itself stays a
+// view of its form:
+//   - "保存设置…" (Ctrl+S), "打开设置…" (Ctrl+O) and "最近的设置" in the window's context menu (also
+//     in the fields' own menus), with the last folder and the recent files kept in the state folder;
+//   - the kept texts: while the user types, the window's settings go to the state folder about once
+//     a second and when the window closes; when earlier ones exist, a bar at the top offers them.
+// A settings file of another window can be opened there: this window closes and hands the file over
+// (see takeHandOver). Messages go through the window's prompter.
+
+#include "framework/kept_texts.h"
+#include "framework/recent_settings.h"
+#include "restore_bar.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QMenu;
+
+namespace ornavo::ui {
+
+class GeneratorWindow;
+
+class SettingsKeeper : public QObject {
+    Q_OBJECT
+  public:
+    // Attaches to the window; the keeper must be gone before the window is (make it after the window).
+    SettingsKeeper(GeneratorWindow& window, const Registry& registry);
+    ~SettingsKeeper() override;
+
+    // Asks for a file name: saving (true) or opening; empty when the user cancels. The file dialog
+    // unless set otherwise.
+    using FileChooser = std::function<QString(bool saving, const QString& folder, const QString& suggested)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // The actions of the menu; false when nothing was saved or opened (a message has said why).
+    bool save();
+    bool open();
+    bool saveTo(const std::string& path);
+    bool openFrom(const std::string& path);
+
+    // The menu with the three entries, as the window's context menu shows it.
+    QMenu* makeMenu(QWidget* parent);
+    // The bar offering the earlier texts; nullptr when there were none or it was answered.
+    RestoreBar* restoreBar() const { return bar_; }
+    const std::string& keptPath() const { return kept_.path(); }
+
+    // After a window has closed to hand a settings file over: the window that should open it next
+    // (its keeper then opens the file), taken once; nullptr when none waits.
+    static const ModuleSpec* takeHandOver(const Registry& registry);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void offerEarlier(LoadedSettings earlier);
+    void restoreEarlier();
+    void dismissBar();
+    void schedule();
+    void keep(const std::string& failure);
+    void handOver(const std::string& key, const std::string& path);
+
+    GeneratorWindow& window_;
+    const Registry& registry_;
+    KeptTexts kept_;
+    RecentSettings recent_;
+    QTimer timer_;
+    QPointer<RestoreBar> bar_;
+    std::optional<LoadedSettings> earlier_;
+    FileChooser chooseFile_;
+    bool failureShown_ = false;
+};
+
+} // namespace ornavo::ui

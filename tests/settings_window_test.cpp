@@ -1,0 +1,169 @@
+// A module window with its settings keeper, under the offscreen platform: the restore bar, typing kept
+// on its own, files opened and refused, a file handed over to its own window. The user's state folder
+// is a temporary one.
+
+#include "framework/file_store.h"
+#include "framework/settings_writer.h"
+#include "framework/ui/desktop_host.h"
+#include "framework/ui/generator_window.h"
+#include "framework/ui/settings_keeper.h"
+#include "support/test_support.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ornavo;
+using namespace ornavo::testing;
+
+namespace {
+
+class KeptWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(state.isValid());
+        qputenv("XDG_STATE_HOME", state.path().toUtf8());
+        folder = state.path().toStdString() + "/ornavo/kept";
+    }
+    void open(const char* key = "F03") {
+        keeper.reset();
+        window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey(key), vars, prompter, host);
+        keeper = std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry());
+        window->show();
+    }
+    // Kept texts for F03 as an earlier window left them: a link, a shop kind and generated code.
+    std::string keepEarlier() {
+        OpenWindow earlier("F03");
+        earlier.form().setText("编辑框_链接地址", "http://example.com/上次");
+        earlier.form().pickEntry("组合框_店铺类型", "天猫店铺");
+        earlier.press("按钮_全屏海报一键生成");
+        makeFolders(folder);
+        EXPECT_EQ(writeWholeFile(folder + "/F03.ornavo", settingsText(earlier.form(), moduleRegistry())), "");
+        return earlier.form().code();
+    }
+    template <typename T> T* find(const char* name) { return window->findChild<T*>(QString::fromUtf8(name)); }
+    QString shown(const char* field) { return find<QLineEdit>(field)->text(); }
+
+    QTemporaryDir state;
+    std::string folder;
+    WindowVariables vars;
+    ScriptedPrompter prompter;
+    ui::DesktopHost host;
+    std::unique_ptr<ui::GeneratorWindow> window;
+    std::unique_ptr<ui::SettingsKeeper> keeper;
+};
+
+} // namespace
+
+TEST_F(KeptWindow, TheBarBringsBackTheEarlierTexts) {
+    const std::string code = keepEarlier();
+    open();
+    ui::RestoreBar* bar = keeper->restoreBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+    // Above everything else, the window opening with its defaults below it.
+    EXPECT_LT(bar->geometry().bottom(), find<QScrollArea>("settingsArea")->geometry().top());
+    EXPECT_EQ(shown("编辑框_链接地址"),
+              QString::fromStdString(window->form().control("编辑框_链接地址")->text));
+    EXPECT_EQ(window->form().code(), "");
+    EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentIndex(), -1);
+
+    QTest::mouseClick(bar->findChild<QPushButton*>(QStringLiteral("按钮_恢复上次内容")), Qt::LeftButton);
+    EXPECT_EQ(shown("编辑框_链接地址"), QStringLiteral("http://example.com/上次"));
+    EXPECT_EQ(find<QComboBox>("组合框_店铺类型")->currentText(), QStringLiteral("天猫店铺"));
+    EXPECT_EQ(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText(),
+              QString::fromStdString(code).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+    EXPECT_TRUE(prompter.messages.empty());
+
+    // "忽略" leaves the defaults; the texts stay kept until the user changes something.
+    open();
+    ASSERT_NE(keeper->restoreBar(), nullptr);
+    QTest::mouseClick(keeper->restoreBar()->findChild<QPushButton*>(QStringLiteral("按钮_忽略")),
+                      Qt::LeftButton);
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+    EXPECT_EQ(window->form().code(), "");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(keeper->keptPath())));
+}
+
+TEST_F(KeptWindow, TypingIsKeptWithinASecondAndOfferedNextTime) {
+    open();
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+    auto* link = find<QLineEdit>("编辑框_链接地址");
+    link->selectAll();
+    QTest::keyClicks(link, QStringLiteral("typed"));
+    QTest::qWait(1300);
+    std::string kept;
+    EXPECT_EQ(readFileUpTo(keeper->keptPath(), kSettingsSizeLimit, kept), ReadResult::Read);
+    EXPECT_NE(kept.find("set 编辑框_链接地址 typed\n"), std::string::npos);
+
+    QTest::keyClicks(link, QStringLiteral("+"));
+    window->done(QDialog::Accepted); // closing keeps what came since at once
+    EXPECT_EQ(readFileUpTo(keeper->keptPath(), kSettingsSizeLimit, kept), ReadResult::Read);
+    EXPECT_NE(kept.find("set 编辑框_链接地址 typed+\n"), std::string::npos);
+    open();
+    ASSERT_NE(keeper->restoreBar(), nullptr);
+}
+
+TEST_F(KeptWindow, FilesThatCannotBeOpenedChangeNothing) {
+    open();
+    const std::string file = state.path().toStdString() + "/bad.ornavo";
+    QFile::remove(QString::fromStdString(file));
+    {
+        QFile out(QString::fromStdString(file));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("open F03\nset 编辑框_链接地址 changed\npick 组合框_店铺类型 外星店铺\nprint\n");
+    }
+    const FormSnapshot before = window->form().snapshot();
+    EXPECT_FALSE(keeper->openFrom(file));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find("第 3 行"), std::string::npos) << prompter.messages[0];
+    EXPECT_TRUE(window->form().snapshot() == before);
+    EXPECT_NE(shown("编辑框_链接地址"), QStringLiteral("changed"));
+
+    // Saving where no file can be written: a message, and nothing there.
+    EXPECT_FALSE(keeper->saveTo(state.path().toStdString()));
+    EXPECT_NE(prompter.messages.back().find("原来的文件没有改动"), std::string::npos);
+
+    // The three entries of the menu.
+    std::unique_ptr<QMenu> menu(keeper->makeMenu(window.get()));
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("打开设置…"),
+                                    QStringLiteral("最近的设置")}));
+}
+
+TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {
+    open("F04");
+    std::string field; // F04's first field, given a text of its own
+    for (const Control* c : allControls(window->form().module()))
+        if (field.empty() && c->kind == ControlKind::Field)
+            field = c->name;
+    window->form().setText(field, "handed over");
+    const std::string file = state.path().toStdString() + "/poster.ornavo";
+    ASSERT_TRUE(keeper->saveTo(file));
+    open("F03");
+    prompter.answers = {Answer::No};
+    EXPECT_FALSE(keeper->openFrom(file));
+    EXPECT_NE(prompter.messages.back().find("全屏海报轮播"), std::string::npos) << prompter.messages.back();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ui::SettingsKeeper::takeHandOver(moduleRegistry()), nullptr);
+
+    EXPECT_FALSE(keeper->openFrom(file)); // answered yes: this window closes and hands the file over
+    EXPECT_FALSE(window->isVisible());
+    const ModuleSpec* next = ui::SettingsKeeper::takeHandOver(moduleRegistry());
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->key, "F04");
+    open("F04"); // its keeper opens the file
+    EXPECT_EQ(find<QLineEdit>(field.c_str())->text(), QStringLiteral("handed over"));
+    EXPECT_EQ(prompter.messages.size(), 2u) << prompter.messages.back();
+    EXPECT_EQ(ui::SettingsKeeper::takeHandOver(moduleRegistry()), nullptr);
+}
