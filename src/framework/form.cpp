@@ -12,6 +12,41 @@ const std::string kEmpty;
 constexpr int kMaxHandlerDepth = 16;
 } // namespace
 
+// An edit made from outside (setText, pick, choose): nested ones are counted, so that the edit
+// listeners hear of the outermost only, once everything its handlers changed is done.
+class Form::EditScope {
+  public:
+    explicit EditScope(Form& form)
+        : form_(form), outer_(form.editDepth_++ == 0 && form.cause_ == ChangeCause::Edit) {}
+    ~EditScope() {
+        if (!finished_)
+            --form_.editDepth_;
+    }
+    void finish(const std::string& name) {
+        finished_ = true;
+        --form_.editDepth_;
+        if (outer_)
+            for (const auto& listener : std::vector<Listener>(form_.editListeners_))
+                listener(name);
+    }
+
+  private:
+    Form& form_;
+    bool outer_;
+    bool finished_ = false;
+};
+
+// An action or a restore: what the changes made meanwhile come from.
+class Form::CauseScope {
+  public:
+    CauseScope(Form& form, ChangeCause cause) : form_(form), outer_(form.cause_) { form.cause_ = cause; }
+    ~CauseScope() { form_.cause_ = outer_; }
+
+  private:
+    Form& form_;
+    ChangeCause outer_;
+};
+
 Form::Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host)
     : module_(module), vars_(variables), prompter_(prompter), host_(host) {
     for (const Control* c : allControls(module_)) {
@@ -90,8 +125,10 @@ void Form::setText(const std::string& name, std::string value) {
         throw std::invalid_argument(name + " holds no text");
     if (s.text == value)
         return;
+    EditScope edit(*this);
     s.text = std::move(value);
     changed(s);
+    edit.finish(name);
 }
 
 void Form::pick(const std::string& listName, int index) {
@@ -102,8 +139,10 @@ void Form::pick(const std::string& listName, int index) {
         throw std::out_of_range(listName + ": no entry " + std::to_string(index));
     if (s.index == index && index < 0)
         return;
+    EditScope edit(*this);
     s.index = index;
     changed(s);
+    edit.finish(listName);
 }
 
 bool Form::pickEntry(const std::string& listName, const std::string& entry) {
@@ -122,6 +161,7 @@ void Form::choose(const std::string& radioName) {
     State& s = state(radioName);
     if (s.control->kind != ControlKind::Radio)
         throw std::invalid_argument(radioName + " is not a radio button");
+    EditScope edit(*this);
     for (auto& [name, other] : states_) {
         if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
             other.checked) {
@@ -132,6 +172,7 @@ void Form::choose(const std::string& radioName) {
     // Choosing a radio runs its handler even when it is already chosen, as a click on it does.
     s.checked = true;
     changed(s);
+    edit.finish(radioName);
 }
 
 void Form::clear(const Button& b) {
@@ -152,6 +193,9 @@ void Form::press(const std::string& buttonName) {
         throw std::out_of_range("module " + module_.key + " has no button " + buttonName);
     if (closed_)
         throw std::logic_error("module " + module_.key + " is closed");
+    for (const auto& listener : std::vector<ActionListener>(actionListeners_))
+        listener(*b);
+    CauseScope cause(*this, b->action == Action::Generate ? ChangeCause::Generate : ChangeCause::Action);
     switch (b->action) {
     case Action::Generate:
         lastGenerate_ = buttonName;
@@ -209,6 +253,7 @@ FormSnapshot Form::snapshot() const {
 }
 
 void Form::restore(const FormSnapshot& snap) {
+    CauseScope cause(*this, ChangeCause::Restore);
     lastGenerate_ = snap.lastGenerate;
     for (auto& [name, s] : states_) {
         bool changed = false;

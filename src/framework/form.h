@@ -40,6 +40,14 @@ struct FormSnapshot {
     bool operator!=(const FormSnapshot& o) const { return !(*this == o); }
 };
 
+// Where the change that listeners are told of comes from.
+enum class ChangeCause {
+    Edit,     // setText, pick or choose made from outside any action, and what the handlers derive from it
+    Generate, // a generate button's action
+    Action,   // another button's action (a clear)
+    Restore,  // restore()
+};
+
 class Form {
 public:
     Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host);
@@ -88,14 +96,25 @@ public:
     using Listener = std::function<void(const std::string&)>;
     void setChangeListener(Listener listener) { listeners_.assign(1, std::move(listener)); }
     void addChangeListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+    // What the change being told of comes from (Edit between changes).
+    ChangeCause cause() const { return cause_; }
+    // Called with the control's name once an edit (setText, pick or choose made from outside any action)
+    // and all that its handlers changed is done, when the edit changed something. The listener may
+    // press buttons.
+    void addEditListener(Listener listener) { editListeners_.push_back(std::move(listener)); }
+    // Called with the button just before its action runs.
+    using ActionListener = std::function<void(const Button&)>;
+    void addActionListener(ActionListener listener) { actionListeners_.push_back(std::move(listener)); }
 
-private:
+  private:
     struct State {
         const Control* control = nullptr;
         std::string text;
         int index = -1;
         bool checked = false;
     };
+    class EditScope;
+    class CauseScope;
     State& state(const std::string& name);
     const State& state(const std::string& name) const;
     void changed(State& s);
@@ -109,7 +128,11 @@ private:
     std::map<std::string, State> states_;
     std::map<std::string, const Button*> buttons_;
     std::vector<Listener> listeners_;
+    std::vector<Listener> editListeners_;
+    std::vector<ActionListener> actionListeners_;
     std::string lastGenerate_;
+    ChangeCause cause_ = ChangeCause::Edit;
+    int editDepth_ = 0;
     bool closed_ = false;
     int depth_ = 0;
 };
