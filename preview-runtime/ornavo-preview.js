@@ -11,6 +11,9 @@
  * A widget that fails is skipped and the others still start. Each widget element is marked with
  * data-ornavo-widget ("started", "ignored" or "failed") and, on failure, data-ornavo-widget-error;
  * window.ornavoPreview holds the state ("loading", "ready" or "failed") and the started widgets.
+ *
+ * ornavoPreview.replaceCode(page, bare) shows new code without loading the page again (live preview):
+ * see there.
  */
 (function (win, doc) {
     'use strict';
@@ -100,8 +103,8 @@
         (doc.head || doc.documentElement).appendChild(style);
     }
 
-    function showLazyImages() {
-        var images = doc.querySelectorAll('img[data-ks-lazyload]');
+    function showLazyImages(root) {
+        var images = root.querySelectorAll('img[data-ks-lazyload]');
         for (var i = 0; i < images.length; i++) {
             var address = images[i].getAttribute('data-ks-lazyload');
             // An empty address keeps the placeholder, as on the marketplace page.
@@ -143,8 +146,8 @@
         throw new Error('unknown widget type "' + type + '"');
     }
 
-    function startWidgets(S, Switchable, Overlay) {
-        var elements = doc.querySelectorAll('.J_TWidget');
+    function startWidgets(S, Switchable, Overlay, root) {
+        var elements = root.querySelectorAll('.J_TWidget');
         for (var i = 0; i < elements.length; i++) {
             var element = elements[i];
             var type = element.getAttribute('data-widget-type') || '';
@@ -177,15 +180,117 @@
         }
         S.use(MODULES, function (S, sizzle, Node, DataLazyload, Switchable, Overlay) {
             try {
+                // The page as it was parsed, before any widget moved anything.
+                loadedFrame = frameOf(doc);
                 addOverlayStyle();
-                showLazyImages();
-                startWidgets(S, Switchable, Overlay);
+                showLazyImages(doc);
+                startWidgets(S, Switchable, Overlay, doc);
+                library = { S: S, Switchable: Switchable, Overlay: Overlay };
                 state.state = 'ready';
             } catch (e) {
                 fail(e && e.message ? e.message : String(e));
             }
         });
     }
+
+    // The module's span that holds the code: the first, the page's own (code may hold others).
+    function contentOf(d) {
+        return d.querySelector('#shop4257007198 .skin-box-bd > span');
+    }
+
+    // The page around the code: every element of the body outside the code's span, in order.
+    function frameOf(d) {
+        var content = contentOf(d), parts = [];
+        (function walk(node) {
+            for (var e = node.firstElementChild; e; e = e.nextElementSibling) {
+                if (e === content) {
+                    parts.push('[code]');
+                    continue;
+                }
+                parts.push(e.tagName + '#' + e.id + '.' + e.className);
+                walk(e);
+                parts.push('/');
+            }
+        })(d.body || d.documentElement);
+        return content ? parts.join(' ') : '';
+    }
+
+    var library = null;     // the started library's modules
+    var loadedFrame = null; // the frame of the page as loaded
+    var bareFrame = null;   // the frame of the page without code
+
+    // Every widget comes from the code (the page around it has none): all of them go with it.
+    function stopWidgets() {
+        state.widgets.forEach(function (w) {
+            try {
+                if (typeof w.instance.stop === 'function') {
+                    w.instance.stop(); // autoplay
+                }
+                w.instance.destroy();
+            } catch (e) {
+                // it goes with its element anyway
+            }
+        });
+        state.widgets = [];
+        state.failures = [];
+    }
+
+    // The page's own scripts after the code ran over the new code as over a fresh page (the one that
+    // takes the marketplace's unsafe links out, the module's start).
+    function runScriptsAfter(content) {
+        var scripts = doc.body.getElementsByTagName('script');
+        for (var i = 0; i < scripts.length; i++) {
+            var script = scripts[i];
+            if (script.src || content.contains(script) ||
+                !(content.compareDocumentPosition(script) & Node.DOCUMENT_POSITION_FOLLOWING)) {
+                continue;
+            }
+            try {
+                (0, eval)(script.text);
+            } catch (e) {
+                // as on the loaded page, where it failed the same way
+            }
+        }
+    }
+
+    /*
+     * Live preview: puts the code of `page` (the whole new page text, as the browser reads the file)
+     * in place of the code shown, stops the widgets of the old code and starts those of the new, as on
+     * a fresh page; the scroll position stays. `bare` is the page without code. Returns false and
+     * changes nothing where loading the page would give something else, so the caller loads it: this
+     * library does not run the page (not ready, or the marketplace's own came), the new code has
+     * scripts (they run only as a page loads), or the code reaches out of its module (its markup
+     * closes elements of the page), now or in the page shown.
+     */
+    state.replaceCode = function (page, bare) {
+        if (state.state !== 'ready' || !library) {
+            return false;
+        }
+        var parser = new DOMParser();
+        var fresh = parser.parseFromString(page, 'text/html');
+        var freshContent = contentOf(fresh), content = contentOf(doc);
+        if (!freshContent || !content || freshContent.querySelector('script')) {
+            return false;
+        }
+        if (bareFrame === null) {
+            bareFrame = frameOf(parser.parseFromString(bare, 'text/html'));
+        }
+        if (loadedFrame !== bareFrame || frameOf(fresh) !== bareFrame) {
+            return false;
+        }
+        stopWidgets();
+        while (content.firstChild) {
+            content.removeChild(content.firstChild);
+        }
+        while (freshContent.firstChild) {
+            content.appendChild(doc.adoptNode(freshContent.firstChild));
+        }
+        runScriptsAfter(content);
+        showLazyImages(content);
+        startWidgets(library.S, library.Switchable, library.Overlay, content);
+        state.replaced = (state.replaced || 0) + 1;
+        return true;
+    };
 
     function whenParsed(fn) {
         if (doc.readyState === 'loading') {

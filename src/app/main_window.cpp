@@ -159,12 +159,14 @@ ShellServices withDesktopDefaults(ShellServices s) {
                     preview(code);
             },
             [table = s.openColourTable](QWidget*) { table(); });
-        s.openModuleWindow = [host, prompter = s.prompter](const ModuleSpec& module,
-                                                           WindowVariables& variables,
-                                                           std::function<void()> closed) -> QWidget* {
+        s.openModuleWindow = [host, prompter = s.prompter, fitOut = s.fitOutModuleWindow](
+                                 const ModuleSpec& module, WindowVariables& variables,
+                                 std::function<void()> closed) -> QWidget* {
             auto* window = new ui::GeneratorWindow(module, variables, *prompter, *host);
             window->setAttribute(Qt::WA_DeleteOnClose);
             window->attach(std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry()));
+            if (fitOut)
+                fitOut(*window);
             QObject::connect(window, &QDialog::finished, window, [closed] { closed(); });
             window->show();
             return window;

@@ -25,6 +25,10 @@ class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
 
+namespace ornavo::ui {
+class GeneratorWindow;
+}
+
 namespace ornavo::app {
 
 class TickerBand;
@@ -53,6 +57,9 @@ struct ShellServices {
     std::function<QWidget*(const ModuleSpec& module, WindowVariables& variables,
                            std::function<void()> closed)>
         openModuleWindow;
+    // What the default openModuleWindow adds to a window before it shows (live preview, the browser
+    // readied in the background); may be empty.
+    std::function<void(ui::GeneratorWindow& window)> fitOutModuleWindow;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;

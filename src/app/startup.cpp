@@ -3,8 +3,11 @@
 #include "app/main_window.h"
 #include "app/material_preview_window.h"
 #include "app/skin.h"
+#include "framework/file_store.h"
+#include "framework/live_preview.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/live_preview_link.h"
 #include "framework/ui/message_boxes.h"
 #include "framework/ui/settings_keeper.h"
 #include "framework/ui/translations.h"
@@ -105,11 +108,18 @@ int runProgram(int argc, char** argv) {
     describeOptions(parser);
     parser.process(app);
 
-    // The browser windows come from their own library, loaded the first time one is asked for.
+    // The browser windows come from their own library, loaded the first time one is asked for or
+    // readied in the background once a module window is on screen.
     ui::MessageBoxPrompter prompter;
     ui::DesktopHost host(
         [&prompter](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
         [&prompter](QWidget* from) { web::presentColourTable(from, prompter); });
+    LivePreview live(stateFolder() + "/live-preview");
+    web::setLiveSwitch(&live);
+    auto fitOut = [&live](ui::GeneratorWindow& window) {
+        window.attach(std::make_unique<ui::LivePreviewLink>(window, live));
+        web::warmUpWhenIdle(&window);
+    };
     int status = 0;
     if (parser.isSet(moduleOption())) {
         const std::string key = parser.value(moduleOption()).toStdString();
@@ -123,6 +133,7 @@ int runProgram(int argc, char** argv) {
         for (; module; module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
             ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
             window.attach(std::make_unique<ui::SettingsKeeper>(window, moduleRegistry()));
+            fitOut(window);
             // The run ends with the window, whatever browser windows are still open beside it.
             QObject::connect(&window, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
             window.show();
@@ -133,6 +144,7 @@ int runProgram(int argc, char** argv) {
         services.prompter = &prompter;
         services.openColourTable = [&host] { host.openColourTable(); };
         services.openPreview = [&host](const std::string& code) { host.showPreview(code); };
+        services.fitOutModuleWindow = fitOut;
         MainWindow window(services);
         window.showAtStart();
         // The update check and the fetches start once the window is on screen; they run side by side

@@ -5,10 +5,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QPluginLoader>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <thread>
+
+#include <dlfcn.h>
 
 namespace ornavo::web {
 
@@ -17,6 +29,7 @@ namespace {
 QPluginLoader* loader = nullptr; // kept for the whole run: the web engine is never unloaded
 BrowserWindows* windows = nullptr;
 bool engineStarted = false; // a window has been opened: the engine runs, with or without its sandbox
+LiveSwitch* liveSwitch = nullptr;
 
 QString fileOf(const QString& folder) { return QDir(folder).filePath(browserLibraryName()); }
 
@@ -31,21 +44,29 @@ void withoutLateAttributeWarnings(QtMsgType type, const QMessageLogContext& cont
         passOn(type, context, message);
 }
 
+// Nested: the warm-up's thread and a press may load at the same time.
+int quietDepth = 0;
+void beQuietAboutLateAttribute() {
+    if (quietDepth++ == 0)
+        passOn = qInstallMessageHandler(withoutLateAttributeWarnings);
+}
+void endQuietAboutLateAttribute() {
+    if (--quietDepth == 0)
+        qInstallMessageHandler(passOn);
+}
+
 struct QuietAboutLateAttribute {
-    QuietAboutLateAttribute() { passOn = qInstallMessageHandler(withoutLateAttributeWarnings); }
-    ~QuietAboutLateAttribute() { qInstallMessageHandler(passOn); }
+    QuietAboutLateAttribute() { beQuietAboutLateAttribute(); }
+    ~QuietAboutLateAttribute() { endQuietAboutLateAttribute(); }
 };
 
+QString libraryFile();
+
 bool load(QString* reason) {
-    const QStringList candidates = browserLibraryCandidates();
-    QString path;
-    for (const QString& candidate : candidates)
-        if (QFileInfo(candidate).isFile()) {
-            path = candidate;
-            break;
-        }
+    const QString path = libraryFile();
     if (path.isEmpty()) {
-        *reason = QStringLiteral("%1 not found in: %2").arg(browserLibraryName(), candidates.join(QStringLiteral(", ")));
+        *reason = QStringLiteral("%1 not found in: %2")
+                      .arg(browserLibraryName(), browserLibraryCandidates().join(QStringLiteral(", ")));
         return false;
     }
     // The web engine expects this attribute from the start; set now, its library loads quietly and
@@ -63,7 +84,16 @@ bool load(QString* reason) {
     }
     loader = candidate;
     windows = found;
+    windows->setLiveSwitch(liveSwitch);
     return true;
+}
+
+// The file of the library: the first candidate that exists, or "" when none does.
+QString libraryFile() {
+    for (const QString& candidate : browserLibraryCandidates())
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    return {};
 }
 
 // Before the web engine starts: whether it may. Where its sandbox cannot run the engine would end the
@@ -93,6 +123,138 @@ bool present(const char* unavailable, Prompter& prompter, const std::function<vo
     open(*target);
     return true;
 }
+
+// The warm-up (warmUpWhenIdle): waits for the window's first paint, then for the user to leave the
+// program alone, before each step.
+class WarmUpper : public QObject {
+  public:
+    // After the window shows, and between the user's inputs: the least quiet before a step.
+    static constexpr int kAfterShownMs = 400;
+    static constexpr int kQuietMs = 300;
+    static constexpr int kPollMs = 20;
+
+    explicit WarmUpper(QWidget* window) : QObject(QCoreApplication::instance()), window_(window) {
+        sinceInput_.start();
+        QCoreApplication::instance()->installEventFilter(this);
+        if (window->isVisible())
+            later(kAfterShownMs);
+        else
+            window->installEventFilter(this);
+    }
+
+    WarmUp state = WarmUp::Waiting;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+            sinceInput_.restart();
+            break;
+        case QEvent::Paint:
+            if (watched == window_) {
+                window_->removeEventFilter(this);
+                later(kAfterShownMs);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+  private:
+    void later(int ms) {
+        QTimer::singleShot(ms, this, [this] { step(); });
+    }
+
+    // The next step once the user has left the program alone for a moment.
+    void step() {
+        if (QCoreApplication::closingDown())
+            return;
+        if (sinceInput_.elapsed() < kQuietMs) {
+            later(kQuietMs - static_cast<int>(sinceInput_.elapsed()));
+            return;
+        }
+        switch (state) {
+        case WarmUp::Waiting:
+            startLoading();
+            break;
+        case WarmUp::Loading:
+            if (loadingNow.load()) {
+                later(kPollMs);
+                return;
+            }
+            endQuietAboutLateAttribute();
+            state = WarmUp::Starting;
+            later(0);
+            break;
+        case WarmUp::Starting:
+            start();
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Where the sandbox cannot run as it is, the user decides at the first press; and a library that
+    // is not there is told then.
+    void startLoading() {
+        if (windows) {
+            state = WarmUp::Starting;
+            later(0);
+            return;
+        }
+        if (!engineStarted && sandboxObstacle(sandboxFacts())) {
+            finish(WarmUp::Skipped);
+            return;
+        }
+        const QString path = libraryFile();
+        if (path.isEmpty()) {
+            finish(WarmUp::Failed);
+            return;
+        }
+        // As load() does; the library's own start-up checks run on the thread and say the same.
+        beQuietAboutLateAttribute();
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        loadingNow = true;
+        // Loaded and bound whole, so that little is left for this thread; the handle is kept (the
+        // library stays for the run), and QPluginLoader finds the library loaded.
+        std::thread([file = QFile::encodeName(path)] {
+            dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
+            loadingNow = false;
+        }).detach();
+        state = WarmUp::Loading;
+        later(kPollMs);
+    }
+
+    void start() {
+        QString reason;
+        BrowserWindows* target = browserWindows(&reason);
+        if (!target) {
+            finish(WarmUp::Failed); // the first press says why
+            return;
+        }
+        target->warmUp();
+        engineStarted = true;
+        finish(WarmUp::Ready);
+    }
+
+    void finish(WarmUp end) {
+        state = end;
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+
+    QPointer<QWidget> window_;
+    QElapsedTimer sinceInput_;
+
+  public:
+    static std::atomic<bool> loadingNow;
+};
+
+std::atomic<bool> WarmUpper::loadingNow{false};
+QPointer<WarmUpper> warmUpper;
 
 } // namespace
 
@@ -137,6 +299,34 @@ bool presentColourTable(QWidget* from, Prompter& prompter) {
 void closeBrowserWindows() {
     if (windows)
         windows->closeAll();
+}
+
+void setLiveSwitch(LiveSwitch* live) {
+    liveSwitch = live;
+    if (windows)
+        windows->setLiveSwitch(live);
+}
+
+void warmUpWhenIdle(QWidget* window) {
+    if (warmUpper || !window)
+        return;
+    warmUpper = new WarmUpper(window);
+}
+
+WarmUp warmUpState() {
+    return warmUpper ? warmUpper->state : WarmUp::NotAsked;
+}
+
+bool warmUpLoading() {
+    return WarmUpper::loadingNow.load();
+}
+
+void endProgramIfLoading(int status) {
+    if (!warmUpLoading())
+        return;
+    // Ending normally would wait for the loader's lock until the library is in.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 } // namespace ornavo::web

@@ -4,6 +4,7 @@
 // library cannot be loaded, or the web engine cannot run, the user is told so in a message and
 // the program carries on without the window.
 
+#include "framework/live_preview.h"
 #include "framework/prompter.h"
 
 #include <QString>
@@ -39,5 +40,25 @@ bool presentColourTable(QWidget* from, Prompter& prompter);
 
 // Closes both windows if the library was ever loaded; call before the application object goes.
 void closeBrowserWindows();
+
+// Live preview: the switch the preview window works with, handed to the library when it loads (set it
+// before the first preview; it must outlive the windows).
+void setLiveSwitch(LiveSwitch* live);
+
+// Readies the browser before its first use, so that the first preview opens at once: once the window
+// has been on screen for a moment and the user leaves the program alone (no key, click or wheel for a
+// while), the library is loaded on a thread of its own; then, each time between the user's inputs, the
+// web engine starts and the preview window is made, hidden. Never where the web engine's sandbox
+// cannot run as it is: whether to run without it is the user's question, at the first press. Only the
+// first call counts; a run that shows no module window pays nothing.
+void warmUpWhenIdle(QWidget* window);
+enum class WarmUp { NotAsked, Waiting, Loading, Starting, Ready, Skipped, Failed };
+WarmUp warmUpState();
+// The library is being loaded on the warm-up's thread; the program does not wait for it to end
+// (endProgramIfLoading).
+bool warmUpLoading();
+// Ends the process with that status at once when the warm-up's thread is still loading the library
+// (everything the program keeps has been written by then); returns otherwise. Call last in main().
+void endProgramIfLoading(int status);
 
 } // namespace ornavo::web

@@ -59,8 +59,10 @@ public:
     }
     void presentColourTable(QWidget* from) override { ColourTableWindow::present(from); }
     void closeAll() override { closeWebWindows(); }
+    void setLiveSwitch(LiveSwitch* live) override { PreviewWindow::setLiveSwitch(live); }
+    void warmUp() override { PreviewWindow::warmUp(); }
 
-private:
+  private:
     bool ready_ = false;
 };
 

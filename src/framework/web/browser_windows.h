@@ -4,6 +4,8 @@
 // that a run which never opens either pays nothing for the web engine: neither its start-up nor
 // its memory.
 
+#include "framework/live_preview.h"
+
 #include <QString>
 #include <QtPlugin>
 #include <string>
@@ -11,6 +13,8 @@
 class QWidget;
 
 namespace ornavo::web {
+
+using ornavo::LiveSwitch;
 
 class BrowserWindows {
 public:
@@ -24,9 +28,16 @@ public:
     virtual void presentColourTable(QWidget* from) = 0;
     // Closes and destroys both windows (the preview page goes with its window).
     virtual void closeAll() = 0;
+    // Live preview: the preview windows opened from now on show its check box and follow it. The
+    // switch outlives every window; nullptr: no live preview.
+    virtual void setLiveSwitch(LiveSwitch* live) = 0;
+    // Readies the first preview before it is asked for, after prepare() has succeeded: the web engine
+    // starts its page process and the shop page's scripts are read once, so that the first press only
+    // loads its page. Shows nothing; cheap when done already.
+    virtual void warmUp() = 0;
 };
 
 } // namespace ornavo::web
 
-#define ORNAVO_BROWSER_WINDOWS_IID "org.ornavo.BrowserWindows/2"
+#define ORNAVO_BROWSER_WINDOWS_IID "org.ornavo.BrowserWindows/3"
 Q_DECLARE_INTERFACE(ornavo::web::BrowserWindows, ORNAVO_BROWSER_WINDOWS_IID)

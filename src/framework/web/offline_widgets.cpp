@@ -26,13 +26,12 @@ bool holdsRuntime(const QString& folder) {
     return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(QString::fromLatin1(kInitScript))).isFile();
 }
 
-// A JavaScript string literal of the text.
-QString quoted(const QString& text) {
+} // namespace
+
+QString javaScriptString(const QString& text) {
     const QByteArray json = QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
-
-} // namespace
 
 QString previewRuntimeFolder() {
     QStringList candidates;
@@ -63,19 +62,19 @@ void useLocalWidgetLibrary(QWebEnginePage* page) {
     // Runs once the page and everything it asked for have arrived or failed: by then the
     // marketplace's seed script has defined KISSY or never will. Its style sheets come from the same
     // host, so without the one the page lacks the others too, and gets the shop's frame from here.
-    const QString add = QStringLiteral(
-                            "if (!window.KISSY && !window.ornavoPreview) {"
-                            "  var head = document.head || document.documentElement;"
-                            "  document.documentElement.style.setProperty('--ornavo-sign', 'url(' + JSON.stringify(%3) + ')');"
-                            "  var l = document.createElement('link');"
-                            "  l.rel = 'stylesheet';"
-                            "  l.href = %2;"
-                            "  head.insertBefore(l, head.firstChild);"
-                            "  var s = document.createElement('script');"
-                            "  s.src = %1;"
-                            "  head.appendChild(s);"
-                            "}")
-                            .arg(quoted(script), quoted(frame), quoted(sign));
+    const QString add = QStringLiteral("if (!window.KISSY && !window.ornavoPreview) {"
+                                       "  var head = document.head || document.documentElement;"
+                                       "  document.documentElement.style.setProperty('--ornavo-sign', 'url(' "
+                                       "+ JSON.stringify(%3) + ')');"
+                                       "  var l = document.createElement('link');"
+                                       "  l.rel = 'stylesheet';"
+                                       "  l.href = %2;"
+                                       "  head.insertBefore(l, head.firstChild);"
+                                       "  var s = document.createElement('script');"
+                                       "  s.src = %1;"
+                                       "  head.appendChild(s);"
+                                       "}")
+                            .arg(javaScriptString(script), javaScriptString(frame), javaScriptString(sign));
     QObject::connect(page, &QWebEnginePage::loadFinished, page, [page, add](bool ok) {
         if (ok && isPreviewUrl(page->url()))
             page->runJavaScript(add);

@@ -15,6 +15,9 @@ namespace ornavo::web {
 // the program's folder, else the copy in the build tree. Empty when none of them has it.
 QString previewRuntimeFolder();
 
+// The text as a JavaScript string literal.
+QString javaScriptString(const QString& text);
+
 // From now on, after each successful load of a preview page (preview_scheme.h), adds the shipped
 // library's init script, which the page reaches through its own scheme, when the page has no KISSY of
 // its own. Does nothing when there is no shipped library.

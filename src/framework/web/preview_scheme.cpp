@@ -2,6 +2,8 @@
 
 #include "offline_widgets.h"
 
+#include "framework/preview_page.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +22,7 @@ namespace {
 
 const char* const kHost = "preview";
 const QLatin1String kPagePath("/test.html");
+const QLatin1String kBarePath("/bare.html");
 const QLatin1String kRuntimePath("/runtime/");
 
 QString pageFile;
@@ -64,6 +67,13 @@ public:
             job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
+        if (job->requestUrl() == barePageUrl()) {
+            static const QByteArray bare = QByteArray::fromStdString(previewPageBytes({}));
+            auto* body = new QBuffer(job);
+            body->setData(bare);
+            job->reply("text/html", body);
+            return;
+        }
         const QString path = fileFor(job->requestUrl());
         QFile file(path);
         if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -81,6 +91,11 @@ public:
 QUrl previewPageUrl() {
     return QUrl(
         QStringLiteral("%1://%2%3").arg(QLatin1String(kPreviewScheme), QLatin1String(kHost), kPagePath));
+}
+
+QUrl barePageUrl() {
+    return QUrl(
+        QStringLiteral("%1://%2%3").arg(QLatin1String(kPreviewScheme), QLatin1String(kHost), kBarePath));
 }
 
 QUrl previewRuntimeUrl(const QString& relative) {

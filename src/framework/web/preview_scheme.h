@@ -1,6 +1,7 @@
 #pragma once
 // The preview page's own address space. The page is shown as "ornavo://preview/test.html" and the
-// shipped widget library as "ornavo://preview/runtime/…", both served from their files by the program.
+// shipped widget library as "ornavo://preview/runtime/…", both served from their files by the program;
+// "ornavo://preview/bare.html" is the shop page without code, from memory (a preview readied ahead).
 // Such a page is no local file: no script in it (the module's code, the marketplace's scripts) can read
 // any file of this machine but the ones the page is made of, and nothing else is served.
 
@@ -14,6 +15,7 @@ namespace ornavo::web {
 extern const char* const kPreviewScheme; // "ornavo"
 
 QUrl previewPageUrl();                           // ornavo://preview/test.html
+QUrl barePageUrl();                              // ornavo://preview/bare.html
 QUrl previewRuntimeUrl(const QString& relative); // ornavo://preview/runtime/<relative>
 bool isPreviewUrl(const QUrl& url);
 

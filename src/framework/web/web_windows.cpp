@@ -4,9 +4,13 @@
 #include "preview_scheme.h"
 
 #include "framework/constants.h"
+#include "framework/text.h"
 #include "framework/ui/window_placement.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -22,8 +26,19 @@ namespace {
 
 QPointer<PreviewWindow> previewWindow;
 QPointer<ColourTableWindow> colourTableWindow;
+LiveSwitch* liveSwitch = nullptr;
+
+// The live bar's distance from the window's top and right edges (clear of the page's scroll bar).
+constexpr int kLiveBarTop = 4;
+constexpr int kLiveBarRight = 24;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The page text as the browser reads it from the file: characters GBK lacks are references there.
+QString pageAsRead(const std::string& code) {
+    const std::optional<std::string> text = gbkToUtf8(previewPageBytes(code));
+    return text ? q(*text) : QString();
+}
 
 // A new window opens beside the window that asked for it (clear of the other browser window where
 // there is room); an open one keeps its place. Either is shown, restored when minimised, and raised in
@@ -116,6 +131,12 @@ const char* const kColourValueSelection = R"js(
 
 const char* const PreviewWindow::kCaption = "效果在线预览     Quillet工作室";
 const char* const PreviewWindow::kBrowserName = "超文本浏览框_在线预览";
+const char* const PreviewWindow::kLiveBoxName = "选择框_实时预览";
+const char* const PreviewWindow::kLiveNoticeName = "标签_实时预览提示";
+
+void PreviewWindow::setLiveSwitch(LiveSwitch* live) {
+    liveSwitch = live;
+}
 
 PreviewWindow::PreviewWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -131,45 +152,161 @@ PreviewWindow::PreviewWindow() {
     servePreviewScheme(browser_->page()->profile());
     browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     useLocalWidgetLibrary(browser_->page());
+    connect(browser_, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
+    connect(browser_, &QWebEngineView::loadFinished, this, [this] {
+        loading_ = false;
+        if (keepScroll_)
+            browser_->page()->runJavaScript(
+                QStringLiteral("window.scrollTo(%1, %2)").arg(keepScroll_->x()).arg(keepScroll_->y()));
+        keepScroll_.reset();
+        if (liveReload_) {
+            liveReload_ = false;
+            emit liveShown(false);
+        }
+    });
+
+    if (liveSwitch) {
+        liveBar_ = new QWidget(this);
+        liveBar_->setObjectName(QStringLiteral("liveBar"));
+        liveBar_->setAutoFillBackground(true);
+        auto* row = new QHBoxLayout(liveBar_);
+        row->setContentsMargins(6, 2, 6, 2);
+        row->setSpacing(8);
+        notice_ = new QLabel(liveBar_);
+        notice_->setObjectName(QString::fromUtf8(kLiveNoticeName));
+        notice_->setTextFormat(Qt::PlainText);
+        notice_->hide();
+        liveBox_ = new QCheckBox(QString::fromUtf8(LivePreview::kCheckBoxText), liveBar_);
+        liveBox_->setObjectName(QString::fromUtf8(kLiveBoxName));
+        row->addWidget(notice_);
+        row->addWidget(liveBox_);
+        connect(liveBox_, &QCheckBox::clicked, this, [](bool on) {
+            if (liveSwitch)
+                liveSwitch->setLive(on);
+        });
+        pause_.setSingleShot(true);
+        pause_.setTimerType(Qt::PreciseTimer);
+        pause_.setInterval(static_cast<int>(LivePreview::kPause.count()));
+        connect(&pause_, &QTimer::timeout, this, &PreviewWindow::showPaused);
+        liveSwitch->setView(this);
+        showLiveState(liveSwitch->live(), liveSwitch->notice());
+    }
     resize(1000, 600);
 }
 
 PreviewWindow::~PreviewWindow() {
+    if (liveBar_ && liveSwitch)
+        liveSwitch->setView(nullptr);
     setPreviewPageFile({});
     if (!folder_.empty())
         removePreviewPage(folder_);
 }
 
-PreviewWindow* PreviewWindow::instance() { return previewWindow; }
+PreviewWindow* PreviewWindow::instance() {
+    return previewWindow && previewWindow->presented_ ? previewWindow.data() : nullptr;
+}
+
+void PreviewWindow::warmUp() {
+    if (previewWindow)
+        return;
+    previewWindow = new PreviewWindow;
+    previewWindow->browser_->load(barePageUrl());
+}
 
 PreviewWindow* PreviewWindow::present(const std::string& code, const std::string& folder, QWidget* beside) {
-    const bool created = !previewWindow;
-    if (created)
+    const bool created = !previewWindow || !previewWindow->presented_;
+    if (!previewWindow)
         previewWindow = new PreviewWindow;
+    previewWindow->presented_ = true;
     previewWindow->display(code, folder);
+    if (previewWindow->liveBar_ && liveSwitch)
+        previewWindow->showLiveState(liveSwitch->live(), liveSwitch->notice());
     bringToFront(previewWindow, created, beside, colourTableWindow);
     return previewWindow;
 }
 
-void PreviewWindow::display(const std::string& code, const std::string& folder) {
-    if (!folder_.empty() && folder_ != folder)
-        removePreviewPage(folder_);
-    folder_ = folder;
+bool PreviewWindow::writePage(const std::string& code) {
     try {
-        setPreviewPageFile(q(writePreviewPage(code, folder)));
+        setPreviewPageFile(q(writePreviewPage(code, folder_)));
         pageUrl_ = previewPageUrl();
-        // Loading anew also when the address is the same: the page on disk has just changed.
-        browser_->load(pageUrl_);
+        return true;
     } catch (const PreviewError& error) {
         setPreviewPageFile({});
         pageUrl_ = QUrl();
         browser_->setHtml(errorPage(error));
+        return false;
     }
+}
+
+void PreviewWindow::display(const std::string& code, const std::string& folder) {
+    pause_.stop(); // the page shows this code now
+    ++liveSerial_;
+    if (!folder_.empty() && folder_ != folder)
+        removePreviewPage(folder_);
+    folder_ = folder;
+    // Loading anew also when the address is the same: the page on disk has just changed.
+    if (writePage(code))
+        browser_->load(pageUrl_);
+}
+
+void PreviewWindow::showLiveCode(const std::string& code) {
+    liveCode_ = code;
+    pause_.start();
+}
+
+void PreviewWindow::showLiveState(bool on, const std::string& notice) {
+    if (!liveBar_)
+        return;
+    liveBox_->setChecked(on);
+    notice_->setText(q(notice));
+    notice_->setVisible(!notice.empty());
+    placeLiveBar();
+}
+
+// The user paused: the page shows the code that came last.
+void PreviewWindow::showPaused() {
+    static const QString bare = pageAsRead({});
+    const quint64 serial = ++liveSerial_;
+    if (folder_.empty() || !writePage(liveCode_))
+        return;
+    if (loading_ || browser_->url() != pageUrl_) {
+        loadKeepingScroll();
+        return;
+    }
+    const QString script =
+        QStringLiteral(
+            "window.ornavoPreview && ornavoPreview.replaceCode ? ornavoPreview.replaceCode(%1, %2) : false")
+            .arg(javaScriptString(pageAsRead(liveCode_)), javaScriptString(bare));
+    QPointer<PreviewWindow> self(this);
+    browser_->page()->runJavaScript(script, [self, serial](const QVariant& inPlace) {
+        if (!self || serial != self->liveSerial_)
+            return; // gone, or a newer update is on its way
+        if (inPlace.toBool())
+            emit self->liveShown(true);
+        else
+            self->loadKeepingScroll();
+    });
+}
+
+void PreviewWindow::loadKeepingScroll() {
+    if (!keepScroll_)
+        keepScroll_ = browser_->page()->scrollPosition();
+    liveReload_ = true;
+    browser_->load(pageUrl_);
+}
+
+void PreviewWindow::placeLiveBar() {
+    if (!liveBar_)
+        return;
+    liveBar_->adjustSize();
+    liveBar_->move(std::max(0, width() - liveBar_->width() - kLiveBarRight), kLiveBarTop);
+    liveBar_->raise();
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     browser_->setGeometry(0, 0, event->size().width(), event->size().height());
+    placeLiveBar();
 }
 
 const char* const ColourTableWindow::kCaption = "常用颜色表（颜色值请用鼠标右键复制）";
@@ -204,7 +341,7 @@ ColourTableWindow* ColourTableWindow::present(QWidget* beside) {
     const bool created = !colourTableWindow;
     if (created)
         colourTableWindow = new ColourTableWindow;
-    bringToFront(colourTableWindow, created, beside, previewWindow);
+    bringToFront(colourTableWindow, created, beside, PreviewWindow::instance());
     return colourTableWindow;
 }
 

@@ -3,15 +3,21 @@
 // the table of common colours from the maker's site. Each exists at most once; opening it again brings
 // the open one to the front. WebEngine starts only when the first of them is created.
 
+#include "framework/live_preview.h"
 #include "framework/preview_page.h"
 #include "framework/ui/desktop_host.h"
 
+#include <QPointF>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <optional>
 #include <string>
 
+class QCheckBox;
+class QLabel;
 class QWebEngineView;
 
 namespace ornavo::web {
@@ -19,36 +25,76 @@ namespace ornavo::web {
 // "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html and
 // shown from there through the program's own scheme. The browser always covers the whole window; the
 // page file is deleted when the window goes.
-class PreviewWindow : public QWidget {
+//
+// With live preview (framework/live_preview.h) the check box "实时预览" floats in the top right corner,
+// with a line beside it when a hand edit turned it off. Live code reaches the page once the user
+// pauses: in place, the old code's widgets stopped and the new ones started, where the shipped widget
+// library runs the page and the new code keeps to its module without scripts; otherwise the page is
+// loaded anew, at the same scroll position.
+class PreviewWindow : public QWidget, public LiveView {
     Q_OBJECT
 public:
     static const char* const kCaption;
     static const char* const kBrowserName;
+    static const char* const kLiveBoxName;
+    static const char* const kLiveNoticeName;
+
+    // The live preview the windows opened from now on work with; nullptr: none (no check box).
+    static void setLiveSwitch(LiveSwitch* live);
 
     // Writes the page for the code and shows it: in a new window beside `beside` (the window that asked
     // for it), or in the open one, which is brought to the front, restored, and loads the new page. A
     // failed write shows an error page naming the folder.
     static PreviewWindow* present(const std::string& code, const std::string& folder = defaultPreviewFolder(),
                                   QWidget* beside = nullptr);
+    // The window on screen (or minimised), nullptr when there is none.
     static PreviewWindow* instance();
+    // Makes the window ahead of the first press and keeps it hidden, its page process started on an
+    // empty page; the first present() then shows it. Does nothing while a window exists.
+    static void warmUp();
 
     QWebEngineView* browser() const { return browser_; }
     // The page's address (the program's own scheme, see preview_scheme.h); empty while the window
     // shows the error page.
     QUrl pageUrl() const { return pageUrl_; }
+    QCheckBox* liveBox() const { return liveBox_; }
+    QLabel* liveNotice() const { return notice_; }
+
+    void showLiveCode(const std::string& code) override;
+    void showLiveState(bool on, const std::string& notice) override;
 
     ~PreviewWindow() override;
 
-protected:
+  signals:
+    // Live code is on the page: put in place, or loaded anew.
+    void liveShown(bool inPlace);
+
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     PreviewWindow();
     void display(const std::string& code, const std::string& folder);
+    bool writePage(const std::string& code);
+    void showPaused();
+    void loadKeepingScroll();
+    void placeLiveBar();
 
     QWebEngineView* browser_ = nullptr;
     std::string folder_;
     QUrl pageUrl_;
+    bool loading_ = false;
+    bool presented_ = false; // shown by present(), not only made ahead of time
+    // Live preview: the bar with the check box and its notice, the code waiting for the pause, the
+    // latest update (earlier answers from the page are stale), where a reload is to scroll back to.
+    QWidget* liveBar_ = nullptr;
+    QCheckBox* liveBox_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QTimer pause_;
+    std::string liveCode_;
+    quint64 liveSerial_ = 0;
+    bool liveReload_ = false;
+    std::optional<QPointF> keepScroll_;
 };
 
 // "常用颜色表（颜色值请用鼠标右键复制）": the maker's colour page. Values are copied with the
