@@ -186,6 +186,10 @@
                 showLazyImages(doc);
                 startWidgets(S, Switchable, Overlay, doc);
                 library = { S: S, Switchable: Switchable, Overlay: Overlay };
+                // A page loaded again for new code goes back to where the user was.
+                if (win.ornavoKeepScroll) {
+                    win.scrollTo(win.ornavoKeepScroll[0], win.ornavoKeepScroll[1]);
+                }
                 state.state = 'ready';
             } catch (e) {
                 fail(e && e.message ? e.message : String(e));
@@ -278,6 +282,7 @@
         if (loadedFrame !== bareFrame || frameOf(fresh) !== bareFrame) {
             return false;
         }
+        var x = win.scrollX, y = win.scrollY;
         stopWidgets();
         while (content.firstChild) {
             content.removeChild(content.firstChild);
@@ -288,7 +293,7 @@
         runScriptsAfter(content);
         showLazyImages(content);
         startWidgets(library.S, library.Switchable, library.Overlay, content);
-        state.replaced = (state.replaced || 0) + 1;
+        win.scrollTo(x, y); // where the user was, not where the browser's anchoring would take it
         return true;
     };
 

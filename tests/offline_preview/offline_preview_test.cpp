@@ -302,6 +302,80 @@ TEST_F(OfflinePreview, AMalformedConfigurationLeavesTheOtherWidgetsWorking) {
               QString::fromStdString(placeholderGif()));
 }
 
+// Live code goes into the page in place where that gives what loading the page would: the old code's
+// widgets stop and the new ones start from their beginning, its pictures and the page's own scripts
+// after the code (the unsafe links made harmless) come with it, and the scroll position stays. Code
+// with scripts, or markup that reaches out of the module, now or in the page shown, loads the page
+// anew at the same scroll position.
+TEST_F(OfflinePreview, LiveCodeGoesInPlaceWhereThatGivesWhatALoadWould) {
+    const std::string carousel = "<div id=\"CAROUSEL\" class=\"J_TWidget\" data-widget-type=\"Carousel\" "
+                                 "data-widget-config=\"{'effect': "
+                                 "'none', 'contentCls': 'posters', 'circular': true}\">"
+                                 "<ul class=\"posters\"><li>1</li><li>2</li><li>3</li></ul></div>";
+    auto with = [&](const std::string& id, const std::string& more = {}) {
+        std::string code = carousel;
+        code.replace(code.find("CAROUSEL"), 8, id);
+        return code + more + "<div style=\"height:1500px\"></div>";
+    };
+    const std::string lazy = "<img id=\"lazy\" data-ks-lazyload=\"" + picture("lazy", 8, 8, Qt::red) +
+                             "\" src=\"" + placeholderGif() + "\">";
+    const std::string unsafe = "<a id=\"unsafe\" href=\"http://login.taobao.com/member/logout.jhtml\">x</a>";
+    struct Case {
+        const char* what;
+        std::string shown, next;
+        bool inPlace;
+    };
+    const Case cases[] = {
+        {"a carousel for another", with("old"), with("new", lazy + unsafe), true},
+        {"code with a script", with("old"), with("new", "<script>window.ran = 1;</script>"), false},
+        {"markup that closes the page's elements", with("old"), with("new", "</span></div></div>"), false},
+        {"a page shown whose code reached out", with("old", "</span></div>"), with("new"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        web::closeWebWindows(); // a new window: no page before this one to scroll back to
+        QWebEngineView* view = previewOffline(c.shown, folder());
+        auto* window = qobject_cast<PreviewWindow*>(view->window());
+        ASSERT_NE(window, nullptr);
+        // The carousel shown has moved on to its last poster.
+        evaluate(view,
+                 QStringLiteral(
+                     "window.sameDocument = true; window.oldCarousel = ornavoPreview.widgets[0].instance;"
+                     "oldCarousel.switchTo(2); window.scrollTo(0, 300); 0"));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return evaluate(view, QStringLiteral("window.scrollY")).toInt() == 300; }, 3000));
+
+        QSignalSpy shown(window, &PreviewWindow::liveShown);
+        window->showLiveCode(c.next);
+        ASSERT_TRUE(shown.wait(10000));
+        EXPECT_EQ(shown.constFirst().at(0).toBool(), c.inPlace);
+        if (!c.inPlace)
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return evaluate(view, QStringLiteral("window.ornavoPreview && ornavoPreview.state"))
+                               .toString() == "ready";
+                },
+                15000));
+        EXPECT_EQ(evaluate(view, QStringLiteral("!!window.sameDocument")).toBool(), c.inPlace);
+        EXPECT_EQ(evaluate(view, QStringLiteral("window.scrollY")).toInt(), 300);
+        // The new code's carousel, started at its first poster; the old one is gone.
+        EXPECT_EQ(
+            json(view, QStringLiteral("ornavoPreview.widgets.map(function (w) { return w.element.id + ' ' + "
+                                      "w.instance.activeIndex; })")),
+            QJsonArray({"new 0"}));
+        EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('old') === null")).toBool(), true);
+        if (c.inPlace) {
+            EXPECT_EQ(evaluate(view, QStringLiteral("window.oldCarousel.container === null")).toBool(), true);
+            EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('lazy').getAttribute('src')"))
+                          .toString(),
+                      QString::fromStdString(pictures.origin() + "/lazy.png"));
+            EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('unsafe').getAttribute('href')"))
+                          .toString(),
+                      QStringLiteral("#"));
+        }
+    }
+}
+
 // When the page has a KISSY of its own (the marketplace's library arrived), the shipped copy stays out.
 TEST_F(OfflinePreview, APageWithItsOwnLibraryIsLeftAlone) {
     const std::string code = "<script>window.KISSY = {fromMarketplace: true};</script>"

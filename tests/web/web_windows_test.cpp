@@ -3,8 +3,10 @@
 // sheets and scripts stay unloaded and nothing leaves the machine.
 
 #include "framework/form.h"
+#include "framework/live_preview.h"
 #include "framework/text.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/live_preview_link.h"
 #include "framework/ui/translations.h"
 #include "framework/web/browser_loader.h"
 #include "framework/web/offline_widgets.h"
@@ -16,11 +18,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -425,6 +431,115 @@ TEST_F(WebWindows, ColourValuesAreSelectedWhole) {
                 }
         }
     }
+}
+
+// Live preview in a module window and its preview, as a user meets it: F03 generated and previewed.
+class LivePreviewWindows : public WebWindows {
+  protected:
+    void SetUp() override {
+        WebWindows::SetUp();
+        live = std::make_unique<LivePreview>(base + "/state/live-preview");
+        PreviewWindow::setLiveSwitch(live.get());
+        module = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
+        module->attach(std::make_unique<ui::LivePreviewLink>(*module, *live));
+        module->show();
+        buttonOf(module.get(), "按钮_全屏海报一键生成")->click();
+        buttonOf(module.get(), "按钮_全屏海报在线预览")->click();
+        window = PreviewWindow::instance();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(nextLoad(window->browser()));
+        // Ready when the shipped widget library runs the page.
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return evaluate(window->browser(), kState) == "ready"; }, 15000));
+        // A mark that a page loaded anew would not have.
+        evaluate(window->browser(), QStringLiteral("window.sameDocument = true; 0"));
+    }
+    void TearDown() override {
+        web::closeWebWindows();
+        module.reset();
+        PreviewWindow::setLiveSwitch(nullptr);
+        WebWindows::TearDown();
+    }
+    // Types into the module window's control as a user does.
+    void type(const char* name, const QString& text, bool replace = true) {
+        QWidget* control = module->findChild<QWidget*>(QString::fromUtf8(name));
+        ASSERT_NE(control, nullptr) << name;
+        control->setFocus();
+        if (replace)
+            QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        // Key by key, Chinese characters as an input method sends them.
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QString link() {
+        return evaluate(window->browser(),
+                        QStringLiteral("document.querySelector('#shop4257007198 a').getAttribute('href') + "
+                                       "' ' + !!window.sameDocument"));
+    }
+
+    static inline const QString kState = QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''");
+    std::unique_ptr<LivePreview> live;
+    std::unique_ptr<ui::GeneratorWindow> module;
+    PreviewWindow* window = nullptr;
+};
+
+// Off at first: typing changes nothing on the page. Ticked: each edit runs the generate button again,
+// and once the user pauses the page shows the new code in place, without a press.
+TEST_F(LivePreviewWindows, TickedThePageFollowsTheFieldsWithoutAPress) {
+    QCheckBox* box = window->liveBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("实时预览"));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(window->liveNotice()->isVisible());
+    QSignalSpy shown(window, &PreviewWindow::liveShown);
+
+    type("编辑框_链接地址", QStringLiteral("http://shop.example/off"));
+    QTest::qWait(2 * static_cast<int>(LivePreview::kPause.count()));
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(module->form().code().find("shop.example"), std::string::npos);
+    EXPECT_EQ(link(), QStringLiteral("http://www.taobao.com true"));
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(live->chosen());
+    // The page caught up with the code box at once, which still holds the old link.
+    ASSERT_TRUE(shown.wait(5000));
+    type("编辑框_链接地址", QStringLiteral("http://shop.example/新品"));
+    EXPECT_NE(module->form().code().find("http://shop.example/新品"), std::string::npos);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return link() == QStringLiteral("http://shop.example/新品 true"); }, 5000))
+        << link().toStdString();
+    EXPECT_EQ(shown.constLast().at(0).toBool(), true); // in place
+    // The page file holds the code too, for a reload.
+    std::ifstream file(base + "/ornavo/test.html", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find(*utf8ToGbk("http://shop.example/新品")), std::string::npos);
+
+    // The choice is kept: a new run starts with the box ticked.
+    EXPECT_TRUE(LivePreview(base + "/state/live-preview").chosen());
+}
+
+// A hand edit of the code box turns live preview off for the window, the preview says so in one
+// line, and neither a pause nor later edits of the fields overwrite what was typed.
+TEST_F(LivePreviewWindows, AHandEditOfTheCodeBoxTurnsItOff) {
+    QTest::mouseClick(window->liveBox(), Qt::LeftButton, {}, QPoint(6, window->liveBox()->height() / 2));
+    ASSERT_TRUE(window->liveBox()->isChecked());
+    type("超级编辑框_全屏海报代码", QStringLiteral("<p id=\"mine\">手写</p>"), false);
+    EXPECT_FALSE(window->liveBox()->isChecked());
+    QLabel* notice = window->liveNotice();
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), QString::fromUtf8(LivePreview::kHandEditNotice));
+    EXPECT_FALSE(notice->text().contains(QLatin1Char('\n')));
+    EXPECT_TRUE(live->chosen()); // for other windows it stays on
+
+    type("编辑框_链接地址", QStringLiteral("http://shop.example/later"));
+    QTest::qWait(2 * static_cast<int>(LivePreview::kPause.count()));
+    const std::string code = module->form().code();
+    EXPECT_NE(code.find("<p id=\"mine\">手写</p>"), std::string::npos);
+    EXPECT_EQ(code.find("shop.example"), std::string::npos);
+    EXPECT_EQ(link(), QStringLiteral("http://www.taobao.com true"));
+    EXPECT_EQ(evaluate(window->browser(), QStringLiteral("String(!!document.getElementById('mine'))")),
+              QStringLiteral("false"));
 }
 
 // The program does not link these windows: it loads them from their library on the first press. The

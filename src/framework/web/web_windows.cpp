@@ -155,9 +155,13 @@ PreviewWindow::PreviewWindow() {
     connect(browser_, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
     connect(browser_, &QWebEngineView::loadFinished, this, [this] {
         loading_ = false;
+        // Back where the user was; the shipped widget library scrolls there again once it has laid the
+        // page out with the shop's frame.
         if (keepScroll_)
             browser_->page()->runJavaScript(
-                QStringLiteral("window.scrollTo(%1, %2)").arg(keepScroll_->x()).arg(keepScroll_->y()));
+                QStringLiteral("window.ornavoKeepScroll = [%1, %2]; window.scrollTo(%1, %2)")
+                    .arg(keepScroll_->x())
+                    .arg(keepScroll_->y()));
         keepScroll_.reset();
         if (liveReload_) {
             liveReload_ = false;
@@ -165,15 +169,22 @@ PreviewWindow::PreviewWindow() {
         }
     });
 
+    pause_.setSingleShot(true);
+    pause_.setTimerType(Qt::PreciseTimer);
+    pause_.setInterval(static_cast<int>(LivePreview::kPause.count()));
+    connect(&pause_, &QTimer::timeout, this, &PreviewWindow::showPaused);
     if (liveSwitch) {
         liveBar_ = new QWidget(this);
         liveBar_->setObjectName(QStringLiteral("liveBar"));
+        liveBar_->setProperty("role", QStringLiteral("liveBar"));
+        liveBar_->setAttribute(Qt::WA_StyledBackground);
         liveBar_->setAutoFillBackground(true);
         auto* row = new QHBoxLayout(liveBar_);
         row->setContentsMargins(6, 2, 6, 2);
         row->setSpacing(8);
         notice_ = new QLabel(liveBar_);
         notice_->setObjectName(QString::fromUtf8(kLiveNoticeName));
+        notice_->setProperty("role", QStringLiteral("liveNotice"));
         notice_->setTextFormat(Qt::PlainText);
         notice_->hide();
         liveBox_ = new QCheckBox(QString::fromUtf8(LivePreview::kCheckBoxText), liveBar_);
@@ -184,10 +195,6 @@ PreviewWindow::PreviewWindow() {
             if (liveSwitch)
                 liveSwitch->setLive(on);
         });
-        pause_.setSingleShot(true);
-        pause_.setTimerType(Qt::PreciseTimer);
-        pause_.setInterval(static_cast<int>(LivePreview::kPause.count()));
-        connect(&pause_, &QTimer::timeout, this, &PreviewWindow::showPaused);
         liveSwitch->setView(this);
         showLiveState(liveSwitch->live(), liveSwitch->notice());
     }
@@ -273,18 +280,25 @@ void PreviewWindow::showPaused() {
         loadKeepingScroll();
         return;
     }
+    // True when the code went in place; else where the page stands, for the page loaded anew (which
+    // scrolls there itself, not to where the browser would put back what was in sight).
     const QString script =
-        QStringLiteral(
-            "window.ornavoPreview && ornavoPreview.replaceCode ? ornavoPreview.replaceCode(%1, %2) : false")
+        QStringLiteral("(window.ornavoPreview && ornavoPreview.replaceCode && "
+                       "ornavoPreview.replaceCode(%1, %2)) || "
+                       "(history.scrollRestoration = 'manual', [window.scrollX, window.scrollY])")
             .arg(javaScriptString(pageAsRead(liveCode_)), javaScriptString(bare));
     QPointer<PreviewWindow> self(this);
-    browser_->page()->runJavaScript(script, [self, serial](const QVariant& inPlace) {
+    browser_->page()->runJavaScript(script, [self, serial](const QVariant& answer) {
         if (!self || serial != self->liveSerial_)
             return; // gone, or a newer update is on its way
-        if (inPlace.toBool())
+        if (answer.typeId() == QMetaType::Bool && answer.toBool()) {
             emit self->liveShown(true);
-        else
-            self->loadKeepingScroll();
+            return;
+        }
+        const QVariantList at = answer.toList();
+        if (at.size() == 2)
+            self->keepScroll_ = QPointF(at[0].toDouble(), at[1].toDouble());
+        self->loadKeepingScroll();
     });
 }
 
