@@ -12,10 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <cstdlib>
 #include <memory>
@@ -202,6 +205,104 @@ TEST_F(BrowserLoader, AsRootTheEngineStartsWithoutItsSandboxOnlyWhenTheUserAgree
     press("按钮_选色器");
     EXPECT_EQ(prompter.messages.size(), 1u) << "asked again once the engine runs";
     web::setSandboxFactsSource(nullptr);
+}
+
+namespace {
+
+// Waits for the warm-up to come to its end, and says which.
+web::WarmUp warmUpEnd(int limitMs = 20000) {
+    auto over = [] {
+        const web::WarmUp s = web::warmUpState();
+        return s != web::WarmUp::Waiting && s != web::WarmUp::Loading && s != web::WarmUp::Starting;
+    };
+    QTest::qWaitFor(over, limitMs);
+    return web::warmUpState();
+}
+
+QWidget* shownPreview() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("PreviewWindow") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+// Once a module window is on screen and the user leaves the program alone, the browser is readied
+// without showing anything; the first press then shows the page.
+TEST_F(BrowserLoader, TheBrowserIsReadiedWhileTheUserLeavesTheWindowAlone) {
+    ::setenv("ORNAVO_BROWSER_LIBRARY", ORNAVO_BROWSER_LIBRARY_FILE, 1);
+    ui::GeneratorWindow& window = moduleWindow();
+    web::warmUpWhenIdle(&window);
+    // Typing keeps it waiting.
+    QWidget* field = window.findChild<QWidget*>(QStringLiteral("编辑框_滚动公告文字"));
+    ASSERT_NE(field, nullptr);
+    for (int k = 0; k < 15; ++k) {
+        QTest::keyClick(field, Qt::Key_1);
+        QTest::qWait(100);
+    }
+    EXPECT_EQ(web::warmUpState(), web::WarmUp::Waiting);
+    EXPECT_FALSE(webEngineMapped());
+
+    EXPECT_EQ(warmUpEnd(), web::WarmUp::Ready);
+    EXPECT_TRUE(webEngineMapped());
+    EXPECT_EQ(shownPreview(), nullptr);
+    EXPECT_TRUE(prompter.messages.empty());
+
+    window.form().setText("超级编辑框_F09自定义店招代码", "<p id=\"probe\">店招</p>");
+    press("按钮_F09预览");
+    QWidget* preview = shownPreview();
+    ASSERT_NE(preview, nullptr);
+    QObject* browser = preview->findChild<QObject*>(QStringLiteral("超文本浏览框_在线预览"));
+    QSignalSpy loaded(browser, SIGNAL(loadFinished(bool)));
+    ASSERT_TRUE(loaded.wait(20000));
+    EXPECT_TRUE(loaded.at(0).at(0).toBool());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// Where the web engine's sandbox cannot run as it is (root here), the warm-up neither asks nor starts
+// anything: that is the user's question, at the first press.
+TEST_F(BrowserLoader, NoWarmUpWhereTheSandboxWouldBeQuestioned) {
+    ::setenv("ORNAVO_BROWSER_LIBRARY", ORNAVO_BROWSER_LIBRARY_FILE, 1);
+    ::unsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    web::setSandboxFactsSource([] { return web::SandboxFacts{true, true, web::sandboxSwitchedOff()}; });
+    web::warmUpWhenIdle(&moduleWindow());
+    EXPECT_EQ(warmUpEnd(), web::WarmUp::Skipped);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_FALSE(web::browserLibraryLoaded());
+    EXPECT_FALSE(webEngineMapped());
+    EXPECT_FALSE(web::sandboxSwitchedOff());
+    web::setSandboxFactsSource(nullptr);
+}
+
+// The user quits while the library is still coming in (here one that takes seconds): the program ends
+// at once instead of waiting for it. Returning from main alone would wait.
+TEST(WarmUpQuit, QuittingWhileTheLibraryLoadsEndsAtOnce) {
+    struct Case {
+        QStringList arguments;
+        bool atOnce;
+    };
+    for (const Case& c : {Case{{}, true}, Case{{QStringLiteral("--plain")}, false}}) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ORNAVO_BROWSER_LIBRARY"),
+                           QStringLiteral(ORNAVO_SLOW_LIBRARY_FILE));
+        child.setProcessEnvironment(environment);
+        child.start(QStringLiteral(ORNAVO_WARM_UP_QUIT), c.arguments);
+        ASSERT_TRUE(child.waitForStarted());
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return child.canReadLine() || child.state() == QProcess::NotRunning; }, 20000));
+        ASSERT_EQ(child.readLine().trimmed(), "loading") << child.readAllStandardError().toStdString();
+        QElapsedTimer sinceQuit;
+        sinceQuit.start();
+        ASSERT_TRUE(child.waitForFinished(20000));
+        EXPECT_EQ(child.exitCode(), 3);
+        if (c.atOnce)
+            EXPECT_LT(sinceQuit.elapsed(), 1000);
+        else
+            EXPECT_GT(sinceQuit.elapsed(), 1500) << "the slow library no longer holds the loader";
+    }
 }
 
 int main(int argc, char** argv) {
