@@ -136,8 +136,23 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     setMinimumSize(module.width, module.height);
     resize(module.width, module.height);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
+    layout->setSpacing(kSpacing);
+
+    // The settings show whole at the window's size; should a larger face ever need more room, they
+    // scroll up and down, never sideways.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("settingsArea"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* settings = new QWidget;
     settings->setObjectName(QStringLiteral("settings"));
+    scroll->setWidget(settings);
+    layout->addWidget(scroll, 1);
+
     auto* column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(kSpacing);
@@ -147,10 +162,10 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
         const Control* picture = lonePicture(section);
         if (!besideColumn && picture && picture->boxHeight > picture->boxWidth &&
             module.width - kSideRoom - picture->boxWidth >= kSettingsBesideSample) {
-            besideColumn = buildSection(section);
+            besideColumn = buildSection(settings, section);
             continue;
         }
-        column->addWidget(buildSection(section));
+        column->addWidget(buildSection(settings, section));
     }
     column->addStretch(1);
     auto* settingsLayout = new QHBoxLayout(settings);
@@ -160,17 +175,9 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
         settingsLayout->addWidget(besideColumn, 0, Qt::AlignTop);
     settingsLayout->addLayout(column, 1);
 
-    // The settings show whole at the window's size; should a larger face ever need more room, they
-    // scroll up and down, never sideways.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("settingsArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(settings);
-
-    code_ = new QPlainTextEdit;
+    bottom_ = new QWidget(this);
+    bottom_->setObjectName(QStringLiteral("codeArea"));
+    code_ = new QPlainTextEdit(bottom_);
     code_->setObjectName(q(module.codeBox.name));
     code_->setAccessibleName(q(spokenName(module.codeBox)));
     code_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -179,9 +186,7 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     widgets_.insert(code_->objectName(), code_);
     tabOrder_.push_back(code_);
 
-    QWidget* buttons = buildButtons();
-    bottom_ = new QWidget;
-    bottom_->setObjectName(QStringLiteral("codeArea"));
+    QWidget* buttons = buildButtons(bottom_);
     auto* bottom = new QHBoxLayout(bottom_);
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->setSpacing(kSpacing);
@@ -189,11 +194,6 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     bottom->addWidget(buttons, 0, Qt::AlignTop);
     const int bottomLeast = std::max(kCodeBoxHeight, buttons->sizeHint().height());
     bottom_->setFixedHeight(bottomLeast);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
-    layout->setSpacing(kSpacing);
-    layout->addWidget(scroll, 1);
     layout->addWidget(bottom_);
 
     // The tab key visits the controls in the order they are read.
@@ -213,9 +213,9 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
 
 GeneratorWindow::~GeneratorWindow() = default;
 
-QWidget* GeneratorWindow::buildSection(const Section& section, bool nested) {
+QWidget* GeneratorWindow::buildSection(QWidget* parent, const Section& section, bool nested) {
     const bool framed = !section.caption.empty() || section.framed;
-    QWidget* box = framed ? new QGroupBox(q(section.caption)) : new QWidget;
+    QWidget* box = framed ? new QGroupBox(q(section.caption), parent) : new QWidget(parent);
     QVBoxLayout* layout = columnLayout(box);
     if (framed)
         box->setProperty("role", nested ? QStringLiteral("frame") : QStringLiteral("area"));
@@ -229,37 +229,39 @@ QWidget* GeneratorWindow::buildSection(const Section& section, bool nested) {
 }
 
 void GeneratorWindow::buildItems(QVBoxLayout* layout, const std::vector<Item>& items) {
+    QWidget* parent = layout->parentWidget();
     for (const Item& item : items) {
         if (const auto* l = std::get_if<Line>(&item.content))
-            layout->addWidget(buildLine(l->elements));
+            layout->addWidget(buildLine(parent, l->elements));
         else if (const auto* t = std::get_if<Table>(&item.content))
-            layout->addWidget(buildTable(*t));
+            layout->addWidget(buildTable(parent, *t));
         else if (const auto* p = std::get_if<Panels>(&item.content))
-            layout->addWidget(buildPanels(*p));
+            layout->addWidget(buildPanels(parent, *p));
         else
-            layout->addWidget(buildTabs(std::get<TabControl>(item.content)));
+            layout->addWidget(buildTabs(parent, std::get<TabControl>(item.content)));
     }
 }
 
-QWidget* GeneratorWindow::buildUnit(const Control& c, const std::string& spoken, bool captioned) {
-    QWidget* control = buildControl(c, spoken);
+QWidget* GeneratorWindow::buildUnit(QWidget* parent, const Control& c, const std::string& spoken,
+                                    bool captioned) {
     captioned =
         captioned && !c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label;
     if (!captioned && c.suffix.empty())
-        return control;
+        return buildControl(parent, c, spoken);
     // The caption, the control and its unit stay together.
-    auto* unit = new QWidget;
+    auto* unit = new QWidget(parent);
     auto* row = new QHBoxLayout(unit);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(kSpacing);
-    if (captioned) {
-        auto* caption = new QLabel(q(c.caption));
+    QLabel* caption = captioned ? new QLabel(q(c.caption), unit) : nullptr;
+    QWidget* control = buildControl(unit, c, spoken);
+    if (caption) {
         caption->setBuddy(control);
         row->addWidget(caption);
     }
     row->addWidget(control, 1);
     if (!c.suffix.empty())
-        row->addWidget(new QLabel(q(c.suffix)));
+        row->addWidget(new QLabel(q(c.suffix), unit));
     QSizePolicy policy = control->sizePolicy();
     policy.setVerticalPolicy(QSizePolicy::Fixed);
     unit->setSizePolicy(policy);
@@ -270,15 +272,15 @@ QWidget* GeneratorWindow::buildUnit(const Control& c, const std::string& spoken,
     return unit;
 }
 
-QWidget* GeneratorWindow::buildLine(const std::vector<Element>& elements, bool wraps) {
-    auto* widget = new QWidget;
+QWidget* GeneratorWindow::buildLine(QWidget* parent, const std::vector<Element>& elements, bool wraps) {
+    auto* widget = new QWidget(parent);
     // A picture alone in its line stands in the middle.
     if (elements.size() == 1) {
         if (const auto* c = std::get_if<Control>(&elements[0]); c && c->kind == ControlKind::Picture) {
             auto* row = new QHBoxLayout(widget);
             row->setContentsMargins(0, 0, 0, 0);
             row->addStretch(1);
-            row->addWidget(buildControl(*c, {}));
+            row->addWidget(buildControl(widget, *c, {}));
             row->addStretch(1);
             return widget;
         }
@@ -294,17 +296,17 @@ QWidget* GeneratorWindow::buildLine(const std::vector<Element>& elements, bool w
     }
     for (const Element& e : elements) {
         if (const auto* b = std::get_if<Button>(&e)) {
-            layout->addWidget(buildButton(*b));
+            layout->addWidget(buildButton(widget, *b));
         } else {
             const Control& c = std::get<Control>(e);
-            layout->addWidget(buildUnit(c, spokenName(c, {}, frameLabel_)));
+            layout->addWidget(buildUnit(widget, c, spokenName(c, {}, frameLabel_)));
         }
     }
     return widget;
 }
 
-QWidget* GeneratorWindow::buildTable(const Table& t) {
-    auto* widget = new QWidget;
+QWidget* GeneratorWindow::buildTable(QWidget* parent, const Table& t) {
+    auto* widget = new QWidget(parent);
     auto* grid = new QGridLayout(widget);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(kColumnGap);
@@ -338,7 +340,7 @@ QWidget* GeneratorWindow::buildTable(const Table& t) {
         std::size_t last = col;
         while (last + 1 < columns && t.columns[last + 1].empty())
             ++last;
-        grid->addWidget(new QLabel(q(t.columns[col])), 0, start[col], 1, at[last] - start[col] + 1,
+        grid->addWidget(new QLabel(q(t.columns[col]), widget), 0, start[col], 1, at[last] - start[col] + 1,
                         Qt::AlignLeft | Qt::AlignBottom);
     }
     for (std::size_t col = 0; col < columns; ++col) {
@@ -347,18 +349,18 @@ QWidget* GeneratorWindow::buildTable(const Table& t) {
         grid->setColumnStretch(at[col], share[col] == kAddressShare ? kAddressShare : 0);
     }
     if (numbered)
-        grid->addWidget(new QLabel(q(t.numberCaption)), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(new QLabel(q(t.numberCaption), widget), 0, 0, Qt::AlignLeft | Qt::AlignBottom);
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const TableRow& row = t.rows[r];
         const int line = static_cast<int>(r) + 1;
         if (numbered)
-            grid->addWidget(new QLabel(q(row.label)), line, 0);
+            grid->addWidget(new QLabel(q(row.label), widget), line, 0);
         for (std::size_t col = 0; col < row.cells.size() && col < columns; ++col) {
             const Control& cell = row.cells[col];
             const std::string spoken = spokenName(cell, t.columns[col], row.label);
             if (captioned[col])
-                grid->addWidget(new QLabel(q(cell.caption)), line, at[col] - 1);
-            grid->addWidget(buildUnit(cell, spoken, !captioned[col]), line, at[col]);
+                grid->addWidget(new QLabel(q(cell.caption), widget), line, at[col] - 1);
+            grid->addWidget(buildUnit(widget, cell, spoken, !captioned[col]), line, at[col]);
         }
     }
     // A text column asks for the width of its longest text (up to a most) and grows no wider, so that
@@ -390,30 +392,31 @@ QWidget* GeneratorWindow::buildTable(const Table& t) {
     return widget;
 }
 
-QWidget* GeneratorWindow::buildTabs(const TabControl& tabs) {
-    auto* widget = new QTabWidget;
+QWidget* GeneratorWindow::buildTabs(QWidget* parent, const TabControl& tabs) {
+    auto* widget = new QTabWidget(parent);
     widget->setObjectName(q(tabs.name));
     widget->setUsesScrollButtons(false);
     tabOrder_.push_back(widget->tabBar());
     // Settings at the right of the tab headers, on their line.
     if (!tabs.corner.empty()) {
-        QWidget* corner = buildLine(tabs.corner, false);
+        QWidget* corner = buildLine(widget, tabs.corner, false);
         corner->setObjectName(QStringLiteral("tabCorner"));
         widget->setCornerWidget(corner, Qt::TopRightCorner);
     }
     for (const TabPage& page : tabs.pages) {
+        // In its place first, filled afterwards.
         auto* content = new QWidget;
+        widget->addTab(content, q(page.caption));
         QVBoxLayout* layout = columnLayout(content);
         layout->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
         buildItems(layout, page.items);
         layout->addStretch(1);
-        widget->addTab(content, q(page.caption));
     }
     return widget;
 }
 
-QWidget* GeneratorWindow::buildPanels(const Panels& p) {
-    auto* widget = new QWidget;
+QWidget* GeneratorWindow::buildPanels(QWidget* parent, const Panels& p) {
+    auto* widget = new QWidget(parent);
     auto* grid = new QGridLayout(widget);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(kSpacing);
@@ -423,7 +426,7 @@ QWidget* GeneratorWindow::buildPanels(const Panels& p) {
     const int perRow = p.perRow > 0 ? p.perRow : static_cast<int>(p.panels.size());
     std::vector<QWidget*> built;
     for (const Section& panel : p.panels)
-        built.push_back(buildSection(panel, true));
+        built.push_back(buildSection(widget, panel, true));
     const bool anyGrows = std::any_of(built.begin(), built.end(), grows);
     for (std::size_t i = 0; i < built.size(); ++i) {
         const int row = static_cast<int>(i) / perRow, col = static_cast<int>(i) % perRow;
@@ -435,8 +438,8 @@ QWidget* GeneratorWindow::buildPanels(const Panels& p) {
     return widget;
 }
 
-QLineEdit* GeneratorWindow::buildField(const Control& c) {
-    auto* edit = new FieldEdit(q(form_->text(c.name)));
+QLineEdit* GeneratorWindow::buildField(QWidget* parent, const Control& c) {
+    auto* edit = new FieldEdit(q(form_->text(c.name)), parent);
     edit->setCursorPosition(0); // long addresses show their beginning
     // The whole text, also where the field shows only part of it.
     edit->setToolTip(edit->text());
@@ -475,15 +478,15 @@ QLineEdit* GeneratorWindow::buildField(const Control& c) {
     return edit;
 }
 
-QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spoken) {
+QWidget* GeneratorWindow::buildControl(QWidget* parent, const Control& c, const std::string& spoken) {
     QWidget* w = nullptr;
     const std::string name = c.name;
     switch (c.kind) {
     case ControlKind::Field:
-        w = buildField(c);
+        w = buildField(parent, c);
         break;
     case ControlKind::List: {
-        auto* combo = new QComboBox;
+        auto* combo = new QComboBox(parent);
         int longest = 4;
         for (const std::string& e : c.entries) {
             combo->addItem(q(e));
@@ -501,7 +504,7 @@ QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spok
         break;
     }
     case ControlKind::Radio: {
-        auto* button = new QRadioButton(q(c.caption));
+        auto* button = new QRadioButton(q(c.caption), parent);
         button->setAutoExclusive(false); // the form keeps each group exclusive
         connect(button, &QRadioButton::clicked, this, [this, name] {
             if (!syncing_)
@@ -512,7 +515,7 @@ QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spok
         break;
     }
     case ControlKind::Label: {
-        auto* text = new QLabel(q(c.caption));
+        auto* text = new QLabel(q(c.caption), parent);
         text->setWordWrap(true);
         text->setTextFormat(Qt::PlainText);
         // A note takes the width its line leaves and wraps only where that runs out, never into a
@@ -529,7 +532,7 @@ QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spok
         break;
     }
     case ControlKind::Picture: {
-        auto* box = new PictureBox(pictureBoxSize(c, form_->module().width));
+        auto* box = new PictureBox(pictureBoxSize(c, form_->module().width), parent);
         loadPicture(box, c.text, false);
         loadPicture(box, c.hover, true);
         samples_.push_back(box);
@@ -552,8 +555,8 @@ QWidget* GeneratorWindow::buildControl(const Control& c, const std::string& spok
     return w;
 }
 
-QPushButton* GeneratorWindow::buildButton(const Button& b) {
-    auto* button = new QPushButton(q(b.caption));
+QPushButton* GeneratorWindow::buildButton(QWidget* parent, const Button& b) {
+    auto* button = new QPushButton(q(b.caption), parent);
     button->setObjectName(q(b.name));
     button->setAutoDefault(false);
     if (b.action == Action::Generate)
@@ -569,8 +572,8 @@ QPushButton* GeneratorWindow::buildButton(const Button& b) {
     return button;
 }
 
-QWidget* GeneratorWindow::buildButtons() {
-    auto* box = new QWidget;
+QWidget* GeneratorWindow::buildButtons(QWidget* parent) {
+    auto* box = new QWidget(parent);
     box->setObjectName(QStringLiteral("buttons"));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -579,7 +582,7 @@ QWidget* GeneratorWindow::buildButtons() {
     // Two rows, so that the code box keeps most of the window's width and the settings its height.
     const int columns = std::max<int>(1, (static_cast<int>(all.size()) + 1) / 2);
     for (std::size_t i = 0; i < all.size(); ++i) {
-        QPushButton* button = buildButton(all[i]);
+        QPushButton* button = buildButton(box, all[i]);
         button->setMinimumWidth(88);
         grid->addWidget(button, static_cast<int>(i) / columns, static_cast<int>(i) % columns);
     }

@@ -56,19 +56,22 @@ class GeneratorWindow : public QDialog {
     void reject() override;
 
   private:
-    QWidget* buildSection(const Section& section, bool nested = false);
+    // Each widget is made in the place it keeps (its parent given), so that the skin styles it once:
+    // moving a styled widget into another makes it and all inside it be styled anew.
+    QWidget* buildSection(QWidget* parent, const Section& section, bool nested = false);
     void buildItems(QVBoxLayout* layout, const std::vector<Item>& items);
-    QWidget* buildLine(const std::vector<Element>& elements, bool wraps = true);
-    QWidget* buildTable(const Table& table);
-    QWidget* buildTabs(const TabControl& tabs);
-    QWidget* buildPanels(const Panels& panels);
+    QWidget* buildLine(QWidget* parent, const std::vector<Element>& elements, bool wraps = true);
+    QWidget* buildTable(QWidget* parent, const Table& table);
+    QWidget* buildTabs(QWidget* parent, const TabControl& tabs);
+    QWidget* buildPanels(QWidget* parent, const Panels& panels);
     // A control with its caption before it and its unit after it, kept together; `spoken` is the name
     // a screen reader says for a field or list.
-    QWidget* buildUnit(const Control& control, const std::string& spoken, bool captioned = true);
-    QWidget* buildControl(const Control& control, const std::string& spoken);
-    QLineEdit* buildField(const Control& control);
-    QPushButton* buildButton(const Button& button);
-    QWidget* buildButtons();
+    QWidget* buildUnit(QWidget* parent, const Control& control, const std::string& spoken,
+                       bool captioned = true);
+    QWidget* buildControl(QWidget* parent, const Control& control, const std::string& spoken);
+    QLineEdit* buildField(QWidget* parent, const Control& control);
+    QPushButton* buildButton(QWidget* parent, const Button& button);
+    QWidget* buildButtons(QWidget* parent);
     // The hover picture is the one shown while the pointer is over the picture.
     void loadPicture(PictureBox* box, const std::string& path, bool hover);
     void refresh(const std::string& name);
