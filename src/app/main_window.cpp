@@ -463,7 +463,7 @@ void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
     // input until the module window is closed; the colour table and the preview stay usable.
     setEnabled(false);
-    openModule(*entry.module);
+    openModule(entry.module());
 }
 
 void MainWindow::openModule(const ModuleSpec& module) {

@@ -49,15 +49,15 @@ const std::vector<CatalogueRow>& catalogueRows() {
 
 const Registry& moduleRegistry() {
     static const Registry registry = [] {
-        std::vector<ModuleSpec> modules;
-        for (const CatalogueRow& row : catalogueRows()) {
-            ModuleSpec m = row.describe();
-            m.key = row.key;
-            m.professionalButton = row.professional;
-            m.basicButton = row.basic;
-            modules.push_back(std::move(m));
-        }
-        return Registry(std::move(modules));
+        std::vector<Registry::Source> sources;
+        for (const CatalogueRow& row : catalogueRows())
+            sources.push_back({row.key, [&row] {
+                                   ModuleSpec m = row.describe();
+                                   m.professionalButton = row.professional;
+                                   m.basicButton = row.basic;
+                                   return m;
+                               }});
+        return Registry(std::move(sources));
     }();
     return registry;
 }
@@ -70,7 +70,7 @@ std::vector<CatalogueEntry> cataloguePage(Edition edition) {
                                                                          : nullptr;
         if (!button)
             continue;
-        page.push_back({row.key, *button, moduleRegistry().byKey(row.key)});
+        page.push_back({row.key, *button});
     }
     // "F26-…" → 26
     auto number = [](const CatalogueEntry& e) { return std::atoi(e.button.caption.c_str() + 1); };

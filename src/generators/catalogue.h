@@ -20,7 +20,8 @@ struct CatalogueRow {
 };
 const std::vector<CatalogueRow>& catalogueRows();
 
-// Every module window that is built, with key and catalogue buttons from its row.
+// Every module window that is built, with key and catalogue buttons from its row; each is described the
+// first time it is asked for.
 const Registry& moduleRegistry();
 
 // The main window's two catalogue pages.
@@ -28,7 +29,8 @@ enum class Edition { Professional, Basic };
 struct CatalogueEntry {
     std::string key;
     CatalogueButton button;
-    const ModuleSpec* module; // the window the button opens
+    // The window the button opens (described when first asked for).
+    const ModuleSpec& module() const { return *moduleRegistry().byKey(key); }
 };
 // The buttons of one page in their order: by the number in the button caption, then by key.
 std::vector<CatalogueEntry> cataloguePage(Edition edition);
