@@ -22,8 +22,10 @@
 #include <QEvent>
 
 #include <cstring>
+#include <fontconfig/fontconfig.h>
 #include <functional>
 #include <iostream>
+#include <thread>
 
 namespace ornavo::app {
 
@@ -97,6 +99,10 @@ int printAndEnd(int argc, char** argv) {
 int runProgram(int argc, char** argv) {
     if (onlyPrints(argc, argv))
         return printAndEnd(argc, argv);
+    // The first window's texts need the font configuration, which takes fontconfig a good part of the
+    // start to read: it is read beside the display's set-up.
+    std::thread fontConfiguration([] { FcInit(); });
+    fontConfiguration.detach();
 
     QApplication app(argc, argv);
     applySkin(app); // before the first window
