@@ -33,24 +33,50 @@ QPixmap PictureBox::fitted(const QPixmap& picture) const {
 }
 
 bool PictureBox::setPicture(const QByteArray& bytes, bool hover) {
-    // Read at the size it is shown (a JPEG decodes straight to it, at a fraction of the work).
     QBuffer buffer;
     buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    const QSize full = reader.size();
-    const qreal ratio = devicePixelRatioF();
-    if (full.isValid()) {
-        const QSize shown = full.scaled(natural_ * ratio, Qt::KeepAspectRatio);
-        if (shown.width() < full.width())
-            reader.setScaledSize(shown);
-    }
-    const QImage picture = reader.read();
-    if (picture.isNull())
+    if (!reader.canRead())
         return false;
-    (hover ? hoverPicture_ : normalPicture_) = QPixmap::fromImage(picture);
+    // Read at the size it is shown (a JPEG decodes straight to it, at a fraction of the work).
+    const QSize full = reader.size();
+    QSize shown;
+    if (full.isValid()) {
+        shown = full.scaled(natural_ * devicePixelRatioF(), Qt::KeepAspectRatio);
+        if (shown.width() >= full.width())
+            shown = QSize();
+    }
+    (hover ? hoverDecoding_ : normalDecoding_) = std::async(std::launch::async, [bytes, shown] {
+        QBuffer data;
+        data.setData(bytes);
+        data.open(QIODevice::ReadOnly);
+        QImageReader picture(&data);
+        if (shown.isValid())
+            picture.setScaledSize(shown);
+        return picture.read();
+    });
+    (hover ? hoverPicture_ : normalPicture_) = QPixmap();
     shown_ = QPixmap();
     update();
     return true;
+}
+
+void PictureBox::takeDecoded() const {
+    for (auto [decoding, picture] :
+         {std::pair(&normalDecoding_, &normalPicture_), std::pair(&hoverDecoding_, &hoverPicture_)})
+        if (decoding->valid())
+            *picture = QPixmap::fromImage(decoding->get());
+}
+
+bool PictureBox::hasPicture() const {
+    takeDecoded();
+    return !normalPicture_.isNull();
+}
+
+bool PictureBox::showsHover() const {
+    takeDecoded();
+    return under_ && !hoverPicture_.isNull();
 }
 
 void PictureBox::enterEvent(QEnterEvent* event) {
@@ -66,6 +92,7 @@ void PictureBox::leaveEvent(QEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    takeDecoded();
     const bool hover = showsHover();
     const QPixmap& picture = hover ? hoverPicture_ : normalPicture_;
     if (picture.isNull())

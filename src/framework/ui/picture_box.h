@@ -4,8 +4,11 @@
 // on high-density screens (a picture drawn at twice the box's size shows all its pixels). A box with a
 // hover picture shows that one while the pointer is over it.
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
+
+#include <future>
 
 namespace ornavo::ui {
 
@@ -14,10 +17,12 @@ class PictureBox : public QLabel {
   public:
     explicit PictureBox(QSize natural, QWidget* parent = nullptr);
 
-    // The picture (or the hover picture) from its file's bytes; false when they are no picture.
+    // The picture (or the hover picture) from its file's bytes; false when they are no picture. It is
+    // decoded beside whatever the program does meanwhile (the rest of the window being made), and
+    // taken when first needed.
     bool setPicture(const QByteArray& bytes, bool hover);
-    bool hasPicture() const { return !normalPicture_.isNull(); }
-    bool showsHover() const { return under_ && !hoverPicture_.isNull(); }
+    bool hasPicture() const;
+    bool showsHover() const;
     // The box's own size, and the share of it the box takes now (1: all of it).
     QSize naturalSize() const { return natural_; }
     void setScale(double scale);
@@ -29,9 +34,12 @@ class PictureBox : public QLabel {
 
   private:
     QPixmap fitted(const QPixmap& picture) const;
+    // The pictures decoded by now, waiting for them where need be.
+    void takeDecoded() const;
 
     QSize natural_;
-    QPixmap normalPicture_, hoverPicture_; // as read
+    mutable std::future<QImage> normalDecoding_, hoverDecoding_;
+    mutable QPixmap normalPicture_, hoverPicture_; // as read
     QPixmap shown_;                        // as drawn, for the size it was drawn at
     bool shownHover_ = false;
     bool under_ = false;
