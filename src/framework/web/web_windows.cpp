@@ -176,7 +176,6 @@ PreviewWindow::PreviewWindow() {
     if (liveSwitch) {
         liveBar_ = new QWidget(this);
         liveBar_->setObjectName(QStringLiteral("liveBar"));
-        liveBar_->setProperty("role", QStringLiteral("liveBar"));
         liveBar_->setAttribute(Qt::WA_StyledBackground);
         liveBar_->setAutoFillBackground(true);
         auto* row = new QHBoxLayout(liveBar_);
