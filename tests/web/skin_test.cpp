@@ -69,8 +69,8 @@ TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
 
     auto* code = window.findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_全屏海报代码"));
     ASSERT_NE(code, nullptr);
-    code->ensurePolished();
-    // Monospace: narrow and wide letters take the same room.
+    // Monospace once it holds code: narrow and wide letters take the same room.
+    generate->click();
     const QFontMetrics metrics(code->font());
     EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')))
         << QFontInfo(code->font()).family().toStdString();

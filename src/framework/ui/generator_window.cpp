@@ -623,15 +623,27 @@ void GeneratorWindow::refresh(const std::string& name) {
         radioButton->setChecked(form_->checked(name));
     } else if (w == code_) {
         const QString text = forDisplay(form_->code());
-        if (code_->toPlainText() != text)
+        if (code_->toPlainText() != text) {
+            codeShown();
             code_->setPlainText(text);
+        }
     }
     syncing_ = false;
+}
+
+void GeneratorWindow::codeShown() {
+    if (code_->property("holdsCode").toBool())
+        return;
+    // The skin gives the box its monospace face now (see the skin).
+    code_->setProperty("holdsCode", true);
+    code_->style()->unpolish(code_);
+    code_->style()->polish(code_);
 }
 
 void GeneratorWindow::codeEdited() {
     if (syncing_)
         return;
+    codeShown();
     syncing_ = true; // the form's echo must not rewrite what the user is typing
     form_->setText(form_->module().codeBox.name, fromDisplay(code_->toPlainText()));
     syncing_ = false;

@@ -76,6 +76,8 @@ class GeneratorWindow : public QDialog {
     void loadPicture(PictureBox* box, const std::string& path, bool hover);
     void refresh(const std::string& name);
     void codeEdited();
+    // The code box holds code from now on.
+    void codeShown();
 
     std::unique_ptr<Form> form_;
     QHash<QString, QWidget*> widgets_;
