@@ -66,9 +66,8 @@ struct View : LiveView {
 class Live : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ornavo-live-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = ornavo::testing::scratchFolder("live");
+        ASSERT_FALSE(folder.empty());
         choice = folder + "/state/live-preview";
         vars.clear();
         live = std::make_unique<LivePreview>(choice);

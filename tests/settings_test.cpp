@@ -46,10 +46,8 @@ void spit(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A fresh folder for one test.
 std::string scratchFolder() {
-    std::string pattern = ::testing::TempDir() + "ornavo-settings-XXXXXX";
-    return mkdtemp(pattern.data()) ? pattern : std::string();
+    return ornavo::testing::scratchFolder("settings");
 }
 
 ino_t inodeOf(const std::string& path) {

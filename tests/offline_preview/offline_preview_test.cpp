@@ -95,9 +95,8 @@ QWebEngineView* previewOffline(const std::string& code, const std::string& folde
 class OfflinePreview : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ornavo-offline-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        base = pattern;
+        base = ornavo::testing::scratchFolder("offline");
+        ASSERT_FALSE(base.empty());
         interceptor();
         ASSERT_FALSE(web::previewRuntimeFolder().isEmpty()) << "the shipped widget library is not built";
         // The pictures, from the test's folder.

@@ -5,6 +5,9 @@
 #include "framework/recipe.h"
 #include "generators/catalogue.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <sstream>
@@ -13,6 +16,12 @@
 #include <vector>
 
 namespace ornavo::testing {
+
+// A fresh folder of its own for one test, in the temporary folder ("" when none could be made).
+inline std::string scratchFolder(const std::string& name) {
+    std::string pattern = ::testing::TempDir() + "ornavo-" + name + "-XXXXXX";
+    return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
 
 // Answers questions from a script (Yes when the script is empty) and records every message.
 struct ScriptedPrompter : Prompter {

@@ -3,6 +3,7 @@
 #include "framework/constants.h"
 #include "framework/preview_page.h"
 #include "framework/text.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +43,8 @@ std::string tail() { return std::string(previewPageTail()); }
 class PreviewFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ornavo-preview-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        base = pattern;
+        base = ornavo::testing::scratchFolder("preview");
+        ASSERT_FALSE(base.empty());
     }
     void TearDown() override {
         std::error_code ignored;

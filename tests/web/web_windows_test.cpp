@@ -101,9 +101,8 @@ struct BlockWatch : QObject {
 class WebWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/ornavo-web-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        base = pattern;
+        base = ornavo::testing::scratchFolder("web");
+        ASSERT_FALSE(base.empty());
         ::setenv("XDG_RUNTIME_DIR", base.c_str(), 1);
         web::installWebWindows(host);
     }
