@@ -344,7 +344,7 @@ TEST_F(OfflinePreview, LiveCodeGoesInPlaceWhereThatGivesWhatALoadWould) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return evaluate(view, QStringLiteral("window.scrollY")).toInt() == 300; }, 3000));
 
-        QSignalSpy shown(window, &PreviewWindow::liveShown);
+        QSignalSpy shown(window, &PreviewWindow::codeShown);
         window->showLiveCode(c.next);
         ASSERT_TRUE(shown.wait(10000));
         EXPECT_EQ(shown.constFirst().at(0).toBool(), c.inPlace);

@@ -432,6 +432,38 @@ TEST_F(WebWindows, ColourValuesAreSelectedWhole) {
     }
 }
 
+// A window made ahead of time holds the shop page without code; the first press puts the code in
+// place, and the page then stands for the page's file (a reload shows the same code).
+TEST_F(WebWindows, TheFirstPressOnAWindowMadeAheadPutsTheCodeInPlace) {
+    PreviewWindow::warmUp();
+    EXPECT_EQ(PreviewWindow::instance(), nullptr); // made, not shown
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<PreviewWindow*>(w) && w->isVisible());
+    QWebEngineView* browser = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* made = qobject_cast<PreviewWindow*>(w))
+            browser = made->browser();
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluate(browser, QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''")) ==
+                   "ready";
+        },
+        15000));
+
+    PreviewWindow* window = PreviewWindow::present("<p id=\"probe\">第一次</p>", base + "/ornavo");
+    QSignalSpy shown(window, &PreviewWindow::codeShown);
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_TRUE(shown.at(0).at(0).toBool()) << "loaded anew";
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("第一次"));
+    EXPECT_EQ(browser->url(), window->pageUrl());
+    browser->reload();
+    ASSERT_TRUE(nextLoad(browser));
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("第一次"));
+}
+
 // Live preview in a module window and its preview, as a user meets it: F03 generated and previewed.
 class LivePreviewWindows : public WebWindows {
   protected:
@@ -490,7 +522,7 @@ TEST_F(LivePreviewWindows, TickedThePageFollowsTheFieldsWithoutAPress) {
     EXPECT_EQ(box->text(), QStringLiteral("实时预览"));
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(window->liveNotice()->isVisible());
-    QSignalSpy shown(window, &PreviewWindow::liveShown);
+    QSignalSpy shown(window, &PreviewWindow::codeShown);
 
     type("编辑框_链接地址", QStringLiteral("http://shop.example/off"));
     QTest::qWait(2 * static_cast<int>(LivePreview::kPause.count()));

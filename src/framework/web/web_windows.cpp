@@ -163,9 +163,9 @@ PreviewWindow::PreviewWindow() {
                     .arg(keepScroll_->x())
                     .arg(keepScroll_->y()));
         keepScroll_.reset();
-        if (liveReload_) {
-            liveReload_ = false;
-            emit liveShown(false);
+        if (tellLoaded_) {
+            tellLoaded_ = false;
+            emit codeShown(false);
         }
     });
 
@@ -246,13 +246,13 @@ bool PreviewWindow::writePage(const std::string& code) {
 
 void PreviewWindow::display(const std::string& code, const std::string& folder) {
     pause_.stop(); // the page shows this code now
-    ++liveSerial_;
     if (!folder_.empty() && folder_ != folder)
         removePreviewPage(folder_);
     folder_ = folder;
-    // Loading anew also when the address is the same: the page on disk has just changed.
-    if (writePage(code))
-        browser_->load(pageUrl_);
+    // The page made ahead of time (warmUp) takes the code in place where that gives what loading it
+    // would. Otherwise the page is loaded anew, also when the address is the same: the page on disk
+    // has just changed.
+    putCode(code, browser_->url() == barePageUrl() && !loading_, false);
 }
 
 void PreviewWindow::showLiveCode(const std::string& code) {
@@ -271,40 +271,48 @@ void PreviewWindow::showLiveState(bool on, const std::string& notice) {
 
 // The user paused: the page shows the code that came last.
 void PreviewWindow::showPaused() {
+    putCode(liveCode_, true, true);
+}
+
+void PreviewWindow::putCode(const std::string& code, bool inPlace, bool keepScroll) {
     static const QString bare = pageAsRead({});
     const quint64 serial = ++liveSerial_;
-    if (folder_.empty() || !writePage(liveCode_))
+    if (folder_.empty() || !writePage(code))
         return;
-    if (loading_ || browser_->url() != pageUrl_) {
-        loadKeepingScroll();
+    const QUrl shown = browser_->url();
+    if (!inPlace || loading_ || (shown != pageUrl_ && shown != barePageUrl())) {
+        loadPage(keepScroll);
         return;
     }
-    // True when the code went in place; else where the page stands, for the page loaded anew (which
-    // scrolls there itself, not to where the browser would put back what was in sight).
+    // True when the code went in place (the address then names the page's file); else where the page
+    // stands, for the page loaded anew (which scrolls there itself, not to where the browser would put
+    // back what was in sight).
     const QString script =
-        QStringLiteral("(window.ornavoPreview && ornavoPreview.replaceCode && "
-                       "ornavoPreview.replaceCode(%1, %2)) || "
-                       "(history.scrollRestoration = 'manual', [window.scrollX, window.scrollY])")
-            .arg(javaScriptString(pageAsRead(liveCode_)), javaScriptString(bare));
+        QStringLiteral(
+            "(window.ornavoPreview && ornavoPreview.replaceCode && ornavoPreview.replaceCode(%1, %2) && "
+            "(history.replaceState(null, '', %3), true)) || "
+            "(history.scrollRestoration = 'manual', [window.scrollX, window.scrollY])")
+            .arg(javaScriptString(pageAsRead(code)), javaScriptString(bare),
+                 javaScriptString(pageUrl_.toString()));
     QPointer<PreviewWindow> self(this);
-    browser_->page()->runJavaScript(script, [self, serial](const QVariant& answer) {
+    browser_->page()->runJavaScript(script, [self, serial, keepScroll](const QVariant& answer) {
         if (!self || serial != self->liveSerial_)
-            return; // gone, or a newer update is on its way
+            return; // gone, or newer code is on its way
         if (answer.typeId() == QMetaType::Bool && answer.toBool()) {
-            emit self->liveShown(true);
+            emit self->codeShown(true);
             return;
         }
         const QVariantList at = answer.toList();
-        if (at.size() == 2)
+        if (keepScroll && at.size() == 2)
             self->keepScroll_ = QPointF(at[0].toDouble(), at[1].toDouble());
-        self->loadKeepingScroll();
+        self->loadPage(keepScroll);
     });
 }
 
-void PreviewWindow::loadKeepingScroll() {
-    if (!keepScroll_)
+void PreviewWindow::loadPage(bool keepScroll) {
+    if (keepScroll && !keepScroll_)
         keepScroll_ = browser_->page()->scrollPosition();
-    liveReload_ = true;
+    tellLoaded_ = true;
     browser_->load(pageUrl_);
 }
 

@@ -30,7 +30,8 @@ namespace ornavo::web {
 // with a line beside it when a hand edit turned it off. Live code reaches the page once the user
 // pauses: in place, the old code's widgets stopped and the new ones started, where the shipped widget
 // library runs the page and the new code keeps to its module without scripts; otherwise the page is
-// loaded anew, at the same scroll position.
+// loaded anew, at the same scroll position. A window made ahead of time (warmUp) holds the shop page
+// without code, and its first press takes the code the same way.
 class PreviewWindow : public QWidget, public LiveView {
     Q_OBJECT
 public:
@@ -66,8 +67,8 @@ public:
     ~PreviewWindow() override;
 
   signals:
-    // Live code is on the page: put in place, or loaded anew.
-    void liveShown(bool inPlace);
+    // New code is on the page (a press, live code): put in place, or loaded anew.
+    void codeShown(bool inPlace);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -77,7 +78,10 @@ private:
     void display(const std::string& code, const std::string& folder);
     bool writePage(const std::string& code);
     void showPaused();
-    void loadKeepingScroll();
+    // Writes the page for the code and shows it: in place where asked and possible, else loaded anew
+    // (at the same scroll position where asked).
+    void putCode(const std::string& code, bool inPlace, bool keepScroll);
+    void loadPage(bool keepScroll);
     void placeLiveBar();
 
     QWebEngineView* browser_ = nullptr;
@@ -93,7 +97,7 @@ private:
     QTimer pause_;
     std::string liveCode_;
     quint64 liveSerial_ = 0;
-    bool liveReload_ = false;
+    bool tellLoaded_ = false;
     std::optional<QPointF> keepScroll_;
 };
 
