@@ -22,10 +22,13 @@
 #include <QEvent>
 
 #include <cstring>
-#include <fontconfig/fontconfig.h>
 #include <functional>
 #include <iostream>
 #include <thread>
+
+#ifdef ORNAVO_READ_FONTS_EARLY
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace ornavo::app {
 
@@ -99,10 +102,12 @@ int printAndEnd(int argc, char** argv) {
 int runProgram(int argc, char** argv) {
     if (onlyPrints(argc, argv))
         return printAndEnd(argc, argv);
+#ifdef ORNAVO_READ_FONTS_EARLY
     // The first window's texts need the font configuration, which takes fontconfig a good part of the
     // start to read: it is read beside the display's set-up.
     std::thread fontConfiguration([] { FcInit(); });
     fontConfiguration.detach();
+#endif
 
     QApplication app(argc, argv);
     applySkin(app); // before the first window
