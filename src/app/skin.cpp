@@ -41,6 +41,10 @@ QFont skinFont(const QFont& standard) {
                       QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
                       QStringLiteral("Sans Serif")});
     font.setPointSize(10);
+    // Han text and Latin need no OpenType shaping to be drawn right; skipping it spares loading the CJK
+    // face's large substitution and positioning tables on every start. Scripts that need shaping
+    // still get it.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     return font;
 }
 
