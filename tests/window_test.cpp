@@ -10,6 +10,8 @@
 #include "support/sample_module.h"
 #include "support/test_support.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -200,6 +203,42 @@ TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
             EXPECT_EQ(w.pos().y(), *module.top) << module.key;
         }
     }
+}
+
+// What assistive tools do reaches the form as typing and clicking do: a field's text set through the
+// accessibility bridge, and a radio button toggled there (neither emits the signals of a user's edit).
+TEST(EveryWindowUi, EditsThroughTheAccessibilityBridgeReachTheForm) {
+    int radios = 0;
+    for (const ModuleSpec& module : moduleRegistry().all()) {
+        WindowVariables vars;
+        ScriptedPrompter prompter;
+        ui::DesktopHost host;
+        ui::GeneratorWindow w(module, vars, prompter, host);
+        for (const Control* c : allControls(module)) {
+            const QString name = QString::fromStdString(c->name);
+            if (c->kind == ControlKind::Field) {
+                QAccessibleInterface* field = QAccessible::queryAccessibleInterface(w.findChild<QLineEdit*>(name));
+                ASSERT_TRUE(field && field->editableTextInterface()) << module.key << " " << c->name;
+                const std::string before = w.form().text(c->name);
+                field->editableTextInterface()->insertText(0, QStringLiteral("读"));
+                const std::string expected = c->pinned ? before : "读" + before; // a pinned text comes back
+                EXPECT_EQ(w.form().text(c->name), expected) << module.key << " " << c->name;
+                EXPECT_EQ(w.findChild<QLineEdit*>(name)->text().toStdString(), expected) << module.key << " " << c->name;
+            } else if (c->kind == ControlKind::Radio) {
+                ++radios;
+                auto* button = w.findChild<QRadioButton*>(name);
+                QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(button);
+                ASSERT_TRUE(radio && radio->actionInterface()) << module.key << " " << c->name;
+                // Toggled on when not chosen, and again when chosen: chosen both times, as a click.
+                for (int i = 0; i < 2; ++i) {
+                    radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+                    EXPECT_TRUE(w.form().checked(c->name)) << module.key << " " << c->name;
+                    EXPECT_TRUE(button->isChecked()) << module.key << " " << c->name;
+                }
+            }
+        }
+    }
+    EXPECT_GT(radios, 0);
 }
 
 // The test-only window: tab pages hold their fields and buttons, and everything on them works.

@@ -471,7 +471,9 @@ QLineEdit* GeneratorWindow::buildField(QWidget* parent, const Control& c) {
         edit->setSizePolicy(policy);
     }
     const std::string name = c.name;
-    connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+    // Every change the window did not make itself: typing, and also a text set through the
+    // accessibility bridge (a screen reader's or a voice tool's edit emits no textEdited).
+    connect(edit, &QLineEdit::textChanged, this, [this, name](const QString& text) {
         if (!syncing_)
             form_->setText(name, text.toStdString());
     });
@@ -506,9 +508,13 @@ QWidget* GeneratorWindow::buildControl(QWidget* parent, const Control& c, const 
     case ControlKind::Radio: {
         auto* button = new QRadioButton(q(c.caption), parent);
         button->setAutoExclusive(false); // the form keeps each group exclusive
-        connect(button, &QRadioButton::clicked, this, [this, name] {
-            if (!syncing_)
-                form_->choose(name);
+        // Any toggle the window did not make itself is a choice: a click (also on the chosen one,
+        // which runs its handler again), the keyboard, or the accessibility bridge's toggle, which
+        // emits no clicked(). The form then puts the button back as it keeps it.
+        connect(button, &QRadioButton::toggled, this, [this, name] {
+            if (syncing_)
+                return;
+            form_->choose(name);
             refresh(name);
         });
         w = button;

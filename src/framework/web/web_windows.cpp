@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -190,7 +191,8 @@ PreviewWindow::PreviewWindow() {
         liveBox_->setObjectName(QString::fromUtf8(kLiveBoxName));
         row->addWidget(notice_);
         row->addWidget(liveBox_);
-        connect(liveBox_, &QCheckBox::clicked, this, [](bool on) {
+        // Toggled, not clicked: the accessibility bridge toggles the box without a click.
+        connect(liveBox_, &QCheckBox::toggled, this, [](bool on) {
             if (liveSwitch)
                 liveSwitch->setLive(on);
         });
@@ -263,6 +265,7 @@ void PreviewWindow::showLiveCode(const std::string& code) {
 void PreviewWindow::showLiveState(bool on, const std::string& notice) {
     if (!liveBar_)
         return;
+    const QSignalBlocker quiet(liveBox_); // showing the state is no choice of the user's
     liveBox_->setChecked(on);
     notice_->setText(q(notice));
     notice_->setVisible(!notice.empty());
