@@ -7,7 +7,7 @@ namespace ornavo {
 
 namespace {
 
-template <typename Keys> void requireDistinct(const Keys& keys) {
+void requireDistinct(const std::vector<std::string>& keys) {
     std::set<std::string> seen;
     for (const std::string& key : keys)
         if (!seen.insert(key).second)
@@ -18,24 +18,22 @@ template <typename Keys> void requireDistinct(const Keys& keys) {
 
 Registry::Registry(std::vector<ModuleSpec> modules)
     : modules_(std::move(modules)), described_(modules_.size(), true) {
-    std::vector<std::string> keys;
     for (const ModuleSpec& m : modules_)
-        keys.push_back(m.key);
-    requireDistinct(keys);
+        keys_.push_back(m.key);
+    requireDistinct(keys_);
 }
 
 Registry::Registry(std::vector<Source> sources)
     : sources_(std::move(sources)), modules_(sources_.size()), described_(sources_.size(), false) {
-    std::vector<std::string> keys;
     for (const Source& s : sources_)
-        keys.push_back(s.key);
-    requireDistinct(keys);
+        keys_.push_back(s.key);
+    requireDistinct(keys_);
 }
 
 const ModuleSpec& Registry::at(std::size_t index) const {
     if (!described_[index]) {
         ModuleSpec m = sources_[index].describe();
-        m.key = sources_[index].key;
+        m.key = keys_[index];
         modules_[index] = std::move(m);
         described_[index] = true;
     }
@@ -49,8 +47,8 @@ const std::vector<ModuleSpec>& Registry::all() const {
 }
 
 const ModuleSpec* Registry::byKey(const std::string& key) const {
-    for (std::size_t i = 0; i < modules_.size(); ++i)
-        if ((sources_.empty() ? modules_[i].key : sources_[i].key) == key)
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+        if (keys_[i] == key)
             return &at(i);
     return nullptr;
 }

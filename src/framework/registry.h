@@ -29,6 +29,7 @@ public:
 private:
   const ModuleSpec& at(std::size_t index) const;
 
+  std::vector<std::string> keys_;           // of every module, in order
   std::vector<Source> sources_;             // empty for a registry made from descriptions
   mutable std::vector<ModuleSpec> modules_; // one place per module, never moved
   mutable std::vector<bool> described_;
