@@ -343,6 +343,7 @@ QWidget* MainWindow::buildMaterialPage() {
     password_ = new QLineEdit;
     password_->setObjectName(QStringLiteral("编辑框_提取密码"));
     password_->setProperty("role", QStringLiteral("small"));
+    password_->setAccessibleName(u("提取密码")); // it has no caption: the button beside it names it
     page->place(password_, QRect(717, 446, 60, 24));
     return page;
 }

@@ -271,6 +271,7 @@ TEST_F(MainWindowTest, MaterialPage) {
     auto* fetch = find<QPushButton>("按钮_提取密码");
     auto* preview = find<QPushButton>("按钮_素材预览");
     EXPECT_EQ(fetch->text(), QString::fromUtf8("提取密码"));
+    EXPECT_EQ(password->accessibleName(), fetch->text()); // what a screen reader calls the field
     EXPECT_EQ(preview->text(), QString::fromUtf8("素材预览"));
     EXPECT_EQ(inTabs(preview, window->pages()), QRect(589, 446, 60, 24));
     EXPECT_EQ(inTabs(fetch, window->pages()), QRect(652, 446, 60, 24));
