@@ -1,6 +1,6 @@
 // Times every generate button of every registered module with its default texts.
 
-#include "framework/form.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <benchmark/benchmark.h>

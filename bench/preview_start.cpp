@@ -11,7 +11,7 @@
 // the network.
 
 #include "app/skin.h"
-#include "framework/live_preview.h"
+#include "framework/model/live_preview.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/live_preview_link.h"

@@ -5,8 +5,8 @@
 // on a broken promise: a recipe that fails prints nothing, and an error message quotes the recipe as
 // harmless UTF-8.
 
-#include "framework/preview_page.h"
-#include "framework/recipe.h"
+#include "framework/model/preview_page.h"
+#include "framework/model/recipe.h"
 #include "generators/catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,7 +1,7 @@
 #include "about_window.h"
 
-#include "framework/constants.h"
-#include "framework/version.h"
+#include "framework/model/constants.h"
+#include "framework/model/version.h"
 
 #include <QLabel>
 #include <QMouseEvent>

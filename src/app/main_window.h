@@ -4,8 +4,8 @@
 // button hides the main window while the module's window is open and brings it back, restored and
 // centred, when that window is closed.
 
-#include "framework/form.h"
-#include "framework/prompter.h"
+#include "framework/model/form.h"
+#include "framework/model/prompter.h"
 #include "generators/catalogue.h"
 
 #include <QByteArray>

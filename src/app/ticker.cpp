@@ -1,6 +1,6 @@
 #include "ticker.h"
 
-#include "framework/text.h"
+#include "framework/model/text.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

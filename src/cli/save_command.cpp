@@ -1,7 +1,7 @@
 #include "save_command.h"
 
-#include "framework/recipe.h"
-#include "framework/settings_writer.h"
+#include "framework/model/recipe.h"
+#include "framework/model/settings_writer.h"
 #include "generators/catalogue.h"
 
 #include <fstream>

@@ -2,7 +2,7 @@
 // The module catalogue: every module window of the program, with the buttons of the main window's two
 // catalogue pages that open it.
 
-#include "framework/registry.h"
+#include "framework/model/registry.h"
 
 #include <optional>
 #include <string>

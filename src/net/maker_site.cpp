@@ -1,7 +1,7 @@
 #include "maker_site.h"
 
-#include "framework/constants.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/text.h"
 
 namespace ornavo::net {
 

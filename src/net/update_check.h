@@ -3,7 +3,7 @@
 // another version than this one, offer to open the download address. It runs beside everything else:
 // starting it returns at once, and each step follows when the site's answer arrives.
 
-#include "framework/version.h"
+#include "framework/model/version.h"
 
 #include <functional>
 #include <string>

@@ -14,9 +14,9 @@
 // shows with the pointer over it. A window with two boxes shows one markup in each (its generate
 // buttons in order).
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/sample_picture.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/sample_picture.h"
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "generators/catalogue.h"

@@ -3,8 +3,8 @@
 // addresses, and every notice, question, opened address and module window is written down.
 
 #include "app/main_window.h"
-#include "framework/constants.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/text.h"
 #include "net/maker_site.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "app/material_preview_window.h"
 #include "app/ticker.h"
 #include "app/tiles.h"
-#include "framework/settings_writer.h"
+#include "framework/model/settings_writer.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/settings_keeper.h"
 #include "net/http_fetch.h"

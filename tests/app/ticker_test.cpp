@@ -2,7 +2,7 @@
 // timer frames, and how it draws.
 
 #include "app/ticker.h"
-#include "framework/text.h"
+#include "framework/model/text.h"
 
 #include <QApplication>
 #include <QFontInfo>

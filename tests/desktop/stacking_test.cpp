@@ -3,7 +3,7 @@
 // is read from the screen itself (_NET_CLIENT_LIST_STACKING, WM_TRANSIENT_FOR, _NET_ACTIVE_WINDOW),
 // and the user's clicks are real pointer clicks on the screen.
 
-#include "framework/form.h"
+#include "framework/model/form.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"

@@ -1,7 +1,7 @@
 // "Ornavo-全屏海报轮播（自动居中）" (F01): four lazily loaded posters with arrows and thumbnails, whose
 // size fields follow one another as the user types.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

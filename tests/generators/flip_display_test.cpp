@@ -1,4 +1,4 @@
-#include "framework/sample_picture.h"
+#include "framework/model/sample_picture.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

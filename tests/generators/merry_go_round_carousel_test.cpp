@@ -1,7 +1,7 @@
 // "宝贝轮播展示-旋转木马轮播" (F20): the window's description, its clear, and how one product's empty
 // fields show in the markup. The whole markup of both editions is checked by the cases in windows/F20.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // "全屏海报轮播" (F02): three posters, pop-up buttons and a thumbnail row driven by three lists.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

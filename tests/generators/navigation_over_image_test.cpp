@@ -1,7 +1,7 @@
 // The navigation style sheet over background pictures: 25 pieces around eight picture addresses and
 // four text colours.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The right nine-cell carousel: the attribution attributes carry the shop address in effect in capital
 // letters, and the window shows its rows and shared settings as the user expects them.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

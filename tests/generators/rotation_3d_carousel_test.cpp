@@ -1,7 +1,7 @@
 // "宝贝轮播展示-八图立体旋转特效" (F26): the window, its clear, and that only the large pictures link.
 // The whole markup of both editions is checked by the cases in windows/F26.
 
-#include "framework/markup.h"
+#include "framework/model/markup.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

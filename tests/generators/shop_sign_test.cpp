@@ -1,8 +1,8 @@
 // The custom shop sign: sign picture, a bar of ten entries and a scrolling notice, with the bar's total
 // width kept up to date from the entry widths.
 
-#include "framework/constants.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The maker's site that ships with the program: every file the program reads from it, and every
 // picture a module window's default texts point to, is there and is a real picture of its use.
 
-#include "framework/constants.h"
-#include "framework/sample_picture.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/sample_picture.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 #include "net/maker_site.h"
 #include "net/update_check.h"

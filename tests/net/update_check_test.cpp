@@ -4,7 +4,7 @@
 #include "net/maker_site.h"
 #include "net/update_check.h"
 
-#include "framework/text.h"
+#include "framework/model/text.h"
 
 #include <QTest>
 

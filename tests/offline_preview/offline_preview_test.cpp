@@ -3,7 +3,7 @@
 // has to bring the widgets and the lazy images (served on loopback) to life. Runs on the offscreen
 // platform.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "framework/web/offline_widgets.h"
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"

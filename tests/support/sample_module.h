@@ -4,8 +4,8 @@
 // right of the tab headers; a list that sets a window variable; small framed cells in a grid and a
 // table with a setting at its right; a professional/basic pair of generate buttons.
 
-#include "framework/form.h"
-#include "framework/module_description.h"
+#include "framework/model/form.h"
+#include "framework/model/module_description.h"
 
 namespace ornavo::testing {
 

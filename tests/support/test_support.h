@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for tests that drive module windows without a screen.
 
-#include "framework/form.h"
-#include "framework/recipe.h"
+#include "framework/model/form.h"
+#include "framework/model/recipe.h"
 #include "generators/catalogue.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // Every request to a host other than this machine is blocked, so the shop page's marketplace style
 // sheets and scripts stay unloaded and nothing leaves the machine.
 
-#include "framework/form.h"
-#include "framework/live_preview.h"
-#include "framework/text.h"
+#include "framework/model/form.h"
+#include "framework/model/live_preview.h"
+#include "framework/model/text.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/live_preview_link.h"
 #include "framework/ui/translations.h"

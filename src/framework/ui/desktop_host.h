@@ -3,7 +3,7 @@
 // windows as the program provides them (nothing happens while none is provided). The windows are told
 // which window asked for them (see acting_window.h), to stand beside it.
 
-#include "framework/prompter.h"
+#include "framework/model/prompter.h"
 
 #include <functional>
 #include <string>

@@ -6,8 +6,8 @@
 #include "picture_box.h"
 #include "settings_fitter.h"
 
-#include "framework/constants.h"
-#include "framework/sample_picture.h"
+#include "framework/model/constants.h"
+#include "framework/model/sample_picture.h"
 #include "net/http_fetch.h"
 
 #include <QApplication>

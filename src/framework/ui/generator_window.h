@@ -11,7 +11,7 @@
 // (short values as wide as their content, addresses the larger share of the rest), and whenever the
 // room changes, the code box and then the samples (keeping their shape) give up height for the settings.
 
-#include "framework/form.h"
+#include "framework/model/form.h"
 
 #include <QDialog>
 #include <QHash>

@@ -2,7 +2,7 @@
 // A module window's part in live preview (framework/live_preview.h), kept with the window
 // (GeneratorWindow::attach) so that it goes before the window's form does.
 
-#include "framework/live_preview.h"
+#include "framework/model/live_preview.h"
 #include "generator_window.h"
 
 #include <QObject>

@@ -4,7 +4,7 @@
 // it speaks for (see acting_window.h); the buttons carry Qt's standard texts in the program's language
 // (see translations.h).
 
-#include "framework/prompter.h"
+#include "framework/model/prompter.h"
 
 #include <string>
 

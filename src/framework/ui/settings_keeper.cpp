@@ -3,8 +3,8 @@
 #include "generator_window.h"
 #include "restore_bar.h"
 
-#include "framework/file_store.h"
-#include "framework/settings_writer.h"
+#include "framework/model/file_store.h"
+#include "framework/model/settings_writer.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>

@@ -8,8 +8,8 @@
 // A settings file of another window can be opened there: this window closes and hands the file over
 // (see takeHandOver). Messages go through the window's prompter.
 
-#include "framework/kept_texts.h"
-#include "framework/recent_settings.h"
+#include "framework/model/kept_texts.h"
+#include "framework/model/recent_settings.h"
 #include "restore_bar.h"
 
 #include <QObject>

@@ -4,8 +4,8 @@
 // library cannot be loaded, or the web engine cannot run, the user is told so in a message and
 // the program carries on without the window.
 
-#include "framework/live_preview.h"
-#include "framework/prompter.h"
+#include "framework/model/live_preview.h"
+#include "framework/model/prompter.h"
 
 #include <QString>
 #include <QStringList>

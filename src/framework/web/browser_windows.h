@@ -4,7 +4,7 @@
 // that a run which never opens either pays nothing for the web engine: neither its start-up nor
 // its memory.
 
-#include "framework/live_preview.h"
+#include "framework/model/live_preview.h"
 
 #include <QString>
 #include <QtPlugin>

@@ -2,7 +2,7 @@
 
 #include "preview_scheme.h"
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 
 #include <QCoreApplication>
 #include <QDir>

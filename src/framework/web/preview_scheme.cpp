@@ -2,7 +2,7 @@
 
 #include "offline_widgets.h"
 
-#include "framework/preview_page.h"
+#include "framework/model/preview_page.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

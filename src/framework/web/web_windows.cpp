@@ -3,8 +3,8 @@
 #include "offline_widgets.h"
 #include "preview_scheme.h"
 
-#include "framework/constants.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/text.h"
 #include "framework/ui/window_placement.h"
 
 #include <QApplication>

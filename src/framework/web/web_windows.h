@@ -3,8 +3,8 @@
 // the table of common colours from the maker's site. Each exists at most once; opening it again brings
 // the open one to the front. WebEngine starts only when the first of them is created.
 
-#include "framework/live_preview.h"
-#include "framework/preview_page.h"
+#include "framework/model/live_preview.h"
+#include "framework/model/preview_page.h"
 #include "framework/ui/desktop_host.h"
 
 #include <QPointF>

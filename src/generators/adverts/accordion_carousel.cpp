@@ -3,9 +3,9 @@
 // at a strip opens the panel after it, and the accordion also plays by itself. The panel width is fixed
 // at 825 pixels so that four strips and the open panel fill the 950-pixel module.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
 #include "generators/adverts/sizes.h"
 #include "generators/catalogue.h"
 

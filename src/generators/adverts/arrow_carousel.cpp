@@ -2,8 +2,8 @@
 // with one 850-pixel image in view, and an arrow button on each side whose pictures and distance from
 // the top the user chooses. The sizes are fixed; every image is lazy-loaded and links to its own page.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

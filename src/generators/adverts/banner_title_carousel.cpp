@@ -3,10 +3,10 @@
 // widgets sit inside nested tables and a fading Tabs widget; the outer box is 30 pixels taller than the
 // images (the title bar) and the inner slide widget 9 pixels taller.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/text.h"
 #include "generators/adverts/sizes.h"
 #include "generators/catalogue.h"
 

@@ -5,9 +5,9 @@
 // a few slices carry a clickable link area. Two editions: the basic one moves the module out of the
 // basic shop page's narrow column.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
 #include "generators/catalogue.h"
 
 #include <string>

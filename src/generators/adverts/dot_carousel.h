@@ -3,7 +3,7 @@
 // three dots cut from one sprite laid over them where the user puts them. The round-dot and the
 // square-dot windows differ only in caption, catalogue key, default image folder and dot sprite.
 
-#include "framework/module_description.h"
+#include "framework/model/module_description.h"
 
 namespace ornavo::adverts {
 

@@ -3,10 +3,10 @@
 // part of the sprite. The module comes wrapped in a whole layout block of the shop page (layout, column
 // and module containers), so it can be pasted as one piece. The square-dot window shares all of it.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/text.h"
 #include "generators/adverts/dot_carousel.h"
 #include "generators/adverts/sizes.h"
 #include "generators/catalogue.h"

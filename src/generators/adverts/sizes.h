@@ -1,8 +1,8 @@
 #pragma once
 // Sizes that the advert windows derive from typed sizes: whole numbers added, written as text.
 
-#include "framework/module_description.h"
-#include "framework/text.h"
+#include "framework/model/module_description.h"
+#include "framework/model/text.h"
 
 #include <cstdint>
 #include <string>

@@ -2,9 +2,9 @@
 // underneath as the navigation of a self-playing slide show. The change of image is a fade or a
 // vertical scroll, as picked in the window; the pick is remembered for the whole run.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/text.h"
 #include "generators/adverts/sizes.h"
 #include "generators/catalogue.h"
 

@@ -3,10 +3,10 @@
 // thumbnails. The sizes of the thumbnails, the spacer and the thumbnail row's top follow the poster
 // size as the user types it.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 
 #include <cmath>

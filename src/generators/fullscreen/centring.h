@@ -2,8 +2,8 @@
 // Placement rules shared by the full-screen windows whose poster box is pulled left over the shop's
 // 950-pixel column.
 
-#include "framework/form.h"
-#include "framework/text.h"
+#include "framework/model/form.h"
+#include "framework/model/text.h"
 
 namespace ornavo::centring {
 

@@ -1,9 +1,9 @@
 // "全屏海报": one linked poster as wide as the screen, centred on the shop's 950-pixel column by two
 // nested boxes of a class the marketplace page positions absolutely.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 
 namespace ornavo {

@@ -3,10 +3,10 @@
 // construction with a single slide: the box is pulled left by the centring offset onto the middle of
 // the shop's 950-pixel column, and a spacer of fixed height keeps the next module at its distance.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 #include "generators/fullscreen/centring.h"
 

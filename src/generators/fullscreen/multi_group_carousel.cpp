@@ -3,8 +3,8 @@
 // carousel on the 950-pixel column; the marketplace's widget framework drives it (a Tabs widget around
 // a Carousel widget and two Popup widgets).
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

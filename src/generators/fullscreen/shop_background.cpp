@@ -2,8 +2,8 @@
 // shown once, centred and fixed while the page scrolls. The shop owner pastes it into the display
 // settings of the navigation module, so the window has no preview.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 namespace ornavo {

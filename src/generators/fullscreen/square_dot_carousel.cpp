@@ -3,10 +3,10 @@
 // the centring offset so it sits centred on the shop's 950-pixel column; a spacer box of fixed height
 // keeps the next module at its distance.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 #include "generators/fullscreen/centring.h"
 

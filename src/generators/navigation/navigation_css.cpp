@@ -2,7 +2,7 @@
 // (bar, links, all-categories button, first- and second-level drop-down menus) with plain colours.
 // Every value is a colour text typed by the user and placed into fixed rules unchanged.
 
-#include "framework/form.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 namespace ornavo {

@@ -4,8 +4,8 @@
 // written exactly as the marketplace editors have always pasted them, including the declarations a
 // browser ignores.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 namespace ornavo {

@@ -2,9 +2,9 @@
 // entries, each with its own width, colours, text and link, and a last entry whose text scrolls. The
 // window keeps the inner bar's total width equal to the entry widths plus a fixed allowance.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 // Two nested Slide widgets (one per picture column) share the title list as their navigation, so
 // pointing at a title shows both pictures of that group; both also fade on by themselves.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -4,10 +4,10 @@
 // below it. The marketplace's Carousel widget drives it; the module sits in the custom-area wrapper
 // with its cache comment. Professional and basic edition.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>

@@ -3,8 +3,8 @@
 // the navigation of a fading Slide widget inside a one-entry Tabs widget. Every picture links to its
 // product and waits for lazy loading, except the ninth thumbnail, which shows at once.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

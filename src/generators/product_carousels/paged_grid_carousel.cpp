@@ -3,9 +3,9 @@
 // itself with the transition picked in the window; the third tab is the one marked active. The window
 // keeps each group on a page of its own, with a colour picker and a clear of its own.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -4,8 +4,8 @@
 // small picture, the title and the struck-through list price. A Carousel widget inside a fading Slide
 // widget inside a one-entry Tabs widget does the work. The pictures are plain images, not lazy-loaded.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

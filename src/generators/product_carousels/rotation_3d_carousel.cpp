@@ -3,10 +3,10 @@
 // itself, and two columns of four thumbnails (tabs, without links) on either side. Professional and
 // basic edition.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>

@@ -3,9 +3,9 @@
 // four thumbnails; the marketplace's Carousel widget turns them with the transition the list picked.
 // Professional and basic edition.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <initializer_list>

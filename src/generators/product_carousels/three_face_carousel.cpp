@@ -3,10 +3,10 @@
 // navigation; the band has its own background and is as high as the pictures plus 80 pixels. The
 // basic edition wraps the same markup in the breakout wrapper.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
+#include "framework/model/text.h"
 #include "generators/catalogue.h"
 
 #include <cstdint>

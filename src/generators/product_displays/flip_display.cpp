@@ -3,10 +3,10 @@
 // rests on the front picture a pop-up centred on it shows the back picture, linked to the product. The
 // block sits in a one-page Tabs widget around a one-page Slide widget, as the marketplace expects.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/sample_picture.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/sample_picture.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -2,10 +2,10 @@
 // picture linked to the product, its title and its price after "￥". The row sits in a one-page Tabs
 // widget around a one-page Slide widget, and carries the maker's attribution before and after it.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/markup.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/markup.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // left edge, the middle ones on their centres, the last on its right edge. Professional and basic
 // editions; the basic one is the breakout wrapper around the same markup.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // its back picture centred over it, linked to the product: a Popup widget per cell that names the
 // cell's own class as trigger and alignment node. Professional and basic editions.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -4,9 +4,9 @@
 // widget per picture frame, tied to the frame's own class. Nested tables place the frames; every
 // element stands on its own line, indented by TABs. Professional and basic editions.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

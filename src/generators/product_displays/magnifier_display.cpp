@@ -4,9 +4,9 @@
 // linked to the product. Each pop-up is anchored at the corner or edge centre that keeps it growing
 // away from the section's border. A one-page Tabs widget around a one-page Slide widget holds it all.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

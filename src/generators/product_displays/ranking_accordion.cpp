@@ -3,8 +3,8 @@
 // product picture and a price line. The first panel is open when the page loads. One style colour
 // paints the heading, the bars, the borders and the prices. The pictures are plain images.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -3,9 +3,9 @@
 // on either side (310 + 10 + 310 + 10 + 310 = 950). A one-page Tabs widget around a one-page Slide
 // widget holds the row.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

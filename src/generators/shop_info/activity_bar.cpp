@@ -4,9 +4,9 @@
 // settings area has its own colour picker, edition pair and clear; all four generate buttons write
 // into the one code box.
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // the tile's address. The tile height is the user's; the width field is shown for information only.
 // Professional and basic editions.
 
-#include "framework/constants.h"
-#include "framework/form.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -9,9 +9,9 @@
 // breaks: the notice items, and the contacts from the fourth pre-sales one on, which continue on
 // lines of nine TABs (the depth of the contact cells' content).
 
-#include "framework/constants.h"
-#include "framework/form.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/form.h"
+#include "framework/model/tabbed_lines.h"
 #include "generators/catalogue.h"
 
 #include <string>

@@ -2,8 +2,8 @@
 // the maker's site; a picture marked remote comes through the bounded fetch and fills in when it
 // arrives.
 
-#include "framework/constants.h"
-#include "framework/sample_picture.h"
+#include "framework/model/constants.h"
+#include "framework/model/sample_picture.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/picture_box.h"
 #include "net/http_fetch.h"

@@ -2,8 +2,8 @@
 // on its own, files opened and refused, a file handed over to its own window. The user's state folder
 // is a temporary one.
 
-#include "framework/file_store.h"
-#include "framework/settings_writer.h"
+#include "framework/model/file_store.h"
+#include "framework/model/settings_writer.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/settings_keeper.h"

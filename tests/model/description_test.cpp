@@ -2,7 +2,7 @@
 // tables, a pinned field, a list that sets a window variable and an edition pair; driven through the
 // form and through the recipe runner.
 
-#include "framework/markup.h"
+#include "framework/model/markup.h"
 #include "support/sample_module.h"
 #include "support/test_support.h"
 

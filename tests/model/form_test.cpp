@@ -1,7 +1,7 @@
 // The full-screen poster window (F03) driven headless: the behaviour every module window shares and
 // the poster's own state rules.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // ${NAME} stands for the address NAME in effect (${MAKER_SERVER}, ${PLACEHOLDER_GIF_URL}, …), so the
 // cases hold whatever the build or the environment chose.
 
-#include "framework/constants.h"
+#include "framework/model/constants.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Checks every registered module window description, one row per window.
 
-#include "framework/markup.h"
+#include "framework/model/markup.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The generic module window under the offscreen platform, driven through its widgets.
 
-#include "framework/markup.h"
+#include "framework/model/markup.h"
 #include "framework/ui/acting_window.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"

@@ -5,7 +5,7 @@
 
 #include "support/test_support.h"
 
-#include "framework/recipe.h"
+#include "framework/model/recipe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The preview page as written to disk: its bytes, its place, and what ornavo-gen reports.
 
-#include "framework/constants.h"
-#include "framework/preview_page.h"
-#include "framework/text.h"
+#include "framework/model/constants.h"
+#include "framework/model/preview_page.h"
+#include "framework/model/text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

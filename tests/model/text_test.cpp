@@ -1,4 +1,4 @@
-#include "framework/text.h"
+#include "framework/model/text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 
 #include "support/test_support.h"
 
-#include "framework/file_store.h"
-#include "framework/kept_texts.h"
-#include "framework/recent_settings.h"
-#include "framework/settings_reader.h"
-#include "framework/settings_writer.h"
-#include "framework/version.h"
+#include "framework/model/file_store.h"
+#include "framework/model/kept_texts.h"
+#include "framework/model/recent_settings.h"
+#include "framework/model/settings_reader.h"
+#include "framework/model/settings_writer.h"
+#include "framework/model/version.h"
 
 #include <gtest/gtest.h>
 

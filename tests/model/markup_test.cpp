@@ -1,6 +1,6 @@
-#include "framework/constants.h"
-#include "framework/markup.h"
-#include "framework/tabbed_lines.h"
+#include "framework/model/constants.h"
+#include "framework/model/markup.h"
+#include "framework/model/tabbed_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -20,6 +20,6 @@ endfunction()
 ornavo_embed_bytes("${HEAD}" kPageHead head)
 ornavo_embed_bytes("${TAIL}" kPageTail tail)
 file(WRITE "${OUTPUT}.tmp"
-  "// Generated from src/framework/preview/page_head.html and page_tail.html by embed.cmake.\n"
+  "// Generated from src/framework/model/preview/page_head.html and page_tail.html by embed.cmake.\n"
   "#include <cstddef>\n\nnamespace ornavo::preview_resources {\n\n${head}\n${tail}\n} // namespace ornavo::preview_resources\n")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
