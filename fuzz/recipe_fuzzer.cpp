@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session;
     RecipeRunner runner(moduleRegistry(), session);
     runner.setPreviewWriter(
-        [](const std::string& code) { return std::to_string(previewPageBytes(code).size()); });
+        [](const std::string& code) { return std::to_string(previewPageBytes(code).value_or("").size()); });
     const int status = runner.run(recipe, out, err);
     require(status == 0 || status == RecipeRunner::kRecipeError, "a status other than 0 or 2");
     require(status == 0 || outSink.count == 0, "output from a recipe that failed");

@@ -1,25 +1,19 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "desktop.h"
 #include "material_preview_window.h"
 #include "ticker.h"
 #include "tiles.h"
 
 #include "framework/model/constants.h"
-#include "framework/ui/acting_window.h"
-#include "framework/ui/desktop_host.h"
-#include "framework/ui/generator_window.h"
-#include "framework/ui/message_boxes.h"
-#include "framework/ui/settings_keeper.h"
 #include "framework/model/version.h"
-#include "net/http_fetch.h"
+#include "framework/ui/acting_window.h"
 #include "net/maker_site.h"
-#include "net/update_check.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,76 +119,6 @@ QRect tileRect(int index) {
 
 } // namespace
 
-ShellServices withDesktopDefaults(ShellServices s) {
-    if (!s.fetchText)
-        s.fetchText = [](const std::string& address, QObject* context, ShellServices::TextReceiver done) {
-            net::fetchText(address, context, std::move(done));
-        };
-    if (!s.fetchBytes)
-        s.fetchBytes = [](const std::string& address, QObject* context, ShellServices::BytesReceiver done) {
-            net::fetchBytes(address, context, std::move(done));
-        };
-    if (!s.openAddress)
-        s.openAddress = [](const std::string& address) {
-            if (!address.empty())
-                QDesktopServices::openUrl(QUrl(q(address)));
-        };
-    if (!s.notify)
-        s.notify = [](const std::string& caption, const std::string& message, NoticeIcon icon) {
-            ui::showMessage({message, ui::MessageButtons::Ok,
-                             icon == NoticeIcon::Error ? ui::MessageIcon::Error : ui::MessageIcon::None, caption});
-        };
-    if (!s.prompter) {
-        static ui::MessageBoxPrompter boxes;
-        s.prompter = &boxes;
-    }
-    if (!s.ask)
-        s.ask = [prompter = s.prompter](const std::string& question) { return prompter->ask(question); };
-    if (!s.openColourTable)
-        s.openColourTable = [] {};
-    if (!s.openModuleWindow) {
-        auto host = std::make_shared<ui::DesktopHost>(
-            [preview = s.openPreview](const std::string& code, QWidget*) {
-                if (preview)
-                    preview(code);
-            },
-            [table = s.openColourTable](QWidget*) { table(); });
-        s.openModuleWindow = [host, prompter = s.prompter, fitOut = s.fitOutModuleWindow](
-                                 const ModuleSpec& module, WindowVariables& variables,
-                                 std::function<void()> closed) -> QWidget* {
-            auto* window = new ui::GeneratorWindow(module, variables, *prompter, *host);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->attach(std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry()));
-            if (fitOut)
-                fitOut(*window);
-            QObject::connect(window, &QDialog::finished, window, [closed] { closed(); });
-            window->show();
-            return window;
-        };
-    }
-    if (!s.checkForUpdate)
-        s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress](QObject* context) {
-            net::UpdateCheckHooks hooks;
-            // The check stops once the context is gone, so the context outlives every use of it here.
-            hooks.fetchText = [fetch, context](const std::string& address,
-                                               net::UpdateCheckHooks::TextReceiver done) {
-                fetch(address, context, std::move(done));
-            };
-            hooks.openAddress = open;
-            hooks.askUpdate = [](const std::string& question) {
-                return ui::showMessage({question, ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
-            };
-            net::startUpdateCheck(std::move(hooks), context);
-        };
-    if (!s.trayAvailable)
-        s.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
-    if (!s.quit)
-        // Ends every event loop at once, a module window's or a message box's included: the user has
-        // answered the exit question already, so no window is asked to close (and ask again) first.
-        s.quit = [] { QCoreApplication::exit(0); };
-    return s;
-}
-
 QRect MainWindow::catalogueButtonRect(std::size_t index) {
     static const int columns[] = {14, 210, 406, 603};
     static const int rows[] = {35, 70, 105, 141, 178, 215, 252, 289, 326};
@@ -253,7 +177,6 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    delete moduleWindow_.data(); // before the session its fields and variables live in
     if (tray_)
         tray_->hide();
 }
@@ -458,7 +381,7 @@ void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
 }
 
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
-    if (moduleWindow_)
+    if (moduleOpen_)
         return;
     setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
     // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
@@ -468,16 +391,16 @@ void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
 }
 
 void MainWindow::openModule(const ModuleSpec& module) {
-    moduleWindow_ = services_.openModuleWindow(module, session_.variables(module.key), [this] {
-        moduleWindow_ = nullptr;
-        // A window may close to open a settings file of another module's window, which then opens.
-        if (const ModuleSpec* next = ui::SettingsKeeper::takeHandOver(moduleRegistry()); next && !quitting_) {
-            openModule(*next);
+    moduleOpen_ = true;
+    // A window that closes to open a settings file of another module's window in its place counts as
+    // one: the main window comes back once the last of them has closed.
+    services_.openModuleWindow(module, [self = QPointer<MainWindow>(this)] {
+        if (!self)
             return;
-        }
-        setEnabled(true);
-        if (!quitting_)
-            restoreAndCentre();
+        self->moduleOpen_ = false;
+        self->setEnabled(true);
+        if (!self->quitting_)
+            self->restoreAndCentre();
     });
 }
 

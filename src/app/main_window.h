@@ -25,10 +25,6 @@ class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
 
-namespace ornavo::ui {
-class GeneratorWindow;
-}
-
 namespace ornavo::app {
 
 class TickerBand;
@@ -51,15 +47,9 @@ struct ShellServices {
     std::function<Answer(const std::string& question)> ask;
     // Who answers the module windows' questions (and `ask`, when that is empty); nullptr: message boxes.
     Prompter* prompter = nullptr;
-    // Opens the module's window and returns at once; `closed` runs once the window has been closed. The
-    // window is returned (its opener deletes it if it is still open when the main window goes), or
-    // nullptr when there is none to keep.
-    std::function<QWidget*(const ModuleSpec& module, WindowVariables& variables,
-                           std::function<void()> closed)>
-        openModuleWindow;
-    // What the default openModuleWindow adds to a window before it shows (live preview, the browser
-    // readied in the background); may be empty.
-    std::function<void(ui::GeneratorWindow& window)> fitOutModuleWindow;
+    // Opens the module's window and returns at once; `closed` runs once the window has been closed and
+    // no other module window opened in its place. Returns the window, or nullptr when there is none.
+    std::function<QWidget*(const ModuleSpec& module, std::function<void()> closed)> openModuleWindow;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
@@ -113,7 +103,6 @@ public:
     QMenu* helpMenu() const { return helpMenu_; }
     QMenu* trayMenu() const { return trayMenu_; }
     QLabel* advertSlot(int slot) const { return adverts_.at(static_cast<std::size_t>(slot - 1)); }
-    Session& session() { return session_; }
     bool hidesWhenMinimised() const;
 
 protected:
@@ -141,7 +130,6 @@ private:
     void openModule(const ModuleSpec& module);
 
     ShellServices services_;
-    Session session_;
     std::vector<CatalogueEntry> professional_, basic_;
     TickerBand* ticker_ = nullptr;
     QTabWidget* pages_ = nullptr;
@@ -152,12 +140,9 @@ private:
     QMenu* trayMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     std::set<std::string> opening_; // links, and link files, on their way to the default browser
-    QPointer<QWidget> moduleWindow_;
+    bool moduleOpen_ = false;
     bool onlineLoaded_ = false;
     bool quitting_ = false;
 };
-
-// The services with every empty member filled in by the desktop's own.
-ShellServices withDesktopDefaults(ShellServices services);
 
 } // namespace ornavo::app

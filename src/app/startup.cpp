@@ -1,17 +1,11 @@
 #include "startup.h"
 
+#include "app/desktop.h"
 #include "app/main_window.h"
 #include "app/material_preview_window.h"
 #include "app/skin.h"
-#include "framework/model/file_store.h"
-#include "framework/model/live_preview.h"
-#include "framework/ui/desktop_host.h"
-#include "framework/ui/generator_window.h"
-#include "framework/ui/live_preview_link.h"
-#include "framework/ui/message_boxes.h"
-#include "framework/ui/settings_keeper.h"
-#include "framework/ui/translations.h"
 #include "framework/model/version.h"
+#include "framework/ui/translations.h"
 #include "framework/web/browser_loader.h"
 #include "generators/catalogue.h"
 
@@ -119,52 +113,32 @@ int runProgram(int argc, char** argv) {
     describeOptions(parser);
     parser.process(app);
 
-    // The browser windows come from their own library, loaded the first time one is asked for or
-    // readied in the background once a module window is on screen.
-    ui::MessageBoxPrompter prompter;
-    ui::DesktopHost host(
-        [&prompter](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter); },
-        [&prompter](QWidget* from) { web::presentColourTable(from, prompter); });
-    LivePreview live(stateFolder() + "/live-preview");
-    web::setLiveSwitch(&live);
-    auto fitOut = [&live](ui::GeneratorWindow& window) {
-        window.attach(std::make_unique<ui::LivePreviewLink>(window, live));
-        web::warmUpWhenIdle(&window);
-    };
     int status = 0;
-    if (parser.isSet(moduleOption())) {
-        const std::string key = parser.value(moduleOption()).toStdString();
-        const ModuleSpec* module = moduleRegistry().byKey(key);
-        if (!module) {
-            std::cerr << "ornavo: no module " << key << "\n";
-            return 2;
-        }
-        Session session;
-        // A window may close to open a settings file of another module's window, which then opens.
-        for (; module; module = ui::SettingsKeeper::takeHandOver(moduleRegistry())) {
-            ui::GeneratorWindow window(*module, session.variables(module->key), prompter, host);
-            window.attach(std::make_unique<ui::SettingsKeeper>(window, moduleRegistry()));
-            fitOut(window);
-            // The run ends with the window, whatever browser windows are still open beside it.
-            QObject::connect(&window, &QDialog::finished, &app, [] { QCoreApplication::exit(0); });
-            window.show();
+    {
+        Desktop desktop;
+        if (parser.isSet(moduleOption())) {
+            const std::string key = parser.value(moduleOption()).toStdString();
+            const ModuleSpec* module = moduleRegistry().byKey(key);
+            if (!module) {
+                std::cerr << "ornavo: no module " << key << "\n";
+                return 2;
+            }
+            // The run ends with the last module window (one may close to open another in its place),
+            // whatever browser windows are still open beside it.
+            QObject::connect(&desktop.moduleWindows(), &ModuleWindows::allClosed, &app,
+                             [] { QCoreApplication::exit(0); });
+            desktop.moduleWindows().open(*module);
             status = app.exec();
+        } else {
+            MainWindow window(desktop.shellServices());
+            window.showAtStart();
+            // The update check and the fetches start once the window is on screen; they run side by
+            // side and each fills its place when its answer arrives.
+            new AfterFirstPaint(&window, [&window] { window.loadOnlineContent(); });
+            status = app.exec();
+            delete MaterialPreviewWindow::instance();
         }
-    } else {
-        ShellServices services;
-        services.prompter = &prompter;
-        services.openColourTable = [&host] { host.openColourTable(); };
-        services.openPreview = [&host](const std::string& code) { host.showPreview(code); };
-        services.fitOutModuleWindow = fitOut;
-        MainWindow window(services);
-        window.showAtStart();
-        // The update check and the fetches start once the window is on screen; they run side by side
-        // and each fills its place when its answer arrives.
-        new AfterFirstPaint(&window, [&window] { window.loadOnlineContent(); });
-        status = app.exec();
-        delete MaterialPreviewWindow::instance();
     }
-    web::closeBrowserWindows();
     return status;
 }
 

@@ -82,8 +82,7 @@ struct FakeShell {
             answers.pop_front();
             return a;
         };
-        s.openModuleWindow = [this](const ModuleSpec& module, WindowVariables&,
-                                    std::function<void()> closed) -> QWidget* {
+        s.openModuleWindow = [this](const ModuleSpec& module, std::function<void()> closed) -> QWidget* {
             modules.push_back(module.caption);
             if (whileModuleOpen)
                 whileModuleOpen(module);

@@ -39,7 +39,7 @@ TEST(ActivityBar, EachClearEmptiesItsFieldsInOrderAndKeepsTheOthers) {
         w.form().setText("编辑框_B滚动速度", "5");
         w.press("按钮_F35B基础版代码");
         std::vector<std::string> emptied;
-        w.form().setChangeListener([&](const std::string& name) { emptied.push_back(name); });
+        const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
         w.press(c.button);
 
         EXPECT_EQ(emptied, c.emptied);

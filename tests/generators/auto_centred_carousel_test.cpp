@@ -190,7 +190,7 @@ TEST(AutoCentredCarousel, ClearEmptiesAddressesInOrderAndKeepsSizes) {
     EXPECT_FALSE(f.code().empty());
 
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
     const std::vector<std::string> expected = {
         "超级编辑框_全屏海报轮播代码", "编辑框_边框颜色", "编辑框_方向箭头右", "编辑框_方向箭头左",

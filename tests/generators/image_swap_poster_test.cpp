@@ -112,7 +112,7 @@ TEST(ImageSwapPoster, ClearEmptiesDerivedFieldsToo) {
     EXPECT_FALSE(f.code().empty());
 
     std::vector<std::string> order;
-    f.setChangeListener([&order](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&order](const std::string& name) { order.push_back(name); });
     w.press(kClear);
     // The handlers of H and W refill SP and CX before those are emptied in their turn.
     EXPECT_EQ(order, (std::vector<std::string>{"编辑框_图片高", "编辑框_模版占位", "编辑框_图片宽", "编辑框_居中调整",

@@ -48,7 +48,7 @@ TEST(MerryGoRoundCarousel, ClearEmptiesColumnByColumnThenTheCodeBox) {
     EXPECT_EQ(f.text("编辑框_销量08"), "108");
 
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
     EXPECT_EQ(w.prompter.messages, (std::vector<std::string>{kAskClearAll, kAskClearAll}));
     std::vector<std::string> expected;

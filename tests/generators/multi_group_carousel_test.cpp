@@ -133,7 +133,7 @@ TEST(MultiGroupCarousel, ClearEmptiesFieldsInOrderAndKeepsCodeListsAndState) {
     EXPECT_EQ(f.text("编辑框_轮播区宽度"), "1920");
 
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
     const std::vector<std::string> expected = {"编辑框_轮播区宽度", "编辑框_轮播区高度", "编辑框_链接地址3",
                                                "编辑框_图片地址3",   "编辑框_链接地址2",   "编辑框_图片地址2",

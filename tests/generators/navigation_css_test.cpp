@@ -136,7 +136,7 @@ TEST(NavigationCss, ClearEmptiesTheFieldsInOrderThenTheCode) {
         w.form().setText(name, std::string(1, slot));
     w.press(kGenerate);
     std::vector<std::string> emptied;
-    w.form().setChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
+    const Subscription told = w.form().addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
 
     w.prompter.answers = {Answer::No};
     w.press(kClear);

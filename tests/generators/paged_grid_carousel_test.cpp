@@ -64,7 +64,7 @@ TEST(PagedGridCarousel, EachGroupClearAsksItsQuestionAndEmptiesItsEighteenFields
         w.press(kGenerate);
         const std::string code = f.code();
         std::vector<std::string> order;
-        f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+        const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
         f.press("按钮_清除" + std::to_string(g) + "组内容");
         EXPECT_EQ(w.prompter.messages, std::vector<std::string>{groupClearQuestion(g)});
         EXPECT_EQ(order, groupFields(g)) << g;
@@ -82,7 +82,7 @@ TEST(PagedGridCarousel, ClearAllEmptiesEveryFieldThenTheListThenTheCodeAndKeepsT
     ASSERT_TRUE(f.pickEntry(kList, "左右"));
     w.press(kGenerate);
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press("按钮_F22清空内容");
     EXPECT_EQ(w.prompter.messages, std::vector<std::string>{kAskClearAll});
     std::vector<std::string> expected = {"编辑框_背景颜色", "编辑框_边框颜色"};

@@ -24,7 +24,7 @@ TEST(Rotation3dCarousel, ClearEmptiesPicturesLinksThenCode) {
     Form& f = w.form();
     w.press("按钮_F26专业版代码");
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     w.prompter.answers = {Answer::No};
     f.press("按钮_F26清空内容");
     EXPECT_TRUE(order.empty());

@@ -160,7 +160,7 @@ TEST(ShopSign, HugeWidthsDoNotWrapTheTotal) {
 TEST(ShopSign, SignWidthStaysAt950) {
     OpenWindow w("F09");
     std::vector<std::string> changes;
-    w.form().setChangeListener([&changes](const std::string& name) { changes.push_back(name); });
+    const Subscription told = w.form().addChangeListener([&changes](const std::string& name) { changes.push_back(name); });
     w.form().setText(kSignWidth, "800");
     EXPECT_EQ(w.form().text(kSignWidth), "950");
     w.form().setText(kSignWidth, "");
@@ -222,7 +222,7 @@ TEST(ShopSign, ClearOrderAndWhatItKeeps) {
     EXPECT_FALSE(f.code().empty());
 
     std::vector<std::string> emptied;
-    f.setChangeListener([&](const std::string& name) {
+    const Subscription told = f.addChangeListener([&](const std::string& name) {
         if (name != kTotal)
             emptied.push_back(name);
     });

@@ -53,7 +53,7 @@ TEST(SplitWindowCarousel, ClearEmptiesFieldsCodeAndListButKeepsTheEffect) {
     EXPECT_EQ(f.text("编辑框_背景颜色"), "#ffffff");
 
     std::vector<std::string> order;
-    f.setChangeListener([&](const std::string& name) { order.push_back(name); });
+    const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
     ASSERT_EQ(order.size(), 35u + 2u);
     EXPECT_EQ(order.front(), "编辑框_图片地址01");

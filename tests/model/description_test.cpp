@@ -95,7 +95,8 @@ TEST(Description, ButtonsOnTabPagesWorkAndAGroupClearKeepsTheRest) {
 TEST(Description, PinnedFieldComesBackAfterTypingAndClearing) {
     SampleWindow w;
     std::vector<std::string> changes;
-    w.form.setChangeListener([&changes](const std::string& name) { changes.push_back(name); });
+    const Subscription told =
+        w.form.addChangeListener([&changes](const std::string& name) { changes.push_back(name); });
     w.form.setText("编辑框_宽度", "8");
     EXPECT_EQ(w.form.text("编辑框_宽度"), "950");
     // The typed text, then the fixed text: the window shows both changes and ends on the fixed one.

@@ -2,7 +2,7 @@
 // preview, how a hand edit of the code box stops it for its window, and the remembered choice. Also the
 // form's side of it: what a change comes from, and when an edit is over.
 
-#include "framework/model/file_store.h"
+#include "framework/model/platform.h"
 #include "framework/model/live_preview.h"
 #include "support/test_support.h"
 
@@ -117,10 +117,11 @@ TEST(FormChanges, EditsAreToldOnceWhenDoneAndActionsByTheirCause) {
     Form form(module, vars, prompter, host);
     std::vector<std::string> edits;
     std::vector<std::pair<std::string, ChangeCause>> changes;
-    form.addEditListener([&](const std::string& name) {
+    const Subscription editsTold = form.addEditListener([&](const std::string& name) {
         edits.push_back(name + "=" + form.text(name) + " width " + form.text(kWidth));
     });
-    form.addChangeListener([&](const std::string& name) { changes.emplace_back(name, form.cause()); });
+    const Subscription changesTold =
+        form.addChangeListener([&](const std::string& name) { changes.emplace_back(name, form.cause()); });
 
     form.setText(kTitle, "ABC"); // its handler sets the width before the edit is told
     form.setText(kTitle, "ABC"); // no change: nothing to tell
@@ -283,4 +284,52 @@ TEST_F(Live, AClosedWindowIsFollowedNoMore) {
     form->setText(kTitle, "x"); // the form outlives its live part here: nothing happens
     EXPECT_TRUE(view.codes.empty());
     EXPECT_TRUE(live->live()); // the user's choice, with no window followed
+}
+
+// A listener ends with its subscription, also while a change is still being told (a window closed by
+// what it hears): the form goes on with the listeners that remain, never reaches the one that is gone,
+// and a subscription may outlive its form. Run under ASan in the clang build.
+TEST(FormListeners, EndWhileTheFormIsStillChanging) {
+    const ModuleSpec module = liveModule();
+    WindowVariables vars;
+    Unattended nobody;
+    LivePreview live("");
+    auto form = std::make_unique<Form>(module, vars, nobody, nobody);
+    auto link = std::make_unique<LiveWindow>(*form, live);
+    std::vector<std::string> told;
+    Subscription rest, edits;
+    int selfEnding = 0;
+    bool endOthers = false;
+    Subscription first = form->addChangeListener([&](const std::string&) {
+        if (endOthers) {
+            rest.reset();
+            edits.reset();
+        }
+    });
+    Subscription ending = form->addChangeListener([&](const std::string&) { link.reset(); });
+    Subscription self;
+    self = form->addChangeListener([&](const std::string&) {
+        ++selfEnding;
+        self.reset();
+    });
+    rest = form->addChangeListener([&](const std::string& name) { told.push_back(name); });
+    edits = form->addEditListener([&](const std::string& name) { told.push_back("edit " + name); });
+
+    // The title's handler sets the width: two changes and an edit told, the live link gone at the first.
+    form->setText(kTitle, "ABC");
+    EXPECT_EQ(link, nullptr);
+    EXPECT_EQ(selfEnding, 1);
+    EXPECT_EQ(told, (std::vector<std::string>{kTitle, kWidth, "edit " + kTitle}));
+    form->press(kPro);
+    EXPECT_EQ(told.size(), 4u);
+
+    // A listener that ends the others' subscriptions: they hear nothing more, not even of this change.
+    endOthers = true;
+    form->setText(kTitle, "A");
+    EXPECT_EQ(told.size(), 4u);
+
+    // The form goes first; its subscriptions end later with nothing to do.
+    form.reset();
+    ending.reset();
+    first.reset();
 }

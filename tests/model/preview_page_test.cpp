@@ -197,7 +197,7 @@ TEST(PreviewPage, TailClosesTheModuleAndCarriesFooterAndLinkGuard) {
 
 TEST(PreviewPage, WritesGbkAndReferencesWhatGbkLacks) {
     // 宝 B1A6, 贝 B1B4 in GBK; the emoji U+1F600 has no GBK form.
-    const std::string bytes = previewPageBytes("<p>宝贝😀</p>");
+    const std::string bytes = previewPageBytes("<p>宝贝😀</p>").value();
     EXPECT_NE(bytes.find("<p>\xB1\xA6\xB1\xB4&#128512;</p>"), std::string::npos);
     // The page's own Chinese text is GBK too: 最好的 is D7EE BAC3 B5C4.
     EXPECT_NE(bytes.find("QuilletOrnavo-\xD7\xEE\xBA\xC3\xB5\xC4"), std::string::npos);
@@ -206,14 +206,14 @@ TEST(PreviewPage, WritesGbkAndReferencesWhatGbkLacks) {
 
 TEST_F(PreviewFile, PageGoesIntoAPrivateFolderAsTestHtml) {
     const std::string folder = base + "/ornavo";
-    const std::string path = writePreviewPage("<i>一</i>", folder);
+    const std::string path = writePreviewPage("<i>一</i>", folder).value();
     EXPECT_EQ(path, folder + "/test.html");
     EXPECT_EQ(modeOf(folder) & 07777, 0700u);
     EXPECT_TRUE(S_ISREG(modeOf(path)));
-    EXPECT_EQ(slurp(path), previewPageBytes("<i>一</i>"));
+    EXPECT_EQ(slurp(path), previewPageBytes("<i>一</i>").value());
 
     // A second write replaces the page and leaves nothing else behind.
-    writePreviewPage("second", folder);
+    ASSERT_TRUE(writePreviewPage("second", folder));
     EXPECT_EQ(slurp(path), gbk(head()) + "second" + gbk(tail()));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -230,22 +230,22 @@ TEST_F(PreviewFile, OpenFolderIsClosedAndLinksAreNotFollowed) {
     const std::string folder = base + "/open";
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
-    ensurePrivateFolder(folder);
+    ASSERT_TRUE(ensurePrivateFolder(folder));
     EXPECT_EQ(modeOf(folder) & 07777, 0700u);
 
     // A link planted under the page's name is replaced, and what it pointed at stays untouched.
     const std::string victim = base + "/victim.txt";
     std::ofstream(victim) << "keep me";
     ASSERT_EQ(::symlink(victim.c_str(), (folder + "/test.html").c_str()), 0);
-    const std::string path = writePreviewPage("x", folder);
+    const std::string path = writePreviewPage("x", folder).value();
     EXPECT_EQ(slurp(victim), "keep me");
     EXPECT_TRUE(S_ISREG(modeOf(path)));
 
     // A folder that is itself a link is refused.
     const std::string linked = base + "/linked";
     ASSERT_EQ(::symlink(folder.c_str(), linked.c_str()), 0);
-    EXPECT_THROW(writePreviewPage("x", linked), PreviewError);
-    EXPECT_THROW(ensurePrivateFolder(linked), PreviewError);
+    EXPECT_FALSE(writePreviewPage("x", linked));
+    EXPECT_FALSE(ensurePrivateFolder(linked));
 }
 
 TEST_F(PreviewFile, FolderOfAnotherUserIsRefused) {
@@ -254,26 +254,20 @@ TEST_F(PreviewFile, FolderOfAnotherUserIsRefused) {
     const std::string folder = base + "/foreign";
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
-    try {
-        writePreviewPage("x", folder);
-        FAIL() << "wrote into another user's folder";
-    } catch (const PreviewError& e) {
-        EXPECT_EQ(e.folder(), folder);
-    }
+    const auto written = writePreviewPage("x", folder);
+    ASSERT_FALSE(written) << "wrote into another user's folder";
+    EXPECT_EQ(written.failure().folder, folder);
     EXPECT_FALSE(fs::exists(folder + "/test.html"));
 }
 
 TEST_F(PreviewFile, FailedWriteNamesTheFolder) {
     const std::string folder = base + "/missing/parent/ornavo";
-    try {
-        writePreviewPage("x", folder);
-        FAIL() << "no error";
-    } catch (const PreviewError& e) {
-        EXPECT_EQ(e.folder(), folder);
-        EXPECT_NE(std::string(e.what()).find(folder), std::string::npos) << e.what();
-    }
+    const auto written = writePreviewPage("x", folder);
+    ASSERT_FALSE(written) << "no error";
+    EXPECT_EQ(written.failure().folder, folder);
+    EXPECT_NE(written.failure().english.find(folder), std::string::npos) << written.failure().english;
     // Code that is not UTF-8 text cannot be encoded; that is reported, not written half.
-    EXPECT_THROW(writePreviewPage("\xFF\xFE", base + "/ornavo"), PreviewError);
+    EXPECT_FALSE(writePreviewPage("\xFF\xFE", base + "/ornavo"));
     EXPECT_FALSE(fs::exists(base + "/ornavo/test.html"));
 }
 
@@ -323,7 +317,7 @@ TEST_F(PreviewFile, OrnavoGenPressOfPreviewWritesThePage) {
 // killed half-way left behind is cleared by the next write.
 TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
     const std::string folder = base + "/ornavo";
-    ensurePrivateFolder(folder);
+    ASSERT_TRUE(ensurePrivateFolder(folder));
     auto names = [&] {
         std::vector<std::string> found;
         for (const auto& entry : fs::directory_iterator(folder))
@@ -348,7 +342,7 @@ TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
     const struct timespec twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (folder + "/" + liveButOld).c_str(), twoHoursAgo, 0), 0);
 
-    writePreviewPage("mine", folder);
+    ASSERT_TRUE(writePreviewPage("mine", folder));
     EXPECT_EQ(names(), (std::vector<std::string>{live, ".test.html.x.1", "notes.txt", "test.html"}));
 
     // Another copy (ornavo-gen, a process of its own) writes its page over this one's.
@@ -364,7 +358,7 @@ TEST_F(PreviewFile, LeftoversGoAndAnotherCopysPageStays) {
     EXPECT_EQ(slurp(folder + "/test.html"), theirs);
 
     // This copy's own page goes when its preview closes, once only.
-    writePreviewPage("mine again", folder);
+    ASSERT_TRUE(writePreviewPage("mine again", folder));
     EXPECT_TRUE(removePreviewPage(folder));
     EXPECT_FALSE(fs::exists(folder + "/test.html"));
     std::ofstream(folder + "/test.html") << "a third copy's page";

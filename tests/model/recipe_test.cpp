@@ -222,8 +222,8 @@ TEST(RecipeReading, ExcerptsOfText) {
 TEST(RecipePreview, AFailedPreviewPrintsAllAndEndsWithThree) {
     const std::string recipe =
         "open F03\npress 按钮_全屏海报在线预览\nset 编辑框_海报高度 7\nshow 编辑框_海报高度\n";
-    const RecipeResult failed = runWithWriter(recipe, [](const std::string&) -> std::string {
-        throw std::runtime_error("cannot write the preview page in /nowhere");
+    const RecipeResult failed = runWithWriter(recipe, [](const std::string&) -> Result<std::string, PreviewFailure> {
+        return PreviewFailure{"/nowhere", "cannot write the preview page in /nowhere", 13};
     });
     EXPECT_EQ(failed.status, RecipeRunner::kPreviewFailed);
     EXPECT_EQ(failed.status, 3);
@@ -238,9 +238,10 @@ TEST(RecipePreview, AFailedPreviewPrintsAllAndEndsWithThree) {
     EXPECT_EQ(written.err, "preview: /tmp/x/test.html\n");
 
     // A recipe error afterwards still stops the run with 2 and nothing printed.
-    const RecipeResult both = runWithWriter(recipe + "frobnicate\n", [](const std::string&) -> std::string {
-        throw std::runtime_error("no room");
-    });
+    const RecipeResult both =
+        runWithWriter(recipe + "frobnicate\n", [](const std::string&) -> Result<std::string, PreviewFailure> {
+            return PreviewFailure{"/nowhere", "no room", 28};
+        });
     EXPECT_EQ(both.status, 2);
     EXPECT_EQ(both.out, "");
 }

@@ -4,11 +4,12 @@
 
 #include "support/test_support.h"
 
-#include "framework/model/file_store.h"
+#include "framework/model/platform.h"
 #include "framework/model/kept_texts.h"
 #include "framework/model/recent_settings.h"
 #include "framework/model/settings_reader.h"
 #include "framework/model/settings_writer.h"
+#include "framework/model/text.h"
 #include "framework/model/version.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -62,6 +65,19 @@ int filesWith(const std::string& folder, const std::string& part) {
     return static_cast<int>(countOf(slurp(listing), part));
 }
 
+// The Latin words of a message that are neither a recipe keyword nor quoted from the file: a message
+// in the user's language has none.
+std::string foreignWords(const std::string& message, const std::string& file) {
+    static const std::set<std::string> keywords = {"open", "set", "pick", "choose", "press", "print", "UTF",
+                                                   "MiB", "GBK", "ANSI", "Windows", "Ornavo"};
+    std::string foreign;
+    const std::regex word(R"(\\(x[0-9A-F]{2}|u[0-9A-F]{4}|[trn])|[A-Za-z]{2,})"); // escapes quote the file
+    for (auto it = std::sregex_iterator(message.begin(), message.end(), word); it != std::sregex_iterator(); ++it)
+        if (it->str()[0] != '\\' && !keywords.count(it->str()) && file.find(it->str()) == std::string::npos)
+            foreign += it->str() + " ";
+    return foreign;
+}
+
 } // namespace
 
 // Every registered window: distinct values everywhere, saved, read into a fresh window, which then
@@ -74,16 +90,17 @@ TEST(SettingsRoundTrip, EveryWindowComesBackAsItWas) {
         ASSERT_FALSE(generators.empty()) << module.key;
         first.press(generators.back());
         const std::string text = settingsText(first.form(), registry());
-        EXPECT_EQ(text.rfind("# Ornavo " + std::string(programVersion()) + " — " + module.key + " " +
-                                 module.caption + "\nopen " + module.key + "\n",
+        EXPECT_EQ(text.rfind("# Ornavo " + std::string(programVersion()) + ", settings format " +
+                                 std::to_string(kSettingsFormat) + " — " + module.key + " " + module.caption +
+                                 "\nopen " + module.key + "\n",
                              0),
                   0u)
             << module.key;
 
         const SettingsRead read = readSettings(text, module, registry());
-        ASSERT_TRUE(read.settings) << module.key << ": " << read.problem.message;
+        ASSERT_TRUE(read) << module.key << ": " << read.failure().message;
         OpenWindow second(module.key);
-        applySettings(second.form(), *read.settings);
+        applySettings(second.form(), *read);
         EXPECT_TRUE(second.form().snapshot() == first.form().snapshot()) << module.key;
         for (const std::string& button : generators)
             EXPECT_EQ(second.press(button), first.press(button)) << module.key << " " << button;
@@ -120,8 +137,8 @@ TEST(SettingsRoundTrip, PrintsWhatTheCodeBoxShowed) {
         EXPECT_EQ(run.status, 0) << c.what << "\n" << run.err;
         EXPECT_EQ(run.out, form.code()) << c.what;
         const SettingsRead read = readSettings(text, poster(), registry());
-        ASSERT_TRUE(read.settings) << c.what;
-        EXPECT_TRUE(read.settings->snapshot == form.snapshot()) << c.what;
+        ASSERT_TRUE(read) << c.what;
+        EXPECT_TRUE(read->snapshot == form.snapshot()) << c.what;
     }
 }
 
@@ -145,16 +162,19 @@ TEST(SettingsRoundTrip, DerivedFieldsKeepTheirOwnText) {
     form.setText("编辑框_派生", "typed");
     form.press("按钮_生成");
     const SettingsRead read = readSettings(settingsText(form, own), module, own);
-    ASSERT_TRUE(read.settings);
-    EXPECT_TRUE(read.settings->snapshot == form.snapshot());
-    EXPECT_EQ(read.settings->snapshot.texts.at("编辑框_派生"), "typed");
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->snapshot == form.snapshot());
+    EXPECT_EQ(read->snapshot.texts.at("编辑框_派生"), "typed");
 }
 
 // Files the window cannot take: the problem names the line, and a foreign file names its window.
 TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
     const std::string good = "# x\nopen F03\nset 编辑框_海报高度 7\npick 组合框_店铺类型 天猫店铺\npress "
                              "按钮_全屏海报一键生成\nprint\n";
-    ASSERT_TRUE(readSettings(good, poster(), registry()).settings);
+    ASSERT_TRUE(readSettings(good, poster(), registry()));
+    // Files of earlier versions, whose head line names no format, open as they always did.
+    ASSERT_TRUE(readSettings("# Ornavo 2.0.1 — F03 全屏海报\n" + good, poster(), registry()));
+    const std::string newer = "# Ornavo 9.0.0, settings format " + std::to_string(kSettingsFormat + 1) + " — F03\n";
     const struct {
         const char* what;
         std::string text;
@@ -162,7 +182,10 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
         const char* says;
     } cases[] = {
         {"not UTF-8", "# x\nopen F03\nset 编辑框_海报高度 \xB8\xDF\nprint\n", 3, "UTF-8"},
-        {"not UTF-8 in a comment", "# \xC8\xAB\xC6\xC1\nopen F03\nprint\n", 1, "UTF-8"},
+        {"not UTF-8 in a comment", "# \xC8\xAB\xC6\xC1\nopen F03\nset 编辑框_海报高度 7\nprint\n", 1, "UTF-8"},
+        // Saved as GBK by a Chinese editor: the whole file, with the advice to save it as UTF-8.
+        {"GBK", utf8ToGbk(good).value(), 0, "另存为 UTF-8"},
+        {"a newer format", newer + good, 0, "较新版本"},
         {"unknown field", "open F03\nset 编辑框_海报高度 7\nset 编辑框_没有 1\nprint\n", 3, "编辑框_没有"},
         {"unknown entry", "open F03\n\npick 组合框_店铺类型 百货店\nprint\n", 3, "百货店"},
         {"cut short", good.substr(0, good.find("print")), 5, "print"},
@@ -179,21 +202,22 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
     };
     for (const auto& c : cases) {
         const SettingsRead read = readSettings(c.text, poster(), registry());
-        EXPECT_FALSE(read.settings) << c.what;
-        EXPECT_EQ(read.problem.line, c.line) << c.what << ": " << read.problem.message;
-        EXPECT_NE(read.problem.message.find(c.says), std::string::npos)
-            << c.what << ": " << read.problem.message;
+        ASSERT_FALSE(read) << c.what;
+        const SettingsProblem& problem = read.failure();
+        EXPECT_EQ(problem.line, c.line) << c.what << ": " << problem.message;
+        EXPECT_NE(problem.message.find(c.says), std::string::npos) << c.what << ": " << problem.message;
         if (c.line > 0) {
-            EXPECT_EQ(read.problem.message.rfind("第 " + std::to_string(c.line) + " 行", 0), 0u) << c.what;
+            EXPECT_EQ(problem.message.rfind("第 " + std::to_string(c.line) + " 行", 0), 0u) << c.what;
         }
-        EXPECT_EQ(read.problem.otherKey, std::string(c.what) == "another window" ? "F04" : "") << c.what;
+        EXPECT_EQ(problem.otherKey, std::string(c.what) == "another window" ? "F04" : "") << c.what;
+        EXPECT_EQ(foreignWords(problem.message, c.text), "") << c.what << ": " << problem.message;
     }
     // From files: one larger than the limit is refused unread, a missing one said to be missing.
     const std::string folder = scratchFolder();
     std::ofstream(folder + "/big.ornavo").seekp(kSettingsSizeLimit) << "x";
-    EXPECT_NE(readSettingsFile(folder + "/big.ornavo", poster(), registry()).problem.message.find("1 MiB"),
+    EXPECT_NE(readSettingsFile(folder + "/big.ornavo", poster(), registry()).failure().message.find("1 MiB"),
               std::string::npos);
-    EXPECT_NE(readSettingsFile(folder + "/none.ornavo", poster(), registry()).problem.message.find("不存在"),
+    EXPECT_NE(readSettingsFile(folder + "/none.ornavo", poster(), registry()).failure().message.find("不存在"),
               std::string::npos);
 }
 
@@ -212,7 +236,8 @@ TEST(SettingsFiles, FailedWritesLeaveTheOldFileIntact) {
         signal(SIGXFSZ, SIG_IGN);
         rlimit limit{64, 64};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string reason = writeWholeFile(path, std::string(4096, 'n'));
+        const Status written = writeFile(path, std::string(4096, 'n'));
+        const std::string reason = written ? "" : written.failure().reason;
         (void)!write(report[1], reason.data(), reason.size());
         _exit(0);
     }
@@ -225,16 +250,16 @@ TEST(SettingsFiles, FailedWritesLeaveTheOldFileIntact) {
     EXPECT_EQ(slurp(path), "old settings\n");
 
     // A folder where the file should go, and a place nobody may write to.
-    EXPECT_FALSE(writeWholeFile(folder, "x").empty());
-    EXPECT_FALSE(writeWholeFile("/proc/ornavo-settings.ornavo", "x").empty());
+    EXPECT_FALSE(writeFile(folder, "x"));
+    EXPECT_FALSE(writeFile("/proc/ornavo-settings.ornavo", "x"));
     if (geteuid() != 0) { // root writes into any folder
         const std::string locked = folder + "/locked";
         mkdir(locked.c_str(), 0500);
-        EXPECT_FALSE(writeWholeFile(locked + "/s.ornavo", "x").empty());
+        EXPECT_FALSE(writeFile(locked + "/s.ornavo", "x"));
     }
     EXPECT_EQ(filesWith(folder, ".tmp-"), 0);
 
-    EXPECT_EQ(writeWholeFile(path, "new\n"), "");
+    EXPECT_TRUE(writeFile(path, "new\n"));
     EXPECT_EQ(slurp(path), "new\n");
 }
 
@@ -246,15 +271,15 @@ TEST(KeptTexts, WritesAboutOnceASecondAndOnlyChanges) {
     const auto clock = [&now] { return now; };
     OpenWindow w("F03");
     KeptTexts kept(w.form(), registry(), folder, clock);
-    w.form().addChangeListener([&](const std::string&) { kept.changed(); });
+    const Subscription changes = w.form().addChangeListener([&](const std::string&) { kept.changed(); });
     EXPECT_FALSE(kept.readEarlier().settings);
     EXPECT_FALSE(kept.due());
-    EXPECT_EQ(kept.poll(), "");
+    EXPECT_TRUE(kept.poll());
     EXPECT_EQ(inodeOf(kept.path()), 0u);
 
     w.form().setText("编辑框_链接地址", "a");
     EXPECT_EQ(kept.due(), 0ms);
-    EXPECT_EQ(kept.poll(), "");
+    EXPECT_TRUE(kept.poll());
     const ino_t firstWrite = inodeOf(kept.path());
     ASSERT_NE(firstWrite, 0u);
     EXPECT_NE(slurp(kept.path()).find("set 编辑框_链接地址 a\n"), std::string::npos);
@@ -263,10 +288,10 @@ TEST(KeptTexts, WritesAboutOnceASecondAndOnlyChanges) {
     w.form().setText("编辑框_链接地址", "ab");
     EXPECT_EQ(kept.due(), 700ms);
     now += 600ms;
-    kept.poll();
+    EXPECT_TRUE(kept.poll());
     EXPECT_EQ(inodeOf(kept.path()), firstWrite);
     now += 100ms;
-    kept.poll();
+    EXPECT_TRUE(kept.poll());
     EXPECT_NE(slurp(kept.path()).find("set 编辑框_链接地址 ab\n"), std::string::npos);
     const ino_t secondWrite = inodeOf(kept.path());
     EXPECT_NE(secondWrite, firstWrite);
@@ -275,14 +300,14 @@ TEST(KeptTexts, WritesAboutOnceASecondAndOnlyChanges) {
     now += 5s;
     w.form().setText("编辑框_链接地址", "abc");
     w.form().setText("编辑框_链接地址", "ab");
-    kept.poll();
+    EXPECT_TRUE(kept.poll());
     EXPECT_EQ(inodeOf(kept.path()), secondWrite);
     EXPECT_FALSE(kept.due());
 
     // Closing writes at once.
     now += 10ms;
     w.form().pickEntry("组合框_店铺类型", "天猫店铺");
-    kept.flush();
+    EXPECT_TRUE(kept.flush());
     EXPECT_NE(slurp(kept.path()).find("pick 组合框_店铺类型 天猫店铺\n"), std::string::npos);
 
     // The next window of F03 is offered them; they restore the same window.
@@ -324,14 +349,14 @@ TEST(KeptTexts, SurviveAKillWhileTyping) {
         close(typed[0]);
         OpenWindow w("F03");
         KeptTexts kept(w.form(), registry(), folder);
-        w.form().addChangeListener([&](const std::string&) { kept.changed(); });
+        const Subscription changes = w.form().addChangeListener([&](const std::string&) { kept.changed(); });
         std::string text;
         for (int k = 0;; ++k) { // a key every 20 ms, the window's timer polling in between
             text += static_cast<char>('a' + k % 26);
             w.form().setText("编辑框_链接地址", text);
             (void)!write(typed[1], "k", 1);
             for (int i = 0; i < 4; ++i) {
-                kept.poll();
+                (void)kept.poll();
                 std::this_thread::sleep_for(5ms);
             }
         }
@@ -358,8 +383,8 @@ TEST(KeptTexts, SurviveAKillWhileTyping) {
 
     OpenWindow restored("F03");
     const SettingsRead read = readSettingsFile(folder + "/F03.ornavo", poster(), registry());
-    ASSERT_TRUE(read.settings) << read.problem.message;
-    applySettings(restored.form(), *read.settings);
+    ASSERT_TRUE(read) << read.failure().message;
+    applySettings(restored.form(), *read);
     EXPECT_GE(restored.form().text("编辑框_链接地址").size(), before);
     EXPECT_EQ(filesWith(folder, ".tmp-"), 0);
 }
@@ -374,9 +399,9 @@ TEST(RecentSettings, KeepsTheNewestEightAndTheirFolder) {
     for (int k = 0; k < 10; ++k) {
         files.push_back(folder + "/设置 " + std::to_string(k) + "\t.ornavo");
         spit(files.back(), "x");
-        EXPECT_EQ(recent.remember(files.back()), "");
+        EXPECT_TRUE(recent.remember(files.back()));
     }
-    recent.remember(files[5]); // again: moves to the front
+    EXPECT_TRUE(recent.remember(files[5])); // again: moves to the front
     unlink(files[9].c_str());  // gone: left out
     const RecentSettings reread(list);
     EXPECT_EQ(reread.folder(), folder);

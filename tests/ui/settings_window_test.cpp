@@ -2,7 +2,7 @@
 // on its own, files opened and refused, a file handed over to its own window. The user's state folder
 // is a temporary one.
 
-#include "framework/model/file_store.h"
+#include "framework/model/platform.h"
 #include "framework/model/settings_writer.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,8 +45,8 @@ class KeptWindow : public ::testing::Test {
         earlier.form().setText("编辑框_链接地址", "http://example.com/上次");
         earlier.form().pickEntry("组合框_店铺类型", "天猫店铺");
         earlier.press("按钮_全屏海报一键生成");
-        makeFolders(folder);
-        EXPECT_EQ(writeWholeFile(folder + "/F03.ornavo", settingsText(earlier.form(), moduleRegistry())), "");
+        EXPECT_TRUE(makeFolders(folder));
+        EXPECT_TRUE(writeFile(folder + "/F03.ornavo", settingsText(earlier.form(), moduleRegistry())));
         return earlier.form().code();
     }
     template <typename T> T* find(const char* name) { return window->findChild<T*>(QString::fromUtf8(name)); }
@@ -100,14 +101,15 @@ TEST_F(KeptWindow, TypingIsKeptWithinASecondAndOfferedNextTime) {
     link->selectAll();
     QTest::keyClicks(link, QStringLiteral("typed"));
     QTest::qWait(1300);
-    std::string kept;
-    EXPECT_EQ(readFileUpTo(keeper->keptPath(), kSettingsSizeLimit, kept), ReadResult::Read);
-    EXPECT_NE(kept.find("set 编辑框_链接地址 typed\n"), std::string::npos);
+    auto kept = readFile(keeper->keptPath(), kSettingsSizeLimit);
+    ASSERT_TRUE(kept);
+    EXPECT_NE(kept->find("set 编辑框_链接地址 typed\n"), std::string::npos);
 
     QTest::keyClicks(link, QStringLiteral("+"));
     window->done(QDialog::Accepted); // closing keeps what came since at once
-    EXPECT_EQ(readFileUpTo(keeper->keptPath(), kSettingsSizeLimit, kept), ReadResult::Read);
-    EXPECT_NE(kept.find("set 编辑框_链接地址 typed+\n"), std::string::npos);
+    kept = readFile(keeper->keptPath(), kSettingsSizeLimit);
+    ASSERT_TRUE(kept);
+    EXPECT_NE(kept->find("set 编辑框_链接地址 typed+\n"), std::string::npos);
     open();
     ASSERT_NE(keeper->restoreBar(), nullptr);
 }
@@ -151,19 +153,20 @@ TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {
     const std::string file = state.path().toStdString() + "/poster.ornavo";
     ASSERT_TRUE(keeper->saveTo(file));
     open("F03");
+    QSignalSpy handOvers(keeper.get(), &ui::SettingsKeeper::handOverRequested);
     prompter.answers = {Answer::No};
     EXPECT_FALSE(keeper->openFrom(file));
     EXPECT_NE(prompter.messages.back().find("全屏海报轮播"), std::string::npos) << prompter.messages.back();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(ui::SettingsKeeper::takeHandOver(moduleRegistry()), nullptr);
+    EXPECT_EQ(handOvers.count(), 0);
 
-    EXPECT_FALSE(keeper->openFrom(file)); // answered yes: this window closes and hands the file over
-    EXPECT_FALSE(window->isVisible());
-    const ModuleSpec* next = ui::SettingsKeeper::takeHandOver(moduleRegistry());
-    ASSERT_NE(next, nullptr);
-    EXPECT_EQ(next->key, "F04");
-    open("F04"); // its keeper opens the file
-    EXPECT_EQ(find<QLineEdit>(field.c_str())->text(), QStringLiteral("handed over"));
+    // Answered yes: the keeper asks for the other window with the file (its owner closes this one and
+    // opens that one), and changes nothing here.
+    const FormSnapshot before = window->form().snapshot();
+    EXPECT_FALSE(keeper->openFrom(file));
+    ASSERT_EQ(handOvers.count(), 1);
+    EXPECT_EQ(handOvers[0][0].toString(), QStringLiteral("F04"));
+    EXPECT_EQ(handOvers[0][1].toString().toStdString(), file);
+    EXPECT_TRUE(window->form().snapshot() == before);
     EXPECT_EQ(prompter.messages.size(), 2u) << prompter.messages.back();
-    EXPECT_EQ(ui::SettingsKeeper::takeHandOver(moduleRegistry()), nullptr);
 }

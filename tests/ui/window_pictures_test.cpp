@@ -49,6 +49,12 @@ Control* pictureOf(ModuleSpec& module) {
     return nullptr;
 }
 
+// What the program hands its module windows for the samples from the maker's site: the bounded fetch.
+const ui::PictureFetch siteFetch = [](const std::string& address, QObject* context,
+                                      std::function<void(const QByteArray&)> done) {
+    net::fetchBytes(address, context, std::move(done));
+};
+
 ui::PictureBox* boxOf(const ui::GeneratorWindow& window, const Control& picture) {
     return window.findChild<ui::PictureBox*>(QString::fromStdString(picture.name));
 }
@@ -70,7 +76,7 @@ TEST(SamplePictures, EveryWindowShowsItsBuiltInSampleWithoutTheSite) {
             WindowVariables vars;
             ScriptedPrompter prompter;
             RecordingHost host;
-            ui::GeneratorWindow window(module, vars, prompter, host);
+            ui::GeneratorWindow window(module, vars, prompter, host, nullptr, siteFetch);
             ui::PictureBox* box = boxOf(window, *c);
             ASSERT_NE(box, nullptr) << module.key;
             // There as soon as the window exists, before any event is handled.
@@ -176,7 +182,7 @@ TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
     ScriptedPrompter prompter;
     RecordingHost host;
     {
-        ui::GeneratorWindow window(module, vars, prompter, host);
+        ui::GeneratorWindow window(module, vars, prompter, host, nullptr, siteFetch);
         ui::PictureBox* box = boxOf(window, *control);
         ASSERT_NE(box, nullptr);
         EXPECT_FALSE(box->hasPicture());
@@ -189,13 +195,13 @@ TEST(SamplePictures, ARemotePictureFillsInWhenItArrives) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return site.open == 0; }, 2000));
 
     site.replyBody(picture);
-    ui::GeneratorWindow window(module, vars, prompter, host);
+    ui::GeneratorWindow window(module, vars, prompter, host, nullptr, siteFetch);
     ui::PictureBox* box = boxOf(window, *control);
     EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasPicture(); }, 3000));
 
     // A site that fails leaves the label empty and the window working.
     site.replyWith("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
-    ui::GeneratorWindow failed(module, vars, prompter, host);
+    ui::GeneratorWindow failed(module, vars, prompter, host, nullptr, siteFetch);
     ui::PictureBox* empty = boxOf(failed, *control);
     EXPECT_TRUE(QTest::qWaitFor([&] { return net::pendingFetches() == 0; }, 3000));
     EXPECT_FALSE(empty->hasPicture());
@@ -224,7 +230,7 @@ TEST(SamplePictures, TheFlipSampleShowsItsBackUnderThePointer) {
     ScriptedPrompter prompter;
     RecordingHost host;
     const ModuleSpec& module = *moduleRegistry().byKey("F15");
-    ui::GeneratorWindow window(module, vars, prompter, host);
+    ui::GeneratorWindow window(module, vars, prompter, host, nullptr, siteFetch);
     window.show();
     auto* sample = window.findChild<ui::PictureBox*>(QStringLiteral("图形按钮_模块样例"));
     ASSERT_NE(sample, nullptr);

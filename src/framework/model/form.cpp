@@ -7,10 +7,54 @@
 namespace ornavo {
 
 namespace {
+
+// The listeners of one kind. Each is kept behind a pointer of its own, so that telling them works on a
+// copy of the list: a listener added meanwhile waits for the next change, one removed meanwhile is
+// skipped, and the one being called stays alive until it returns.
+template <typename Function> class ListenerList {
+  public:
+    Subscription add(Function function, const std::shared_ptr<void>& owner) {
+        auto entry = std::make_shared<Entry>(Entry{std::move(function), true});
+        entries_.push_back(entry);
+        std::weak_ptr<void> alive = owner;
+        std::weak_ptr<Entry> weak = entry;
+        return Subscription([this, alive, weak] {
+            const auto keep = alive.lock(); // the form (and so this list) is still there
+            const auto gone = weak.lock();
+            if (!keep || !gone)
+                return;
+            gone->active = false;
+            for (auto it = entries_.begin(); it != entries_.end(); ++it)
+                if (*it == gone) {
+                    entries_.erase(it);
+                    break;
+                }
+        });
+    }
+    template <typename... Args> void tell(const Args&... args) const {
+        const std::vector<std::shared_ptr<Entry>> now = entries_;
+        for (const auto& entry : now)
+            if (entry->active)
+                entry->function(args...);
+    }
+
+  private:
+    struct Entry {
+        Function function;
+        bool active;
+    };
+    std::vector<std::shared_ptr<Entry>> entries_;
+};
+
 const std::string kEmpty;
 // Handlers that change fields whose handlers change fields… stop here rather than loop for ever.
 constexpr int kMaxHandlerDepth = 16;
 } // namespace
+
+struct Form::Listeners {
+    ListenerList<Listener> change, edit;
+    ListenerList<ActionListener> action;
+};
 
 // An edit made from outside (setText, pick, choose): nested ones are counted, so that the edit
 // listeners hear of the outermost only, once everything its handlers changed is done.
@@ -26,8 +70,7 @@ class Form::EditScope {
         finished_ = true;
         --form_.editDepth_;
         if (outer_)
-            for (const auto& listener : std::vector<Listener>(form_.editListeners_))
-                listener(name);
+            form_.tellEdit(name);
     }
 
   private:
@@ -48,7 +91,7 @@ class Form::CauseScope {
 };
 
 Form::Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host)
-    : module_(module), vars_(variables), prompter_(prompter), host_(host) {
+    : module_(module), vars_(variables), prompter_(prompter), host_(host), listeners_(std::make_shared<Listeners>()) {
     for (const Control* c : allControls(module_)) {
         State s;
         s.control = c;
@@ -100,9 +143,27 @@ const std::string& Form::var(const std::string& name) const {
 
 void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
 
+Subscription Form::addChangeListener(Listener listener) {
+    return listeners_->change.add(std::move(listener), listeners_);
+}
+
+Subscription Form::addEditListener(Listener listener) {
+    return listeners_->edit.add(std::move(listener), listeners_);
+}
+
+Subscription Form::addActionListener(ActionListener listener) {
+    return listeners_->action.add(std::move(listener), listeners_);
+}
+
 void Form::tell(const std::string& name) {
-    for (const auto& listener : listeners_)
-        listener(name);
+    // Kept alive while telling: a listener may end the form's owner's interest, never the list itself.
+    const std::shared_ptr<Listeners> listeners = listeners_;
+    listeners->change.tell(name);
+}
+
+void Form::tellEdit(const std::string& name) {
+    const std::shared_ptr<Listeners> listeners = listeners_;
+    listeners->edit.tell(name);
 }
 
 void Form::changed(State& s) {
@@ -193,8 +254,10 @@ void Form::press(const std::string& buttonName) {
         throw std::out_of_range("module " + module_.key + " has no button " + buttonName);
     if (closed_)
         throw std::logic_error("module " + module_.key + " is closed");
-    for (const auto& listener : std::vector<ActionListener>(actionListeners_))
-        listener(*b);
+    {
+        const std::shared_ptr<Listeners> listeners = listeners_;
+        listeners->action.tell(*b);
+    }
     CauseScope cause(*this, b->action == Action::Generate ? ChangeCause::Generate : ChangeCause::Action);
     switch (b->action) {
     case Action::Generate:

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,6 +47,35 @@ enum class ChangeCause {
     Generate, // a generate button's action
     Action,   // another button's action (a clear)
     Restore,  // restore()
+};
+
+// A listener's place at a form: the listener is called until its subscription goes (or is reset). The
+// form may go first; the subscription then ends with nothing to do.
+class [[nodiscard]] Subscription {
+  public:
+    Subscription() = default;
+    explicit Subscription(std::function<void()> cancel) : cancel_(std::move(cancel)) {}
+    Subscription(Subscription&& other) noexcept : cancel_(std::move(other.cancel_)) { other.cancel_ = nullptr; }
+    Subscription& operator=(Subscription&& other) noexcept {
+        if (this != &other) {
+            reset();
+            cancel_ = std::move(other.cancel_);
+            other.cancel_ = nullptr;
+        }
+        return *this;
+    }
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+    ~Subscription() { reset(); }
+    void reset() {
+        if (auto cancel = std::move(cancel_)) {
+            cancel_ = nullptr;
+            cancel();
+        }
+    }
+
+  private:
+    std::function<void()> cancel_;
 };
 
 class Form {
@@ -91,20 +121,21 @@ public:
     bool requestClose();
     bool isClosed() const { return closed_; }
 
-    // Called with the control's name after every change of its value, whoever made it. Setting replaces
-    // every listener; adding puts one more beside them.
+    // Listeners are told in the order they were added, each as long as its subscription lives; one may
+    // end any subscription (its own too) while it is being told, and the form goes on with the others.
+    //
+    // Called with the control's name after every change of its value, whoever made it.
     using Listener = std::function<void(const std::string&)>;
-    void setChangeListener(Listener listener) { listeners_.assign(1, std::move(listener)); }
-    void addChangeListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+    Subscription addChangeListener(Listener listener);
     // What the change being told of comes from (Edit between changes).
     ChangeCause cause() const { return cause_; }
     // Called with the control's name once an edit (setText, pick or choose made from outside any action)
     // and all that its handlers changed is done, when the edit changed something. The listener may
     // press buttons.
-    void addEditListener(Listener listener) { editListeners_.push_back(std::move(listener)); }
+    Subscription addEditListener(Listener listener);
     // Called with the button just before its action runs.
     using ActionListener = std::function<void(const Button&)>;
-    void addActionListener(ActionListener listener) { actionListeners_.push_back(std::move(listener)); }
+    Subscription addActionListener(ActionListener listener);
 
   private:
     struct State {
@@ -119,6 +150,7 @@ public:
     const State& state(const std::string& name) const;
     void changed(State& s);
     void tell(const std::string& name);
+    void tellEdit(const std::string& name);
     void clear(const Button& b);
 
     const ModuleSpec& module_;
@@ -127,9 +159,8 @@ public:
     WindowHost& host_;
     std::map<std::string, State> states_;
     std::map<std::string, const Button*> buttons_;
-    std::vector<Listener> listeners_;
-    std::vector<Listener> editListeners_;
-    std::vector<ActionListener> actionListeners_;
+    struct Listeners;
+    std::shared_ptr<Listeners> listeners_;
     std::string lastGenerate_;
     ChangeCause cause_ = ChangeCause::Edit;
     int editDepth_ = 0;

@@ -1,24 +1,16 @@
 #include "kept_texts.h"
 
-#include "file_store.h"
+#include "platform.h"
 #include "settings_writer.h"
-
-#include <cstdio>
-#include <sys/stat.h>
 
 namespace ornavo {
 
 namespace {
 
-bool exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 // path.damaged, or path.damaged-2, -3, … when that is taken.
 std::string setAsideName(const std::string& path) {
     std::string name = path + ".damaged";
-    for (int n = 2; exists(name) && n < 1000; ++n)
+    for (int n = 2; pathExists(name) && n < 1000; ++n)
         name = path + ".damaged-" + std::to_string(n);
     return name;
 }
@@ -32,22 +24,21 @@ KeptTexts::KeptTexts(const Form& form, const Registry& registry, std::string fol
 
 KeptTexts::Earlier KeptTexts::readEarlier() {
     Earlier earlier;
-    std::string text;
-    const ReadResult read = readFileUpTo(path_, kSettingsSizeLimit, text);
-    if (read == ReadResult::Missing)
+    Result<std::string, ReadFailure> text = readFile(path_, kSettingsSizeLimit);
+    if (!text && text.failure().fault == ReadFault::Missing)
         return earlier;
-    SettingsRead r = read == ReadResult::Read ? readSettings(text, form_.module(), registry_)
-                                              : readSettingsFile(path_, form_.module(), registry_);
-    if (!r.settings) {
-        earlier.problem = r.problem;
+    SettingsRead r = text ? readSettings(*text, form_.module(), registry_)
+                          : readSettingsFile(path_, form_.module(), registry_);
+    if (!r) {
+        earlier.problem = r.failure();
         const std::string aside = setAsideName(path_);
-        if (std::rename(path_.c_str(), aside.c_str()) == 0)
+        if (renameFile(path_, aside))
             earlier.setAside = aside;
         return earlier;
     }
-    kept_ = text;
-    if (r.settings->snapshot != form_.snapshot())
-        earlier.settings = std::move(r.settings);
+    kept_ = *text;
+    if (r->snapshot != form_.snapshot())
+        earlier.settings = std::move(r.value());
     return earlier;
 }
 
@@ -67,33 +58,34 @@ std::optional<std::chrono::milliseconds> KeptTexts::due() const {
     return std::max(wait, std::chrono::milliseconds(0));
 }
 
-std::string KeptTexts::poll() {
+Status KeptTexts::poll() {
     const auto wait = due();
     if (!wait || wait->count() > 0)
         return {};
     return write();
 }
 
-std::string KeptTexts::flush() {
-    return dirty_ ? write() : std::string();
+Status KeptTexts::flush() {
+    return dirty_ ? write() : Status();
 }
 
-std::string KeptTexts::write() {
+Status KeptTexts::write() {
     dirty_ = false;
     const std::string text = settingsText(form_, registry_);
     if (text == kept_)
         return {};
     lastWrite_ = clock_();
     if (text.size() > kSettingsSizeLimit)
-        return "内容超过 1 MiB";
-    std::string reason = makeFolders(folder_);
-    if (reason.empty())
-        reason = writeWholeFile(path_, text);
-    if (reason.empty())
+        return Failure{"内容超过 1 MiB"};
+    Status written = makeFolders(folder_);
+    if (written)
+        written = writeFile(path_, text);
+    if (written) {
         kept_ = text;
-    else
-        dirty_ = true; // tried again after the interval
-    return reason;
+        return {};
+    }
+    dirty_ = true; // tried again after the interval
+    return written;
 }
 
 } // namespace ornavo

@@ -38,13 +38,13 @@ class KeptTexts {
     void changed();
     // How long until the next write is due; nothing when nothing waits.
     std::optional<std::chrono::milliseconds> due() const;
-    // Writes when a write is due. Returns why a write failed, "" otherwise.
-    std::string poll();
+    // Writes when a write is due; the failure says why a write failed.
+    Status poll();
     // Writes what changed at once (the window closes).
-    std::string flush();
+    Status flush();
 
   private:
-    std::string write();
+    Status write();
 
     const Form& form_;
     const Registry& registry_;

@@ -1,6 +1,6 @@
 #include "live_preview.h"
 
-#include "file_store.h"
+#include "platform.h"
 
 namespace ornavo {
 
@@ -12,8 +12,10 @@ const char* const kOff = "off\n";
 constexpr std::size_t kChoiceLimit = 64;
 
 bool readChoice(const std::string& file) {
-    std::string bytes;
-    return !file.empty() && readFileUpTo(file, kChoiceLimit, bytes) == ReadResult::Read && bytes == kOn;
+    if (file.empty())
+        return false;
+    const Result<std::string, ReadFailure> bytes = readFile(file, kChoiceLimit);
+    return bytes && *bytes == kOn;
 }
 
 } // namespace
@@ -39,9 +41,10 @@ void LivePreview::setLive(bool on) {
     if (on != chosen_) {
         chosen_ = on;
         if (!file_.empty()) {
-            failure_ = makeFolders(folderOf(file_));
-            if (failure_.empty())
-                failure_ = writeWholeFile(file_, on ? kOn : kOff);
+            Status written = makeFolders(folderOf(file_));
+            if (written)
+                written = writeFile(file_, on ? kOn : kOff);
+            failure_ = written ? std::string() : written.failure().reason;
         }
     }
     tellState();
@@ -84,25 +87,16 @@ void LivePreview::tellState() {
 }
 
 LiveWindow::LiveWindow(Form& form, LivePreview& live)
-    : form_(form), live_(live), self_(std::make_shared<LiveWindow*>(this)) {
-    std::weak_ptr<LiveWindow*> self = self_;
-    form_.addEditListener([self](const std::string& name) {
-        if (const auto window = self.lock(); window && *window)
-            (*window)->edited(name);
-    });
-    form_.addChangeListener([self](const std::string& name) {
-        if (const auto window = self.lock(); window && *window)
-            (*window)->changed(name);
-    });
-    // The preview button: the preview follows this window from now on.
-    form_.addActionListener([self](const Button& button) {
-        if (const auto window = self.lock(); window && *window && button.action == Action::Preview)
-            (*window)->live_.follow(*window);
-    });
-}
+    : form_(form), live_(live),
+      edits_(form_.addEditListener([this](const std::string& name) { edited(name); })),
+      changes_(form_.addChangeListener([this](const std::string& name) { changed(name); })),
+      // The preview button: the preview follows this window from now on.
+      actions_(form_.addActionListener([this](const Button& button) {
+          if (button.action == Action::Preview)
+              live_.follow(this);
+      })) {}
 
 LiveWindow::~LiveWindow() {
-    *self_ = nullptr;
     live_.gone(this);
 }
 

@@ -109,8 +109,8 @@ class LiveWindow {
     Form& form_;
     LivePreview& live_;
     bool stopped_ = false;
-    // The form's listeners stay with the form; they reach this window only while it lives.
-    std::shared_ptr<LiveWindow*> self_;
+    // The form's listeners, which end with this window.
+    Subscription edits_, changes_, actions_;
 };
 
 } // namespace ornavo

@@ -2,6 +2,8 @@
 // The settings files the user saved or opened last, newest first, and the folder of the newest, kept
 // in a small file of the user's state folder: "folder PATH" and "file PATH" lines (recipe escapes).
 
+#include "result.h"
+
 #include <string>
 #include <vector>
 
@@ -19,8 +21,8 @@ class RecentSettings {
     // The files, newest first; those that are no longer there are left out.
     std::vector<std::string> files() const;
 
-    // Puts the file first and its folder as the folder, and writes the list; "" or why it failed.
-    std::string remember(const std::string& file);
+    // Puts the file first and its folder as the folder, and writes the list.
+    Status remember(const std::string& file);
 
   private:
     std::string path_;

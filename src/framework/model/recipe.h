@@ -7,56 +7,22 @@
 // the line after one blank, with the escapes \t \r \n \\.
 
 #include "form.h"
+#include "preview_page.h"
+#include "recipe_text.h"
 #include "registry.h"
 
-#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <memory>
-#include <stdexcept>
+#include <optional>
 #include <string>
 
 namespace ornavo {
 
-// A recipe that could not be read: the stream failed, or a line is too long to be a recipe line.
-// what() is the whole message ("cannot read the recipe: Is a directory").
-struct RecipeReadError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Reads a recipe one line at a time, so that only the current line is held in memory: splits at LF,
-// CR LF and CR, drops a byte-order mark at the very start and skips the lines without an action.
-class RecipeLineReader {
-  public:
-    static constexpr std::size_t kMaxLineBytes = std::size_t(16) << 20;
-
-    explicit RecipeLineReader(std::istream& in) : in_(in) {}
-    // From now on every byte read is also written to `copy` as it stands (nullptr: no copy).
-    void copyTo(std::ostream* copy) { copy_ = copy; }
-    // The next line that holds an action, without its end; false at the end of the text. Throws
-    // RecipeReadError when reading fails or a line holds more than kMaxLineBytes.
-    bool next(std::string& line);
-    // Number of the line last read, the first being 1 (skipped lines count).
-    int lineNumber() const { return number_; }
-
-  private:
-    bool readLine(std::string& line);
-    std::istream& in_;
-    std::ostream* copy_ = nullptr;
-    int number_ = 0;
-};
-
-// True for a line without an action: empty, only blanks and TABs, or starting with '#'.
-bool isSkippedRecipeLine(const std::string& line);
-
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points beyond
-// U+10FFFF).
-bool isUtf8(const std::string& text);
-
 class RecipeRunner {
   public:
-    // Writes the preview page for the code and returns its path; throws std::runtime_error on failure.
-    using PreviewWriter = std::function<std::string(const std::string& code)>;
+    // Writes the preview page for the code and returns its path, or why it could not.
+    using PreviewWriter = std::function<Result<std::string, PreviewFailure>(const std::string& code)>;
 
     RecipeRunner(const Registry& registry, Session& session);
     ~RecipeRunner();
@@ -83,10 +49,15 @@ class RecipeRunner {
     int run(std::istream& recipe, std::ostream& out, std::ostream& err);
     // The window the recipe opened last (nullptr before the first `open`), as the run left it.
     const Form* form() const { return form_.get(); }
+    // What stopped the last run (a recipe that cannot be read or a line that cannot be run); nothing
+    // when it ran through.
+    const std::optional<RecipeFailure>& failure() const { return failure_; }
 
   private:
     class Host;
     int runLines(RecipeLineReader& lines, std::ostream* out, std::ostream& err, bool checking);
+    // Says what stopped the run (on `err`, in English) and keeps it.
+    void fail(RecipeFailure failure, int line, std::ostream& err);
     void execute(const std::string& line);
     void write(const std::string& text);
     Form& openForm();
@@ -97,13 +68,7 @@ class RecipeRunner {
     std::unique_ptr<Form> form_;
     std::ostream* out_ = nullptr; // the running reading's output; nullptr while checking
     PreviewWriter previewWriter_;
+    std::optional<RecipeFailure> failure_;
 };
-
-// Undoes the recipe escapes \t \r \n \\ (another backslash pair is kept as it stands).
-std::string unescapeRecipeText(const std::string& text);
-
-// Recipe text as an error message shows it: at most `limit` characters, then "…"; control characters
-// and bytes that are not UTF-8 written as escapes (\t, \r, \n, \xNN, \u0085).
-std::string recipeExcerpt(const std::string& text, std::size_t limit = 40);
 
 } // namespace ornavo

@@ -1,36 +1,41 @@
 #include "settings_reader.h"
 
-#include "file_store.h"
+#include "platform.h"
 #include "recipe.h"
 #include "settings_writer.h"
+#include "text.h"
 
 #include <sstream>
-#include <vector>
 
 namespace ornavo {
 
 namespace {
 
-SettingsRead problem(int line, std::string message, std::string otherKey = {}) {
-    SettingsRead r;
-    r.problem.line = line;
-    r.problem.message = line > 0 ? "第 " + std::to_string(line) + " 行：" + message : std::move(message);
-    r.problem.otherKey = std::move(otherKey);
-    return r;
+SettingsProblem problem(int line, const std::string& reason, std::string otherKey = {}) {
+    return SettingsProblem{line, line > 0 ? "第 " + std::to_string(line) + " 行：" + reason : reason,
+                           std::move(otherKey)};
 }
 
-// The lines without their ends (LF, CR LF or CR), as the recipe runner counts them.
+const char* const kTooLarge = "文件超过 1 MiB，不是设置文件";
+const char* const kSaveAsUtf8 = "文件不是 UTF-8 编码的文字，看来是用 GBK 编码（中文 Windows 的“ANSI”）保存的。"
+                                "请在编辑器里把它另存为 UTF-8 编码，再打开";
+
+// Every line without its end (LF, CR LF or CR), as the recipe runner counts them.
 std::vector<std::string> linesOf(const std::string& text) {
+    std::istringstream in(text);
+    RecipeLineReader reader(in);
     std::vector<std::string> lines;
-    std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            break;
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
+    std::string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
     return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
 }
 
 bool isGenerateButton(const ModuleSpec& module, const std::string& name) {
@@ -40,29 +45,40 @@ bool isGenerateButton(const ModuleSpec& module, const std::string& name) {
     return false;
 }
 
-// What the recipe runner reported: "recipe line N: what", as line N and what.
-SettingsRead runFailure(const std::string& report) {
-    const std::string mark = "recipe line ";
-    const auto at = report.find(mark);
-    if (at != std::string::npos) {
-        std::size_t end = at + mark.size();
-        int line = 0;
-        while (end < report.size() && report[end] >= '0' && report[end] <= '9' && line < 10000000)
-            line = line * 10 + (report[end++] - '0');
-        if (line > 0 && report.compare(end, 2, ": ") == 0) {
-            const std::string what = report.substr(end + 2, report.find('\n', end) - end - 2);
-            return problem(line, "无法执行（" + what + "）");
-        }
+// The first line that is not a comment or empty tells nothing of the format; only a head line does.
+int formatOf(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (const int format = settingsFormatOf(line))
+            return format;
+        if (!isSkippedRecipeLine(line))
+            break;
     }
-    return problem(0, "无法执行：" + report);
+    return 1;
 }
 
 } // namespace
 
+std::vector<std::string> migrateSettings(std::vector<std::string> lines, int format) {
+    // Format 1 is the first: nothing to bring up to date yet. A later format adds its step here, as
+    // `if (format < 2) { …lines of format 1 made format 2…; format = 2; }`, in order.
+    (void)format;
+    return lines;
+}
+
 SettingsRead readSettings(const std::string& text, const ModuleSpec& module, const Registry& registry) {
     if (text.size() > kSettingsSizeLimit)
-        return problem(0, "文件超过 1 MiB，不是设置文件");
-    const std::vector<std::string> lines = linesOf(text);
+        return problem(0, kTooLarge);
+    if (!isUtf8(text) && looksLikeGbk(text))
+        return problem(0, kSaveAsUtf8);
+    std::vector<std::string> lines = linesOf(text);
+    const int format = formatOf(lines);
+    if (format > kSettingsFormat)
+        return problem(0, "这是较新版本的 Ornavo 保存的设置（设置格式 " + std::to_string(format) +
+                              "），本程序只能打开设置格式 " + std::to_string(kSettingsFormat) +
+                              " 及以前的文件。请更新 Ornavo 后再打开");
+    if (format < kSettingsFormat)
+        lines = migrateSettings(std::move(lines), format);
+
     int opened = 0; // the line of `open`
     int last = 0;   // the last line with an action
     std::string lastAction;
@@ -81,7 +97,7 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
                 return problem(number, "设置文件应以 open 开头");
             const ModuleSpec* named = registry.byKey(rest);
             if (!named)
-                return problem(number, "没有窗口 " + recipeExcerpt(rest));
+                return problem(number, "没有窗口“" + recipeExcerpt(rest) + "”");
             if (named->key != module.key)
                 return problem(number,
                                "这是窗口“" + named->caption + "”（" + named->key + "）的设置，不是本窗口的",
@@ -90,7 +106,7 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
         } else if (verb == "press") {
             if (!isGenerateButton(module, rest))
                 return problem(number,
-                               "设置文件只按生成按钮，" + recipeExcerpt(rest) + " 不是本窗口的生成按钮");
+                               "设置文件只按生成按钮，“" + recipeExcerpt(rest) + "”不是本窗口的生成按钮");
         } else if (verb != "set" && verb != "pick" && verb != "choose" && verb != "print") {
             return problem(number, "设置文件里不能有“" + recipeExcerpt(verb) + "”");
         }
@@ -104,28 +120,21 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
 
     Session session;
     RecipeRunner runner(registry, session);
-    std::istringstream in(text);
+    std::istringstream in(joined(lines));
     std::ostringstream out, err;
-    if (runner.run(in, out, err) != 0 || !runner.form())
-        return runFailure(err.str());
-    SettingsRead r;
-    r.settings = LoadedSettings{runner.form()->snapshot(), session.variables(module.key)};
-    return r;
+    if (runner.run(in, out, err) != 0 || !runner.form()) {
+        if (const auto& failure = runner.failure())
+            return problem(failure->line, failure->chinese());
+        return problem(0, "文件中的设置无法执行");
+    }
+    return LoadedSettings{runner.form()->snapshot(), session.variables(module.key)};
 }
 
 SettingsRead readSettingsFile(const std::string& path, const ModuleSpec& module, const Registry& registry) {
-    std::string text, reason;
-    switch (readFileUpTo(path, kSettingsSizeLimit, text, &reason)) {
-    case ReadResult::Read:
-        return readSettings(text, module, registry);
-    case ReadResult::TooLarge:
-        return problem(0, "文件超过 1 MiB，不是设置文件");
-    case ReadResult::Missing:
-        return problem(0, "文件不存在");
-    case ReadResult::Failed:
-        break;
-    }
-    return problem(0, "无法读取文件：" + reason);
+    Result<std::string, ReadFailure> text = readFile(path, kSettingsSizeLimit);
+    if (!text)
+        return problem(0, text.failure().fault == ReadFault::TooLarge ? kTooLarge : text.failure().reason());
+    return readSettings(*text, module, registry);
 }
 
 void applySettings(Form& form, const LoadedSettings& settings) {

@@ -1,8 +1,10 @@
 #include "settings_writer.h"
 
 #include "recipe.h"
+#include "recipe_text.h"
 #include "version.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace ornavo {
@@ -65,36 +67,27 @@ FormSnapshot withoutCode(FormSnapshot s, const std::string& codeBox) {
 
 } // namespace
 
-std::string escapeRecipeText(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+int settingsFormatOf(const std::string& headLine) {
+    const std::string mark = "# Ornavo ";
+    if (headLine.compare(0, mark.size(), mark) != 0)
+        return 0;
+    const std::string format = "settings format ";
+    const auto at = headLine.find(format);
+    if (at == std::string::npos)
+        return 1;
+    int number = 0;
+    for (std::size_t i = at + format.size(); i < headLine.size() && headLine[i] >= '0' && headLine[i] <= '9'; ++i)
+        number = std::min(number * 10 + (headLine[i] - '0'), 1000000);
+    return std::max(number, 1);
 }
 
 std::string settingsText(const Form& form, const Registry& registry) {
     const ModuleSpec& module = form.module();
     const FormSnapshot want = form.snapshot();
     const std::string& codeBox = module.codeBox.name;
-    const std::string head = "# Ornavo " + std::string(programVersion()) + " — " + module.key + " " +
-                             module.caption + "\nopen " + module.key + "\n";
+    const std::string head = "# Ornavo " + std::string(programVersion()) + ", settings format " +
+                             std::to_string(kSettingsFormat) + " — " + module.key + " " + module.caption +
+                             "\nopen " + module.key + "\n";
     std::string body = controlLines(module, want, nullptr);
     const std::string press = want.lastGenerate.empty() ? "" : "press " + want.lastGenerate + "\n";
 

@@ -1,5 +1,6 @@
 #pragma once
-// The settings of a module window as a recipe: a comment naming the window and the program's version,
+// The settings of a module window as a recipe: a head line naming the program's version, the settings
+// format and the window ("# Ornavo 2.0.1, settings format 1 — F03 全屏海报"),
 // `open KEY`, a `set` line for every field, `pick` and `choose` for the lists and radio buttons, the
 // generate button pressed last, and `print`. Running it (ornavo-gen run) opens the window, fills it in
 // as it was and prints exactly what its code box held. Saved settings and kept texts are both this.
@@ -16,6 +17,9 @@ namespace ornavo {
 inline constexpr std::size_t kSettingsSizeLimit = 1 << 20;
 // What settings files are called.
 inline constexpr const char* kSettingsSuffix = ".ornavo";
+// The format of the settings files this program writes, named in their head line; it reads that one
+// and every older one (see settings_reader.h).
+inline constexpr int kSettingsFormat = 1;
 
 // The recipe text of the window's settings. The form's module must be in the registry.
 //
@@ -25,7 +29,8 @@ inline constexpr const char* kSettingsSuffix = ".ornavo";
 // code box follows the press, so the printed code is always what the window showed.
 std::string settingsText(const Form& form, const Registry& registry);
 
-// Text as a recipe `set` line carries it: backslash, TAB, CR and LF as \\ \t \r \n.
-std::string escapeRecipeText(const std::string& text);
+// The head line's format number: 1 for a head line that names none (files of earlier versions), 0 when
+// the text has no head line of Ornavo's at all.
+int settingsFormatOf(const std::string& headLine);
 
 } // namespace ornavo

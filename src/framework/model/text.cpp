@@ -1,79 +1,74 @@
 #include "text.h"
 
+#include "platform.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <iconv.h>
 #include <limits>
 #include <vector>
 
 namespace ornavo {
-namespace {
 
-// Decodes one UTF-8 sequence at text[pos]; returns its length (0 when malformed).
-std::size_t decodeUtf8(const std::string& text, std::size_t pos, char32_t& out) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char c = b(pos);
-    std::size_t len = 0;
-    if (c < 0x80) {
-        out = c;
+std::size_t utf8Sequence(const std::string& text, std::size_t pos, char32_t& cp) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    std::size_t length;
+    char32_t least;
+    if (lead < 0x80) {
+        cp = lead;
         return 1;
-    } else if ((c & 0xE0) == 0xC0) {
-        len = 2;
-        out = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3;
-        out = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4;
-        out = c & 0x07;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, cp = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, cp = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, cp = lead & 0x07, least = 0x10000;
     } else {
         return 0;
     }
-    if (pos + len > text.size())
+    if (pos + length > text.size())
         return 0;
-    for (std::size_t i = 1; i < len; ++i) {
-        if ((b(pos + i) & 0xC0) != 0x80)
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80)
             return 0;
-        out = (out << 6) | (b(pos + i) & 0x3F);
+        cp = (cp << 6) | (byte(pos + i) & 0x3F);
     }
-    return len;
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return length;
 }
 
+bool isUtf8(const std::string& text) {
+    char32_t cp;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = utf8Sequence(text, pos, cp);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+bool looksLikeGbk(const std::string& bytes) {
+    // Most byte strings read as GBK; a UTF-8 text damaged in a place or two does too. So the bytes
+    // must also hold more that UTF-8 cannot read than sequences it can.
+    std::size_t readable = 0, unreadable = 0;
+    char32_t cp;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = utf8Sequence(bytes, pos, cp);
+        if (length == 0)
+            ++unreadable, ++pos;
+        else
+            readable += length > 1, pos += length;
+    }
+    return unreadable > 0 && unreadable > readable && gbkToUtf8(bytes).has_value();
+}
+
+namespace {
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-class Iconv {
-public:
-    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Iconv() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
-            iconv_close(cd_);
-    }
-    Iconv(const Iconv&) = delete;
-    Iconv& operator=(const Iconv&) = delete;
-
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts the whole input; false on any invalid or unconvertible sequence.
-    bool convert(const std::string& in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        std::vector<char> buf(in.size() * 4 + 16);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char* dst = buf.data();
-        std::size_t dstLeft = buf.size();
-        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1))
-            return false;
-        if (iconv(cd_, nullptr, nullptr, &dst, &dstLeft) == static_cast<std::size_t>(-1))
-            return false;
-        out.append(buf.data(), buf.size() - dstLeft);
-        return true;
-    }
-
-private:
-    iconv_t cd_;
-};
 
 } // namespace
 
@@ -82,7 +77,7 @@ std::string foldFullWidth(const std::string& text) {
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         char32_t cp = 0;
-        const std::size_t len = decodeUtf8(text, pos, cp);
+        const std::size_t len = utf8Sequence(text, pos, cp);
         if (len == 0) {
             out += text[pos++];
             continue;
@@ -186,16 +181,14 @@ std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
 }
 
 std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy) {
-    Iconv cv("GBK", "UTF-8");
-    if (!cv.ok())
-        return std::nullopt;
+    CodePageConverter cv(CodePageConverter::Direction::Utf8ToGbk);
     std::string out;
     out.reserve(utf8.size());
     // Convert character by character runs: plain ASCII is copied, everything else goes through
     // iconv one character at a time so an unencodable one can be replaced on its own.
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
-        const std::size_t len = decodeUtf8(utf8, pos, cp);
+        const std::size_t len = utf8Sequence(utf8, pos, cp);
         if (len == 0)
             return std::nullopt;
         if (cp < 0x80) {
@@ -211,19 +204,19 @@ std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy
 }
 
 std::optional<std::string> gbkToUtf8(const std::string& gbk) {
-    Iconv cv("UTF-8", "GBK");
+    CodePageConverter cv(CodePageConverter::Direction::GbkToUtf8);
     std::string out;
-    if (!cv.ok() || !cv.convert(gbk, out))
+    if (!cv.convert(gbk, out))
         return std::nullopt;
     return out;
 }
 
 std::size_t gbkLength(const std::string& utf8) {
-    Iconv cv("GBK", "UTF-8");
+    CodePageConverter cv(CodePageConverter::Direction::Utf8ToGbk);
     std::size_t length = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
-        std::size_t len = decodeUtf8(utf8, pos, cp);
+        std::size_t len = utf8Sequence(utf8, pos, cp);
         if (len == 0) {
             ++length;
             ++pos;

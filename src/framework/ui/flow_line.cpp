@@ -1,5 +1,7 @@
 #include "flow_line.h"
 
+#include "width_policy.h"
+
 #include <QWidget>
 
 #include <algorithm>
@@ -7,9 +9,10 @@
 
 namespace ornavo::ui {
 
+using width::kColumnGap;
+using width::kRowGap;
+
 namespace {
-constexpr int kColumnGap = 8;
-constexpr int kRowGap = 4;
 
 // The parts of a row's spare width an item takes: its horizontal stretch (an address more than a
 // text); items without one keep their width.

@@ -3,7 +3,7 @@
 #include "generator_window.h"
 #include "restore_bar.h"
 
-#include "framework/model/file_store.h"
+#include "framework/model/platform.h"
 #include "framework/model/settings_writer.h"
 
 #include <QBoxLayout>
@@ -22,17 +22,6 @@ namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// A settings file that a closed window handed over, and whether the next window has taken it.
-struct HandOver {
-    std::string key;
-    std::string path;
-    bool opening = false; // the next window's keeper opens it
-};
-std::optional<HandOver>& pendingHandOver() {
-    static std::optional<HandOver> pending;
-    return pending;
 }
 
 QString chooseWithDialog(QWidget* window, bool saving, const QString& folder, const QString& suggested) {
@@ -77,7 +66,7 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
         keep(kept_.poll());
         schedule();
     });
-    form.addChangeListener([this](const std::string&) {
+    changes_ = form.addChangeListener([this](const std::string&) {
         kept_.changed();
         schedule();
     });
@@ -99,19 +88,11 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
         edit->installEventFilter(this);
     for (QWidget* edit : window_.findChildren<QPlainTextEdit*>())
         edit->installEventFilter(this);
-
-    // A file another window handed over.
-    auto& pending = pendingHandOver();
-    if (pending && pending->opening && pending->key == form.module().key) {
-        const std::string path = pending->path;
-        pending.reset();
-        openFrom(path);
-    }
 }
 
 SettingsKeeper::~SettingsKeeper() {
     // What changed since the last write is kept, whatever ends the window.
-    kept_.flush();
+    (void)kept_.flush();
 }
 
 bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
@@ -168,35 +149,36 @@ bool SettingsKeeper::open() {
 bool SettingsKeeper::saveTo(const std::string& path) {
     Prompter& prompter = window_.form().prompter();
     const std::string text = settingsText(window_.form(), registry_);
-    const std::string failure =
-        text.size() > kSettingsSizeLimit ? "设置超过 1 MiB" : writeWholeFile(path, text);
-    if (!failure.empty()) {
-        prompter.notify("无法保存设置到“" + path + "”：" + failure + "。\n原来的文件没有改动。");
+    const Status written = text.size() > kSettingsSizeLimit ? Status(Failure{"设置超过 1 MiB"}) : writeFile(path, text);
+    if (!written) {
+        prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason + "。\n原来的文件没有改动。");
         return false;
     }
-    recent_.remember(path);
+    (void)recent_.remember(path); // the list is a convenience: a failed write of it is no failed save
     return true;
 }
 
 bool SettingsKeeper::openFrom(const std::string& path) {
     Form& form = window_.form();
     const SettingsRead read = readSettingsFile(path, form.module(), registry_);
-    if (!read.settings && !read.problem.otherKey.empty()) {
-        const ModuleSpec* other = registry_.byKey(read.problem.otherKey);
+    if (!read && !read.failure().otherKey.empty()) {
+        const ModuleSpec* other = registry_.byKey(read.failure().otherKey);
         const std::string name = "“" + other->caption + "”（" + other->key + "）";
         if (form.prompter().ask("设置文件“" + fileNameOf(path) + "”是窗口" + name +
                                 "的设置，不是本窗口的。\n要关闭本窗口，在" + name + "窗口中打开它吗？") ==
-            Answer::Yes)
-            handOver(other->key, path);
+            Answer::Yes) {
+            keep(kept_.flush());
+            emit handOverRequested(q(other->key), q(path));
+        }
         return false;
     }
-    if (!read.settings) {
-        form.prompter().notify("无法打开设置文件“" + path + "”：" + read.problem.message +
+    if (!read) {
+        form.prompter().notify("无法打开设置文件“" + path + "”：" + read.failure().message +
                                "。\n窗口的内容没有改动。");
         return false;
     }
-    applySettings(form, *read.settings);
-    recent_.remember(path);
+    applySettings(form, *read);
+    (void)recent_.remember(path);
     return true;
 }
 
@@ -233,36 +215,17 @@ void SettingsKeeper::schedule() {
         timer_.start(static_cast<int>(wait->count()));
 }
 
-void SettingsKeeper::keep(const std::string& failure) {
+void SettingsKeeper::keep(const Status& written) {
     // A failing write is told once, not every second; a later success makes it tellable again.
-    if (failure.empty()) {
+    if (written) {
         failureShown_ = false;
         return;
     }
     if (failureShown_)
         return;
     failureShown_ = true;
-    window_.form().prompter().notify("无法把本窗口的内容暂存到“" + kept_.path() + "”：" + failure + "。");
-}
-
-void SettingsKeeper::handOver(const std::string& key, const std::string& path) {
-    pendingHandOver() = HandOver{key, path, false};
-    keep(kept_.flush());
-    window_.done(QDialog::Accepted);
-}
-
-const ModuleSpec* SettingsKeeper::takeHandOver(const Registry& registry) {
-    auto& pending = pendingHandOver();
-    if (pending && pending->opening) // never taken up: dropped
-        pending.reset();
-    if (!pending)
-        return nullptr;
-    const ModuleSpec* next = registry.byKey(pending->key);
-    if (next)
-        pending->opening = true;
-    else
-        pending.reset();
-    return next;
+    window_.form().prompter().notify("无法把本窗口的内容暂存到“" + kept_.path() + "”：" +
+                                     written.failure().reason + "。");
 }
 
 } // namespace ornavo::ui

@@ -5,8 +5,9 @@
 //     in the fields' own menus), with the last folder and the recent files kept in the state folder;
 //   - the kept texts: while the user types, the window's settings go to the state folder about once
 //     a second and when the window closes; when earlier ones exist, a bar at the top offers them.
-// A settings file of another window can be opened there: this window closes and hands the file over
-// (see takeHandOver). Messages go through the window's prompter.
+// A settings file of another window can be opened there: the keeper asks for that window instead
+// (handOverRequested), and whoever owns the module windows closes this one and opens that one with the
+// file. Messages go through the window's prompter.
 
 #include "framework/model/kept_texts.h"
 #include "framework/model/recent_settings.h"
@@ -28,7 +29,7 @@ class GeneratorWindow;
 class SettingsKeeper : public QObject {
     Q_OBJECT
   public:
-    // Attaches to the window; the keeper must be gone before the window is (make it after the window).
+    // Attaches to the window (GeneratorWindow::attach keeps it for the window's life).
     SettingsKeeper(GeneratorWindow& window, const Registry& registry);
     ~SettingsKeeper() override;
 
@@ -49,9 +50,9 @@ class SettingsKeeper : public QObject {
     RestoreBar* restoreBar() const { return bar_; }
     const std::string& keptPath() const { return kept_.path(); }
 
-    // After a window has closed to hand a settings file over: the window that should open it next
-    // (its keeper then opens the file), taken once; nullptr when none waits.
-    static const ModuleSpec* takeHandOver(const Registry& registry);
+  signals:
+    // The user chose to open a settings file of another window in that window.
+    void handOverRequested(const QString& key, const QString& path);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,8 +62,7 @@ class SettingsKeeper : public QObject {
     void restoreEarlier();
     void dismissBar();
     void schedule();
-    void keep(const std::string& failure);
-    void handOver(const std::string& key, const std::string& path);
+    void keep(const Status& written);
 
     GeneratorWindow& window_;
     const Registry& registry_;
@@ -73,6 +73,7 @@ class SettingsKeeper : public QObject {
     std::optional<LoadedSettings> earlier_;
     FileChooser chooseFile_;
     bool failureShown_ = false;
+    Subscription changes_;
 };
 
 } // namespace ornavo::ui

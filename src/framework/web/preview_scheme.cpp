@@ -68,7 +68,7 @@ public:
             return;
         }
         if (job->requestUrl() == barePageUrl()) {
-            static const QByteArray bare = QByteArray::fromStdString(previewPageBytes({}));
+            static const QByteArray bare = QByteArray::fromStdString(previewPageBytes({}).value_or(std::string()));
             auto* body = new QBuffer(job);
             body->setData(bare);
             job->reply("text/html", body);

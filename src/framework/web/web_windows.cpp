@@ -37,7 +37,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The page text as the browser reads it from the file: characters GBK lacks are references there.
 QString pageAsRead(const std::string& code) {
-    const std::optional<std::string> text = gbkToUtf8(previewPageBytes(code));
+    const std::optional<std::string> bytes = previewPageBytes(code);
+    const std::optional<std::string> text = bytes ? gbkToUtf8(*bytes) : std::nullopt;
     return text ? q(*text) : QString();
 }
 
@@ -53,13 +54,13 @@ void bringToFront(QWidget* window, bool created, QWidget* beside, const QWidget*
     window->activateWindow();
 }
 
-QString errorPage(const PreviewError& error) {
+QString errorPage(const PreviewFailure& error) {
     return QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>预览失败</title></head>"
                           "<body style=\"font-family:sans-serif;margin:40px;color:#333;\">"
                           "<h3>预览页面写入失败</h3>"
                           "<p>无法在文件夹 <code>%1</code> 中写入 test.html。</p>"
                           "<p style=\"color:#888;font-size:12px;\">%2</p></body></html>")
-        .arg(q(error.folder()).toHtmlEscaped(), q(error.what()).toHtmlEscaped());
+        .arg(q(error.folder).toHtmlEscaped(), q(error.english).toHtmlEscaped());
 }
 
 // Colour values ("#" and three, six or eight hexadecimal digits) are taken whole, "#" included: a click
@@ -234,16 +235,16 @@ PreviewWindow* PreviewWindow::present(const std::string& code, const std::string
 }
 
 bool PreviewWindow::writePage(const std::string& code) {
-    try {
-        setPreviewPageFile(q(writePreviewPage(code, folder_)));
+    const Result<std::string, PreviewFailure> written = writePreviewPage(code, folder_);
+    if (written) {
+        setPreviewPageFile(q(*written));
         pageUrl_ = previewPageUrl();
         return true;
-    } catch (const PreviewError& error) {
-        setPreviewPageFile({});
-        pageUrl_ = QUrl();
-        browser_->setHtml(errorPage(error));
-        return false;
     }
+    setPreviewPageFile({});
+    pageUrl_ = QUrl();
+    browser_->setHtml(errorPage(written.failure()));
+    return false;
 }
 
 void PreviewWindow::display(const std::string& code, const std::string& folder) {
