@@ -25,7 +25,8 @@ const bool registered = [] {
     for (const ModuleSpec& m : moduleRegistry().all())
         for (const Button* b : allButtons(m))
             if (b->action == Action::Generate)
-                benchmark::RegisterBenchmark(("generate/" + m.key + "/" + b->name).c_str(), generateModule, &m, b);
+                benchmark::RegisterBenchmark(("generate/" + m.key + "/" + b->name).c_str(), generateModule,
+                                             &m, b);
     return true;
 }();
 } // namespace

@@ -28,7 +28,9 @@ AboutWindow::AboutWindow(std::function<void(const std::string&)> openAddress, QW
     setFixedSize(360, 257);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    QLabel* title = addLabel(this, "标签1", QStringLiteral("Ornavo V") + QString::fromLatin1(programVersion()), QRect(24, 20, 312, 36));
+    QLabel* title =
+        addLabel(this, "标签1", QStringLiteral("Ornavo V") + QString::fromLatin1(programVersion()),
+                 QRect(24, 20, 312, 36));
     QFont big = title->font();
     big.setPixelSize(24);
     big.setBold(true);

@@ -10,16 +10,16 @@ namespace ornavo::app {
 
 class AboutWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     static const char* const kCaption;
 
     // openAddress receives IM_CONTACT_URL when "联系我们" is pressed.
     explicit AboutWindow(std::function<void(const std::string&)> openAddress, QWidget* parent = nullptr);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::function<void(const std::string&)> openAddress_;
 };
 

@@ -43,7 +43,8 @@ ShellServices withDesktopDefaults(ShellServices s) {
     if (!s.notify)
         s.notify = [](const std::string& caption, const std::string& message, NoticeIcon icon) {
             ui::showMessage({message, ui::MessageButtons::Ok,
-                             icon == NoticeIcon::Error ? ui::MessageIcon::Error : ui::MessageIcon::None, caption});
+                             icon == NoticeIcon::Error ? ui::MessageIcon::Error : ui::MessageIcon::None,
+                             caption});
         };
     if (!s.prompter) {
         static ui::MessageBoxPrompter boxes;
@@ -84,7 +85,8 @@ ShellServices withDesktopDefaults(ShellServices s) {
             };
             hooks.openAddress = open;
             hooks.askUpdate = [](const std::string& question) {
-                return ui::showMessage({question, ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
+                return ui::showMessage(
+                    {question, ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
             };
             net::startUpdateCheck(std::move(hooks), context);
         };

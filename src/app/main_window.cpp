@@ -35,13 +35,17 @@ const char* const MainWindow::kMaintenance = "网站维护中……";
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString u(const char* s) { return QString::fromUtf8(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // A tab page whose controls are placed in the tab control's coordinates, as the window is designed:
 // the page itself starts below the tab row, so each control is shifted by the page's own offset.
 class DesignedPage : public QWidget {
-public:
+  public:
     explicit DesignedPage(QTabWidget* tabs) : tabs_(tabs) {}
 
     template <typename W> W* place(W* widget, const QRect& designed) {
@@ -51,7 +55,7 @@ public:
         return widget;
     }
 
-protected:
+  protected:
     void moveEvent(QMoveEvent* event) override {
         QWidget::moveEvent(event);
         relayout();
@@ -61,8 +65,10 @@ protected:
         relayout();
     }
 
-private:
-    QPoint offset() const { return isAncestorOf(tabs_) || !tabs_->isAncestorOf(this) ? QPoint() : mapTo(tabs_, QPoint()); }
+  private:
+    QPoint offset() const {
+        return isAncestorOf(tabs_) || !tabs_->isAncestorOf(this) ? QPoint() : mapTo(tabs_, QPoint());
+    }
     void relayout() {
         const QPoint shift = offset();
         for (const auto& [widget, designed] : placed_)
@@ -76,7 +82,7 @@ private:
 
 // An advert picture box: a press of the left mouse button opens the advert's link.
 class AdvertSlot : public QLabel {
-public:
+  public:
     AdvertSlot(int slot, std::function<void(int)> onPress, QWidget* parent)
         : QLabel(parent), slot_(slot), onPress_(std::move(onPress)) {
         setObjectName(QStringLiteral("图片框_广告位%1").arg(slot));
@@ -84,14 +90,14 @@ public:
         setCursor(Qt::PointingHandCursor);
     }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && onPress_)
             onPress_(slot_);
         QLabel::mousePressEvent(event);
     }
 
-private:
+  private:
     int slot_;
     std::function<void(int)> onPress_;
 };
@@ -131,7 +137,9 @@ QRect MainWindow::catalogueButtonRect(std::size_t index) {
 std::string MainWindow::caption() {
     return std::string("Ornavo V") + programVersion() + "     Quillet工作室   " + makerServer();
 }
-std::string MainWindow::trayTip() { return std::string("OrnavoV") + programVersion(); }
+std::string MainWindow::trayTip() {
+    return std::string("OrnavoV") + programVersion();
+}
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QMainWindow(parent), services_(withDesktopDefaults(std::move(services))),
@@ -144,8 +152,8 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     setWindowTitle(q(caption()));
     setWindowIcon(programIcon());
     setFixedSize(kWidth, kHeight);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("MainArea"));
@@ -166,7 +174,8 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pages_ = new QTabWidget(central);
     pages_->setObjectName(QStringLiteral("选择夹1"));
     pages_->setGeometry(1, 33, 806, 479);
-    pages_->addTab(buildCataloguePage(Edition::Professional, "按钮_模块开发", "更多模块开发中……"), u("专业版旺铺装修"));
+    pages_->addTab(buildCataloguePage(Edition::Professional, "按钮_模块开发", "更多模块开发中……"),
+                   u("专业版旺铺装修"));
     pages_->addTab(buildCataloguePage(Edition::Basic, "按钮_模块开发1", "模块开发中……"), u("基础版店铺装修"));
     pages_->addTab(buildSoftwarePage(), u("设计软件下载"));
     pages_->addTab(buildMaterialPage(), u("设计素材下载"));
@@ -181,9 +190,11 @@ MainWindow::~MainWindow() {
         tray_->hide();
 }
 
-QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholderName, const char* placeholderCaption) {
+QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholderName,
+                                        const char* placeholderCaption) {
     auto* page = new DesignedPage(pages_);
-    page->setObjectName(edition == Edition::Professional ? QStringLiteral("专业版旺铺装修") : QStringLiteral("基础版店铺装修"));
+    page->setObjectName(edition == Edition::Professional ? QStringLiteral("专业版旺铺装修")
+                                                         : QStringLiteral("基础版店铺装修"));
     // Captions run to seventeen characters: the skin gives catalogue buttons a tighter face and padding
     // than the module windows' buttons.
     const std::vector<CatalogueEntry>& entries = edition == Edition::Professional ? professional_ : basic_;
@@ -202,32 +213,35 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
     placeholder->setProperty("role", QStringLiteral("catalogue"));
     placeholder->setAutoDefault(false);
     page->place(placeholder, catalogueButtonRect(entries.size()));
-    connect(placeholder, &QPushButton::clicked, this, [this] { services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None); });
+    connect(placeholder, &QPushButton::clicked, this,
+            [this] { services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None); });
     return page;
 }
 
 QWidget* MainWindow::buildSoftwarePage() {
     auto* page = new DesignedPage(pages_);
     page->setObjectName(QStringLiteral("设计软件下载"));
-    static const char* const programs[][2] = {{"ps3", "PS 3"}, {"ps4", "PS 4"}, {"ps5", "PS 5"}, {"ps6", "PS 6"},
-                                              {"fr3", "FR 3"}, {"fr5", "FR 5"}, {"fr6", "FR 6"}, {"dr3", "DR 3"},
-                                              {"dr5", "DR 5"}, {"dr8", "DR 8"}, {"lt", "LT"},    {"II", "II"}};
+    static const char* const programs[][2] = {
+        {"ps3", "PS 3"}, {"ps4", "PS 4"}, {"ps5", "PS 5"}, {"ps6", "PS 6"}, {"fr3", "FR 3"}, {"fr5", "FR 5"},
+        {"fr6", "FR 6"}, {"dr3", "DR 3"}, {"dr5", "DR 5"}, {"dr8", "DR 8"}, {"lt", "LT"},    {"II", "II"}};
     for (int i = 0; i < 12; ++i) {
         const QRect rect = tileRect(i);
-        auto* button = new PictureButton(u("图形按钮_") + u(programs[i][0]), u(programs[i][1]), u("设计软件下载"),
-                                         kSoftwareColour, QRect(QPoint(), rect.size()), nullptr);
+        auto* button =
+            new PictureButton(u("图形按钮_") + u(programs[i][0]), u(programs[i][1]), u("设计软件下载"),
+                              kSoftwareColour, QRect(QPoint(), rect.size()), nullptr);
         page->place(button, rect);
         connect(button, &QAbstractButton::clicked, this,
                 [this] { openLink(address(Address::SOFTWARE_SHARE_URL)); });
     }
-    auto* contact = new PictureButton(u("图形按钮_联系我们"), u("联系我们"), u("有问题请留言"), kContactColour,
-                                      QRect(0, 0, 386, 56), nullptr);
+    auto* contact = new PictureButton(u("图形按钮_联系我们"), u("联系我们"), u("有问题请留言"),
+                                      kContactColour, QRect(0, 0, 386, 56), nullptr);
     page->place(contact, QRect(14, 380, 386, 56));
     connect(contact, &QAbstractButton::clicked, this, [this] { openLink(address(Address::IM_CONTACT_URL)); });
     auto* more = new PictureButton(u("图形按钮2"), u("更多软件"), u("软件资源中心"), kMaintenanceColour,
                                    QRect(0, 0, 387, 56), nullptr);
     page->place(more, QRect(406, 380, 387, 56));
-    connect(more, &QAbstractButton::clicked, this, [this] { services_.notify({}, kMaintenance, NoticeIcon::Error); });
+    connect(more, &QAbstractButton::clicked, this,
+            [this] { services_.notify({}, kMaintenance, NoticeIcon::Error); });
     return page;
 }
 
@@ -242,14 +256,15 @@ QWidget* MainWindow::buildMaterialPage() {
         page->place(button, rect);
         connect(button, &QAbstractButton::clicked, this, [this] { openMaterialDownloads(); });
     }
-    auto* contact = new PictureButton(u("图形按钮_联系我们2"), u("联系我们"), u("有问题请留言"), kContactColour,
-                                      QRect(0, 0, 190, 56), nullptr);
+    auto* contact = new PictureButton(u("图形按钮_联系我们2"), u("联系我们"), u("有问题请留言"),
+                                      kContactColour, QRect(0, 0, 190, 56), nullptr);
     page->place(contact, QRect(14, 380, 190, 56));
     connect(contact, &QAbstractButton::clicked, this, [this] { openLink(address(Address::IM_CONTACT_URL)); });
     auto* centre = new PictureButton(u("图形按钮_素材资源中心"), u("素材资源中心"), u("更多设计素材"),
                                      kMaintenanceColour, QRect(0, 0, 190, 56), nullptr);
     page->place(centre, QRect(210, 380, 190, 56));
-    connect(centre, &QAbstractButton::clicked, this, [this] { services_.notify({}, kMaintenance, NoticeIcon::Error); });
+    connect(centre, &QAbstractButton::clicked, this,
+            [this] { services_.notify({}, kMaintenance, NoticeIcon::Error); });
 
     auto* preview = new QPushButton(u("素材预览"));
     preview->setObjectName(QStringLiteral("按钮_素材预览"));
@@ -276,7 +291,8 @@ void MainWindow::buildAdverts(QWidget* central) {
     group->setObjectName(QStringLiteral("分组框1"));
     group->setGeometry(2, 515, 806, 128);
     for (int slot = 1; slot <= 4; ++slot) {
-        auto* box = new AdvertSlot(slot, [this](int s) { openAdvertLink(s); }, group);
+        auto* box = new AdvertSlot(
+            slot, [this](int s) { openAdvertLink(s); }, group);
         box->setGeometry(2 + (slot - 1) * 200, 18, 200, 100);
         adverts_[static_cast<std::size_t>(slot - 1)] = box;
     }
@@ -338,7 +354,9 @@ void MainWindow::buildTray() {
         tray_->show();
 }
 
-bool MainWindow::hidesWhenMinimised() const { return services_.trayAvailable(); }
+bool MainWindow::hidesWhenMinimised() const {
+    return services_.trayAvailable();
+}
 
 void MainWindow::showAtStart() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -383,7 +401,8 @@ void MainWindow::showAdvert(int slot, const QByteArray& bytes) {
 void MainWindow::openCatalogueEntry(const CatalogueEntry& entry) {
     if (moduleOpen_)
         return;
-    setWindowState(windowState() | Qt::WindowMinimized); // hides the window where a tray icon can bring it back
+    setWindowState(windowState() |
+                   Qt::WindowMinimized); // hides the window where a tray icon can bring it back
     // Only one module window at a time: brought back meanwhile (through the tray), this window takes no
     // input until the module window is closed; the colour table and the preview stay usable.
     setEnabled(false);

@@ -64,14 +64,14 @@ struct ShellServices {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 815;
     static constexpr int kHeight = 698;
     static constexpr int kTopOnStart = 10;
-    static std::string trayTip();             // "OrnavoV2.0.1"
-    static const char* const kNoticeCaption;  // "温馨提示"
-    static const char* const kInDevelopment;  // "模块开发中！！", the placeholder buttons' notice
-    static const char* const kMaintenance;    // "网站维护中……"
+    static std::string trayTip();            // "OrnavoV2.0.1"
+    static const char* const kNoticeCaption; // "温馨提示"
+    static const char* const kInDevelopment; // "模块开发中！！", the placeholder buttons' notice
+    static const char* const kMaintenance;   // "网站维护中……"
 
     // The catalogue button at that place of its page, in the tab control's coordinates.
     static QRect catalogueButtonRect(std::size_t index);
@@ -105,11 +105,11 @@ public:
     QLabel* advertSlot(int slot) const { return adverts_.at(static_cast<std::size_t>(slot - 1)); }
     bool hidesWhenMinimised() const;
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildTray();
     QWidget* buildCataloguePage(Edition edition, const char* placeholderName, const char* placeholderCaption);

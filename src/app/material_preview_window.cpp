@@ -25,7 +25,9 @@ MaterialPreviewWindow::MaterialPreviewWindow() {
     picture->setPixmap(materialPreviewPicture(picture->size()));
 }
 
-MaterialPreviewWindow* MaterialPreviewWindow::instance() { return openWindow; }
+MaterialPreviewWindow* MaterialPreviewWindow::instance() {
+    return openWindow;
+}
 
 MaterialPreviewWindow* MaterialPreviewWindow::present() {
     if (!openWindow)

@@ -8,13 +8,13 @@ namespace ornavo::app {
 
 class MaterialPreviewWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static const char* const kCaption;
 
     static MaterialPreviewWindow* present();
     static MaterialPreviewWindow* instance();
 
-private:
+  private:
     MaterialPreviewWindow();
 };
 

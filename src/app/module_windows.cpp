@@ -25,7 +25,8 @@ ui::GeneratorWindow* ModuleWindows::open(const ModuleSpec& module, const std::st
         window_->activateWindow();
         return window_;
     }
-    auto* window = new ui::GeneratorWindow(module, session_.variables(module.key), prompter_, host_, nullptr, fetch_);
+    auto* window =
+        new ui::GeneratorWindow(module, session_.variables(module.key), prompter_, host_, nullptr, fetch_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     auto keeper = std::make_unique<ui::SettingsKeeper>(*window, registry_);
     connect(keeper.get(), &ui::SettingsKeeper::handOverRequested, this,

@@ -8,7 +8,9 @@
 #include <QStyleFactory>
 
 // The resource lives in a static library, so it is registered by hand.
-static void registerSkinResource() { Q_INIT_RESOURCE(skin); }
+static void registerSkinResource() {
+    Q_INIT_RESOURCE(skin);
+}
 
 namespace ornavo::app {
 

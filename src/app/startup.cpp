@@ -56,21 +56,22 @@ bool onlyPrints(int argc, char** argv) {
 // Runs the action once, after the window has painted itself for the first time (so the first sight
 // of it waits for nothing else), or after kLatestMs if no paint comes.
 class AfterFirstPaint : public QObject {
-public:
+  public:
     static constexpr int kLatestMs = 1000;
-    AfterFirstPaint(QWidget* window, std::function<void()> action) : QObject(window), action_(std::move(action)) {
+    AfterFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {
         window->installEventFilter(this);
         QTimer::singleShot(kLatestMs, this, [this] { run(); });
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, this, [this] { run(); }); // once the painted frame is on screen
         return false;
     }
 
-private:
+  private:
     void run() {
         if (!action_)
             return;
@@ -105,7 +106,7 @@ int runProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     applySkin(app); // before the first window
-    nameProgram(); // no display name: the window manager would append it to every caption
+    nameProgram();  // no display name: the window manager would append it to every caption
     ui::installChineseTranslations();
     QApplication::setDesktopFileName(QStringLiteral(ORNAVO_APP_ID)); // ties its windows to the menu entry
 

@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPaintEvent>
-#include <QResizeEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTextBoundaryFinder>
 #include <QTimer>
 
@@ -37,7 +37,8 @@ namespace {
 constexpr int kPad = 3;
 } // namespace
 
-TickerLabel::TickerLabel(const QColor& background, QWidget* parent) : QLabel(parent), background_(background) {
+TickerLabel::TickerLabel(const QColor& background, QWidget* parent)
+    : QLabel(parent), background_(background) {
     setObjectName(QStringLiteral("标签2"));
     setTextFormat(Qt::PlainText); // text from the network is never read as markup
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -77,7 +78,9 @@ void TickerLabel::setAnnouncement(const QString& text) {
     }
 }
 
-void TickerLabel::forgetPictures() { cache_.clear(); }
+void TickerLabel::forgetPictures() {
+    cache_.clear();
+}
 
 const QPixmap& TickerLabel::pictureOf(std::size_t index) {
     for (auto it = cache_.begin(); it != cache_.end(); ++it)
@@ -170,7 +173,9 @@ TickerBand::TickerBand(QWidget* parent) : QWidget(parent) {
     timer_->start();
 }
 
-QColor TickerBand::background() const { return QColor(0xff, 0xf7, 0xe0); }
+QColor TickerBand::background() const {
+    return QColor(0xff, 0xf7, 0xe0);
+}
 
 double TickerBand::widthPerByte() const {
     return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('A')) / 2.0;
@@ -196,7 +201,9 @@ void TickerBand::frame() {
     place();
 }
 
-void TickerBand::place() { label_->setGeometry(geometry_.left(), 0, geometry_.width(), height()); }
+void TickerBand::place() {
+    label_->setGeometry(geometry_.left(), 0, geometry_.width(), height());
+}
 
 void TickerBand::resizeEvent(QResizeEvent*) {
     geometry_.setBandWidth(width());

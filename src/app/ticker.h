@@ -24,7 +24,7 @@ namespace ornavo::app {
 
 // Where the label stands inside the band, advanced by tick().
 class TickerGeometry {
-public:
+  public:
     // Width of the label for a text of that many GBK bytes: bytes × width per byte, rounded.
     static int labelWidth(std::size_t gbkBytes, double widthPerByte);
 
@@ -39,7 +39,7 @@ public:
     int width() const { return width_; }
     int bandWidth() const { return band_; }
 
-private:
+  private:
     int band_ = 0;
     int width_ = 0;
     int left_ = 0;
@@ -48,7 +48,7 @@ private:
 // 标签2: the announcement, drawn piece by piece on the band's colour.
 class TickerLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     // Pieces are this many characters (grapheme clusters) long; at most kCachedPieces of their
     // pictures are kept.
     static constexpr int kPieceLength = 24;
@@ -62,17 +62,17 @@ public:
     std::size_t pieceCount() const { return pieces_.size(); }
     std::size_t cachedPictures() const { return cache_.size(); }
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     struct Piece {
         int start;
         int length;
-        qreal left;  // in the label, from its left edge
+        qreal left; // in the label, from its left edge
         qreal width;
     };
     struct Picture {
@@ -90,7 +90,7 @@ private:
 
 class TickerBand : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The announced speed: one pixel every kStepMs. The timer shows kStepsPerFrame steps at a time,
     // which is the same speed with a fraction of the wake-ups and repaints.
     static constexpr int kStepMs = 10;
@@ -116,11 +116,11 @@ public:
     const TickerGeometry& geometry() const { return geometry_; }
     QColor background() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void place();
 
     TickerLabel* label_ = nullptr;

@@ -88,8 +88,9 @@ QPixmap materialPreviewPicture(const QSize& size) {
     const int width = (size.width() - gap * (count + 1)) / count;
     for (int i = 0; i < count; ++i) {
         const QString title = QStringLiteral("素材%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        p.drawPixmap(gap + i * (width + gap), gap,
-                     labelledTile(QSize(width, size.height() - 2 * gap), title, QStringLiteral("样例"), colours[i]));
+        p.drawPixmap(
+            gap + i * (width + gap), gap,
+            labelledTile(QSize(width, size.height() - 2 * gap), title, QStringLiteral("样例"), colours[i]));
     }
     return pixmap;
 }
@@ -117,7 +118,10 @@ const QPixmap& PictureButton::picture(TileState state) const {
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, picture(isDown() ? TileState::Pressed : underMouse() ? TileState::Hover : TileState::Normal));
+    p.drawPixmap(0, 0,
+                 picture(isDown()       ? TileState::Pressed
+                         : underMouse() ? TileState::Hover
+                                        : TileState::Normal));
 }
 
 void PictureButton::enterEvent(QEnterEvent* event) {

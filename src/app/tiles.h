@@ -25,18 +25,18 @@ QPixmap materialPreviewPicture(const QSize& size);
 // painted the first time it is needed, so buttons on a page never opened cost no painting.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
-public:
-    PictureButton(const QString& objectName, const QString& title, const QString& subtitle, const QColor& colour,
-                  const QRect& geometry, QWidget* parent);
+  public:
+    PictureButton(const QString& objectName, const QString& title, const QString& subtitle,
+                  const QColor& colour, const QRect& geometry, QWidget* parent);
     const QPixmap& picture(TileState state) const;
     QSize sizeHint() const override { return size(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     QString title_, subtitle_;
     QColor colour_;
     QSize designedSize_;

@@ -22,12 +22,18 @@ namespace {
 
 const char* kindName(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Field: return "field";
-    case ControlKind::List: return "list";
-    case ControlKind::Radio: return "radio";
-    case ControlKind::Label: return "label";
-    case ControlKind::Picture: return "picture";
-    case ControlKind::CodeBox: return "codebox";
+    case ControlKind::Field:
+        return "field";
+    case ControlKind::List:
+        return "list";
+    case ControlKind::Radio:
+        return "radio";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Picture:
+        return "picture";
+    case ControlKind::CodeBox:
+        return "codebox";
     }
     return "";
 }
@@ -55,12 +61,18 @@ void help() {
 
 const char* actionName(const Button& b) {
     switch (b.action) {
-    case Action::Generate: return b.basicOf.empty() ? "generate" : "generate-basic";
-    case Action::Copy: return "copy";
-    case Action::Clear: return "clear";
-    case Action::Preview: return "preview";
-    case Action::ColourPicker: return "colour-table";
-    case Action::Exit: return "exit";
+    case Action::Generate:
+        return b.basicOf.empty() ? "generate" : "generate-basic";
+    case Action::Copy:
+        return "copy";
+    case Action::Clear:
+        return "clear";
+    case Action::Preview:
+        return "preview";
+    case Action::ColourPicker:
+        return "colour-table";
+    case Action::Exit:
+        return "exit";
     }
     return "";
 }

@@ -14,7 +14,9 @@ namespace ornavo::net {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string lowerAscii(std::string text) {
     for (char& c : text)
@@ -122,7 +124,7 @@ int pending = 0;
 // One request under way: collects the body up to the cap, ends it at the deadline, and hands the
 // result to the caller once, unless the caller's context went first.
 class PendingFetch : public QObject {
-public:
+  public:
     PendingFetch(const QObject* context, std::function<void(const FetchResult&)> done,
                  const FetchOptions& options)
         : done_(std::move(done)), context_(const_cast<QObject*>(context)), hasContext_(context != nullptr),
@@ -160,7 +162,7 @@ public:
         connect(reply_, &QNetworkReply::finished, this, &PendingFetch::answered);
     }
 
-private:
+  private:
     int status() const {
         return reply_ ? reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
     }

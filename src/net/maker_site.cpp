@@ -7,7 +7,9 @@ namespace ornavo::net {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size())
@@ -32,7 +34,9 @@ std::string advertLinkPath(int slot) {
     return "/Tessaly/upload/guanggaowei/ggw" + std::to_string(slot) + ".txt";
 }
 
-std::string makerFile(const std::string& path) { return makerServer() + path; }
+std::string makerFile(const std::string& path) {
+    return makerServer() + path;
+}
 
 std::string siteTextToUtf8(const std::string& fetched) {
     if (std::optional<std::string> text = gbkToUtf8(fetched))

@@ -26,11 +26,11 @@ struct UpdateCheckHooks {
 };
 
 enum class UpdateOutcome {
-    UpToDate,        // the site names this version
-    VersionUnknown,  // no version could be read: nothing is asked
-    Declined,        // a newer version was offered and the user cancelled
-    Opened,          // the download address was opened
-    NoDownload,      // the user agreed, but the site gave no usable download address
+    UpToDate,       // the site names this version
+    VersionUnknown, // no version could be read: nothing is asked
+    Declined,       // a newer version was offered and the user cancelled
+    Opened,         // the download address was opened
+    NoDownload,     // the user agreed, but the site gave no usable download address
 };
 
 // Starts the check. The version is read from MAKER_SERVER + kVersionPath and compared, without

@@ -32,7 +32,7 @@ struct Notice {
 struct FakeShell {
     std::map<std::string, std::string> texts; // address → body
     std::map<std::string, QByteArray> bytes;
-    std::vector<std::string> fetched;          // every address asked for, in order
+    std::vector<std::string> fetched; // every address asked for, in order
     // When set, answers wait until release() instead of coming at once.
     bool holdAnswers = false;
     struct Held {
@@ -44,8 +44,8 @@ struct FakeShell {
     std::vector<std::string> opened;
     std::vector<Notice> notices;
     std::vector<std::string> questions;
-    std::deque<Answer> answers;                // Yes when empty
-    std::vector<std::string> modules;          // captions of the module windows run
+    std::deque<Answer> answers;       // Yes when empty
+    std::vector<std::string> modules; // captions of the module windows run
     int colourTables = 0;
     int updateChecks = 0;
     int quits = 0;
@@ -115,7 +115,7 @@ struct FakeShell {
         return false;
     }
 
-private:
+  private:
     void answerLater(const std::string& address, QObject* context, std::function<void()> answer) {
         fetched.push_back(address);
         if (holdAnswers)
@@ -125,9 +125,13 @@ private:
     }
 };
 
-inline std::string site(const std::string& path) { return net::makerFile(path); }
+inline std::string site(const std::string& path) {
+    return net::makerFile(path);
+}
 
-inline std::string gbk(const std::string& utf8) { return *utf8ToGbk(utf8); }
+inline std::string gbk(const std::string& utf8) {
+    return *utf8ToGbk(utf8);
+}
 
 // Where a widget stands in the tab control's coordinates.
 inline QRect inTabs(const QWidget* w, const QTabWidget* tabs) {
@@ -136,7 +140,8 @@ inline QRect inTabs(const QWidget* w, const QTabWidget* tabs) {
 
 // The frame's centre is the screen's centre (within a pixel of rounding).
 inline bool centredOnScreen(const QWidget& w) {
-    const QPoint d = w.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint d =
+        w.frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
     return std::abs(d.x()) <= 1 && std::abs(d.y()) <= 1;
 }
 

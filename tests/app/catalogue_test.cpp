@@ -68,7 +68,8 @@ const std::vector<Row> kBasic = {
     {"按钮_F05基础导航CSS代码图片导航变色", "F05-导航CSS代码(图片导航变色)", "导航变色效果（图片颜色底图）"},
     {"按钮_F06基础自定义店招带滚动公告", "F06-自定义店招（带滚动公告）", "自定义店招（带滚动公告）"},
     {"按钮_F07基础950手拉风琴轮播特效", "F07-950手拉风琴轮播特效", "950手拉风琴轮播特效"},
-    {"按钮_F08基础图片轮播底部带宝贝标题", "F08-图片轮播（底部带宝贝标题）", "950通栏-图片轮播（带底部宝贝标题）"},
+    {"按钮_F08基础图片轮播底部带宝贝标题", "F08-图片轮播（底部带宝贝标题）",
+     "950通栏-图片轮播（带底部宝贝标题）"},
     {"按钮_F09基础宝贝轮播展示促销活动", "F09-宝贝轮播展示（促销活动）", "宝贝轮播展示（促销活动）"},
     {"按钮_F10基础宝贝特效展示正反换图", "F10-宝贝特效展示（正反换图）", "宝贝特效展示（正反换图）"},
     {"按钮_F11宝贝格子展示四格子模块", "F11-宝贝格子展示（四格子模块）", "宝贝展示-单排四格子模块"},
@@ -100,7 +101,7 @@ std::string windowCaptionOf(const std::string& key) {
 }
 
 class Catalogue : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<MainWindow>(shell.services());
         window->show();
@@ -121,7 +122,8 @@ protected:
         return buttons;
     }
 
-    void checkPage(int page, const std::vector<Row>& rows, const char* placeholder, const char* placeholderCaption) {
+    void checkPage(int page, const std::vector<Row>& rows, const char* placeholder,
+                   const char* placeholderCaption) {
         const std::vector<QPushButton*> buttons = buttonsOf(page);
         ASSERT_EQ(buttons.size(), rows.size() + 1);
         for (std::size_t i = 0; i <= rows.size(); ++i) {
@@ -191,4 +193,3 @@ TEST_F(Catalogue, TheTwoF26ButtonsOfTheBasicPageOpenDifferentWindows) {
     EXPECT_EQ(inTabs(service, window->pages()).topLeft(), QPoint(210, 252));
     EXPECT_EQ(inTabs(activity, window->pages()).topLeft(), QPoint(406, 252));
 }
-

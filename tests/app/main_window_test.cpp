@@ -68,11 +68,9 @@ QAction* item(const QMenu* menu, const char* text) {
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { window = std::make_unique<MainWindow>(shell.services()); }
-    void TearDown() override {
-        window.reset();
-    }
+    void TearDown() override { window.reset(); }
     template <typename T> T* find(const char* name) {
         T* w = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(w, nullptr) << name;
@@ -118,7 +116,8 @@ TEST_F(MainWindowTest, FrameAndControlsAsDesigned) {
 TEST_F(MainWindowTest, NothingIsFetchedUntilTheWindowIsShownAndAsked) {
     window->showAtStart();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->frameGeometry().top(), QGuiApplication::primaryScreen()->availableGeometry().top() + 10);
+    EXPECT_EQ(window->frameGeometry().top(),
+              QGuiApplication::primaryScreen()->availableGeometry().top() + 10);
     EXPECT_TRUE(shell.fetched.empty());
     EXPECT_EQ(window->ticker()->label()->text(), QString());
 }
@@ -145,7 +144,8 @@ TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlots) {
     QLabel* label = window->ticker()->label();
     EXPECT_EQ(label->text().toStdString(), notice);
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->width(), static_cast<int>(std::lround(gbkLength(notice) * window->ticker()->widthPerByte())));
+    EXPECT_EQ(label->width(),
+              static_cast<int>(std::lround(gbkLength(notice) * window->ticker()->widthPerByte())));
     EXPECT_EQ(label->x(), 736);
 
     EXPECT_EQ(window->advertSlot(1)->pixmap().size(), QSize(200, 100));
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, AdvertSlotOpensItsLinkAndNothingThatIsNotAWebAddress) {
     window->show();
     QTest::mouseClick(window->advertSlot(2), Qt::LeftButton);
     QTest::mouseClick(window->advertSlot(3), Qt::LeftButton);
-    QTest::mouseClick(window->advertSlot(4), Qt::LeftButton); // failed fetch
+    QTest::mouseClick(window->advertSlot(4), Qt::LeftButton);  // failed fetch
     QTest::mouseClick(window->advertSlot(1), Qt::RightButton); // not the left button: no fetch
     EXPECT_EQ(shell.fetched, (std::vector<std::string>{site("/Tessaly/upload/guanggaowei/ggw2.txt"),
                                                        site("/Tessaly/upload/guanggaowei/ggw3.txt"),
@@ -310,11 +310,13 @@ TEST_F(MainWindowTest, MaterialPage) {
 
 TEST_F(MainWindowTest, SoftwarePage) {
     window->show();
-    const char* const programs[] = {"ps3", "ps4", "ps5", "ps6", "fr3", "fr5", "fr6", "dr3", "dr5", "dr8", "lt", "II"};
+    const char* const programs[] = {"ps3", "ps4", "ps5", "ps6", "fr3", "fr5",
+                                    "fr6", "dr3", "dr5", "dr8", "lt",  "II"};
     for (const char* p : programs) {
         auto* button = find<app::PictureButton>((std::string("图形按钮_") + p).c_str());
         EXPECT_FALSE(button->picture(app::TileState::Normal).isNull());
-        EXPECT_NE(button->picture(app::TileState::Normal).toImage(), button->picture(app::TileState::Pressed).toImage());
+        EXPECT_NE(button->picture(app::TileState::Normal).toImage(),
+                  button->picture(app::TileState::Pressed).toImage());
         clickOnPage(2, (std::string("图形按钮_") + p).c_str());
     }
     EXPECT_EQ(shell.opened, std::vector<std::string>(12, address(Address::SOFTWARE_SHARE_URL)));
@@ -439,7 +441,9 @@ TEST_F(MainWindowTest, WithoutANotificationAreaMinimisingOnlyMinimises) {
     window = std::make_unique<MainWindow>(shell.services());
     window->show();
     bool visibleWhileOpen = false;
-    shell.whileModuleOpen = [&](const ModuleSpec&) { visibleWhileOpen = window->isVisible() && window->isMinimized(); };
+    shell.whileModuleOpen = [&](const ModuleSpec&) {
+        visibleWhileOpen = window->isVisible() && window->isMinimized();
+    };
     clickOnPage(0, "按钮_F03全屏海报");
     EXPECT_TRUE(visibleWhileOpen);
     EXPECT_FALSE(window->isMinimized());
@@ -505,7 +509,8 @@ TEST_F(MainWindowTest, AboutWindow) {
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(about->windowTitle(), QString::fromUtf8("关于软件"));
         EXPECT_EQ(about->size(), QSize(360, 257));
-        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("标签1"))->text(), QStringLiteral("Ornavo V2.0.1"));
+        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("标签1"))->text(),
+                  QStringLiteral("Ornavo V2.0.1"));
         for (const char* name : {"标签2", "标签3", "标签4"})
             EXPECT_FALSE(about->findChild<QLabel*>(QString::fromUtf8(name))->text().isEmpty()) << name;
         auto* contact = about->findChild<QLabel*>(QStringLiteral("标签5"));

@@ -81,7 +81,7 @@ TEST(TickerGeometry, ResizedBandKeepsThePlaceAndReentersAtTheNewEdge) {
 }
 
 class TickerBandTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { band.setGeometry(65, 8, 736, 24); }
     TickerBand band;
 };
@@ -143,7 +143,8 @@ TEST_F(TickerBandTest, LabelIsExactlyAsWideAsItsWholeText) {
 
 // The announcement drawn from its pieces looks as the whole text drawn at once.
 TEST_F(TickerBandTest, PiecesDrawTheWholeText) {
-    const std::string text = "欢迎使用 Ornavo V2.0.1 店铺装修助手！新品上架，全场八折，欢迎选购。Welcome to the shop.";
+    const std::string text =
+        "欢迎使用 Ornavo V2.0.1 店铺装修助手！新品上架，全场八折，欢迎选购。Welcome to the shop.";
     band.setAnnouncement(text);
     TickerLabel* label = band.label();
     ASSERT_GT(label->pieceCount(), 2u); // several pieces, so their seams are in the picture
@@ -193,7 +194,7 @@ struct PaintWatch : QObject {
         return false;
     }
 
-private:
+  private:
     TickerBand& band_;
 };
 

@@ -1,8 +1,8 @@
 // ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
 
 #include "framework/model/settings_writer.h"
-#include "support/test_support.h"
 #include "framework/model/version.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -40,7 +40,7 @@ namespace {
 
 // The screen as the window manager keeps it, through a connection of the test's own.
 class Screen {
-public:
+  public:
     Screen() : display_(XOpenDisplay(nullptr)) {}
     ~Screen() {
         if (display_)
@@ -134,7 +134,7 @@ public:
         XFlush(display_);
     }
 
-private:
+  private:
     Window root() const { return DefaultRootWindow(display_); }
     std::vector<unsigned long> property(Window window, const char* name, Atom type) {
         Atom actual = 0;
@@ -157,7 +157,7 @@ private:
 
 // Nothing leaves the machine: the preview's shop page asks the marketplace for its scripts.
 class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
         if (url.scheme().startsWith(QLatin1String("http")) && url.host() != QLatin1String("127.0.0.1"))
@@ -170,11 +170,10 @@ std::size_t place(const std::vector<unsigned long>& stacking, unsigned long wind
 }
 
 class Stacking : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(screen.open()) << "no X display";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.managed(); }, 10000))
-            << "no window manager";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen.managed(); }, 10000)) << "no window manager";
         web::installWebWindows(host);
     }
     void TearDown() override {

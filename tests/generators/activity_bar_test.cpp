@@ -39,7 +39,8 @@ TEST(ActivityBar, EachClearEmptiesItsFieldsInOrderAndKeepsTheOthers) {
         w.form().setText("编辑框_B滚动速度", "5");
         w.press("按钮_F35B基础版代码");
         std::vector<std::string> emptied;
-        const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
+        const Subscription told =
+            w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
         w.press(c.button);
 
         EXPECT_EQ(emptied, c.emptied);

@@ -28,11 +28,19 @@ struct Slots {
     std::string AO, TL, TWD, THT; // computed by generate
 };
 
-std::string arrowPiece(const Slots& s, const std::string& offset, const std::string& cls, const std::string& image,
-                       const std::string& title) {
+std::string arrowPiece(const Slots& s, const std::string& offset, const std::string& cls,
+                       const std::string& image, const std::string& title) {
     const std::string& W = s.W;
     const std::string gif = placeholderGif();
-    return "<div class=\"J_TWidget\" data-widget-config=\"{'trigger':'.ux" + W + "','align':{'node':'.ux" + W + "','offset':[" + offset + ",0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"display: none\">\r\n\t\t\t\t\t\t\t\t<div class=\"" + cls + "\" style=\"color: " + s.BC + "; font-size: 100px; cursor: pointer; opacity: 0.5\">\r\n\t\t\t\t\t\t\t\t\t<span><img data-ks-lazyload=\"" + image + "\"  src=\"" + gif + "\" title=\"" + title + "\"  /></span></div>\r\n\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t\t";
+    return "<div class=\"J_TWidget\" data-widget-config=\"{'trigger':'.ux" + W + "','align':{'node':'.ux" +
+           W + "','offset':[" + offset +
+           ",0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"display: "
+           "none\">\r\n\t\t\t\t\t\t\t\t<div class=\"" +
+           cls + "\" style=\"color: " + s.BC +
+           "; font-size: 100px; cursor: pointer; opacity: 0.5\">\r\n\t\t\t\t\t\t\t\t\t<span><img "
+           "data-ks-lazyload=\"" +
+           image + "\"  src=\"" + gif + "\" title=\"" + title +
+           "\"  /></span></div>\r\n\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t\t";
 }
 
 // The whole markup, assembled from its twelve pieces.
@@ -45,28 +53,73 @@ std::string expectedMarkup(const Slots& s) {
     const std::string number = "1041992425";
     const std::string title = "软件开发：Tessaly   http://" + makerShop();
     std::string out;
-    out += "<div class=\"layout grid-m0\" data-componentid=\"231\" data-context=\"bd\" data-id=\"1041995155\" data-prototypeid=\"231\" data-widgetid=\"1041995155\">\r\n\t<div class=\"col-main\">\r\n\t\t<div class=\"main-wrap\" data-modules=\"main\" data-width=\"b950\" style=\"overflow: visible\">\r\n\t\t\t";
-    out += "<div data-componentid=\"5003\" data-spm=\"110.0.5003-" + number + "\" data-title=\"" + title + "\" data-widgetid=\"" + number + "\">";
-    out += "\r\n\r\n<div class=\"skin-box tb-module\">\r\n\t<s class=\"skin-box-tp\"></s>\r\n\t<div class=\"skin-box-bd clear-fix\">\r\n\t\t";
-    out += "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true ,'contentCls':'tanchudiv'}\" data-widget-type=\"Tabs\" style=\"height:" + s.SP + "px; overflow: hidden\">\r\n<div class=\"tanchudiv\" style=\"height: " + H + "px\">\r\n";
-    out += "<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; padding-bottom: 0px; padding-left: 0px; width:" + W + "px; padding-right: 0px; height: " + H + "px; border-top: medium none; top: auto; border-right: medium none; padding-top: 0px; left: 50%\">\r\n<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; padding-bottom: 0px; padding-left: 0px; width: " + W + "px; padding-right: 0px; height: " + H + "px; border-top: medium none; border-right: medium none; padding-top: 0px; left: -50%\">\r\n";
-    out += "<div class=\"J_TWidget\" data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': 'taobaokaidian-com','effect': 'scrollx','easing': 'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" + W + "],'circular': true}\" data-widget-type=\"Carousel\">\r\n\t\t\t\t\t\t\t";
+    out += "<div class=\"layout grid-m0\" data-componentid=\"231\" data-context=\"bd\" "
+           "data-id=\"1041995155\" data-prototypeid=\"231\" data-widgetid=\"1041995155\">\r\n\t<div "
+           "class=\"col-main\">\r\n\t\t<div class=\"main-wrap\" data-modules=\"main\" data-width=\"b950\" "
+           "style=\"overflow: visible\">\r\n\t\t\t";
+    out += "<div data-componentid=\"5003\" data-spm=\"110.0.5003-" + number + "\" data-title=\"" + title +
+           "\" data-widgetid=\"" + number + "\">";
+    out += "\r\n\r\n<div class=\"skin-box tb-module\">\r\n\t<s class=\"skin-box-tp\"></s>\r\n\t<div "
+           "class=\"skin-box-bd clear-fix\">\r\n\t\t";
+    out += "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
+           ",'contentCls':'tanchudiv'}\" data-widget-type=\"Tabs\" style=\"height:" +
+           s.SP + "px; overflow: hidden\">\r\n<div class=\"tanchudiv\" style=\"height: " + H + "px\">\r\n";
+    out += "<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; "
+           "padding-bottom: 0px; padding-left: 0px; width:" +
+           W + "px; padding-right: 0px; height: " + H +
+           "px; border-top: medium none; top: auto; border-right: medium none; padding-top: 0px; left: "
+           "50%\">\r\n<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: "
+           "medium none; padding-bottom: 0px; padding-left: 0px; width: " +
+           W + "px; padding-right: 0px; height: " + H +
+           "px; border-top: medium none; border-right: medium none; padding-top: 0px; left: -50%\">\r\n";
+    out += "<div class=\"J_TWidget\" data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': "
+           "'taobaokaidian-com','effect': 'scrollx','easing': "
+           "'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" +
+           W + "],'circular': true}\" data-widget-type=\"Carousel\">\r\n\t\t\t\t\t\t\t";
     out += arrowPiece(s, "-" + s.AO, "prev", s.AL, "上一屏");
     out += arrowPiece(s, s.AO, "next", s.AR, "下一屏");
-    out += "<div class=\"ux" + W + "\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " + W + "px; padding-right: 0px; height: " + H + "px; overflow: hidden; padding-top: 0px\">\t\t\t\t\r\n\t\t\t\t\t\t\t\t<ul class=\"taobao-kaidian-com\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " + W + "px; padding-right: 0px; height: " + H + "px; padding-top: 0px\">";
+    out +=
+        "<div class=\"ux" + W +
+        "\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " + W +
+        "px; padding-right: 0px; height: " + H +
+        "px; overflow: hidden; padding-top: 0px\">\t\t\t\t\r\n\t\t\t\t\t\t\t\t<ul "
+        "class=\"taobao-kaidian-com\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " +
+        W + "px; padding-right: 0px; height: " + H + "px; padding-top: 0px\">";
     const int breaks[] = {4, 4, 3, 2};
     for (int k = 0; k < 4; ++k) {
         for (int i = 0; i < breaks[k]; ++i)
             out += "\r\n";
         const std::string G = k == 0 ? "\" " : "\"";
-        out += "<li style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " + W + "px; padding-right: 0px; height: " + H + "px; padding-top: 0px\">\r\n<span><a data-attr-replace=\"[软件开发：Tessaly  旺旺：" + makerWwAccount() + "  QQ：" + makerImNumber() + "]\" href=\"" + s.L[k] + "\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; padding-right: 0px; padding-top: 0px\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" + s.B[k] + G + "height=\"" + H + "\" src=\"" + gif + "\" width=\"" + W + "\" /></a></span></li>";
+        out += "<li style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " + W +
+               "px; padding-right: 0px; height: " + H +
+               "px; padding-top: 0px\">\r\n<span><a data-attr-replace=\"[软件开发：Tessaly  旺旺：" +
+               makerWwAccount() + "  QQ：" + makerImNumber() + "]\" href=\"" + s.L[k] +
+               "\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; padding-right: 0px; "
+               "padding-top: 0px\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" +
+               s.B[k] + G + "height=\"" + H + "\" src=\"" + gif + "\" width=\"" + W + "\" /></a></span></li>";
     }
     out += "\r\n\r\n\r\n\r\n";
     out += "</ul>\r\n</div>\r\n";
-    out += "<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; padding-bottom: 0px; padding-left: 0px; padding-right: 0px; border-top: medium none; border-right: medium none; padding-top: 0px; left: 50%\">\r\n\t\t\t\t\t\t\t\t<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; padding-bottom: 0px; padding-left: 0px; width: " + W + "px; padding-right: 0px; height: 45px; border-top: medium none; top: " + s.TOP + "px; border-right: medium none; padding-top: 0px; left:" + s.TL + "px\">\r\n<ul class=\"taobaokaidian-com\" style=\"border-bottom: medium none; text-align: center; border-left: medium none; margin: 0px auto; width: " + W + "px; height: 45px; border-top: medium none; border-right: medium none\">\r\n\r\n\r\n";
+    out += "<div class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; "
+           "padding-bottom: 0px; padding-left: 0px; padding-right: 0px; border-top: medium none; "
+           "border-right: medium none; padding-top: 0px; left: 50%\">\r\n\t\t\t\t\t\t\t\t<div "
+           "class=\"footer-more-trigger\" style=\"border-bottom: medium none; border-left: medium none; "
+           "padding-bottom: 0px; padding-left: 0px; width: " +
+           W + "px; padding-right: 0px; height: 45px; border-top: medium none; top: " + s.TOP +
+           "px; border-right: medium none; padding-top: 0px; left:" + s.TL +
+           "px\">\r\n<ul class=\"taobaokaidian-com\" style=\"border-bottom: medium none; text-align: center; "
+           "border-left: medium none; margin: 0px auto; width: " +
+           W + "px; height: 45px; border-top: medium none; border-right: medium none\">\r\n\r\n\r\n";
     for (int k = 0; k < 4; ++k)
-        out += "<li style=\"line-height: 45px; margin: 0px 5px; display: inline; cursor: pointer\">\r\n\t\t\t\t\t\t\t\t\t\t\t<span><img border=\"0\" data-ks-lazyload=\"" + s.S[k] + "\" height=\"" + s.THT + "\" src=\"" + gif + "\" style=\"border-bottom: " + BC + " " + BW + "px solid; border-left: " + BC + " " + BW + "px solid; margin: 5px 0px; vertical-align: middle; border-top: " + BC + " " + BW + "px solid; border-right: " + BC + " " + BW + "px solid\" width=\"" + s.TWD + "\" /></span></li>";
-    out += "</ul></div></div></div></div></div></div>\r\n<ul class=\"ks-switchable-nav\" style=\"display: none\"></ul></div></div></div>";
+        out += "<li style=\"line-height: 45px; margin: 0px 5px; display: inline; cursor: "
+               "pointer\">\r\n\t\t\t\t\t\t\t\t\t\t\t<span><img border=\"0\" data-ks-lazyload=\"" +
+               s.S[k] + "\" height=\"" + s.THT + "\" src=\"" + gif + "\" style=\"border-bottom: " + BC + " " +
+               BW + "px solid; border-left: " + BC + " " + BW +
+               "px solid; margin: 5px 0px; vertical-align: middle; border-top: " + BC + " " + BW +
+               "px solid; border-right: " + BC + " " + BW + "px solid\" width=\"" + s.TWD +
+               "\" /></span></li>";
+    out += "</ul></div></div></div></div></div></div>\r\n<ul class=\"ks-switchable-nav\" style=\"display: "
+           "none\"></ul></div></div></div>";
     return out;
 }
 
@@ -86,10 +139,10 @@ Slots defaults() {
     s.TOP = "440";
     s.BW = "";
     s.BC = "#33CCFF";
-    s.AO = "480";   // 960 / 2
-    s.TL = "-960";  // 1920 / -2
-    s.TWD = "189";  // 187 + 2
-    s.THT = "52";   // 50 + 2
+    s.AO = "480";  // 960 / 2
+    s.TL = "-960"; // 1920 / -2
+    s.TWD = "189"; // 187 + 2
+    s.THT = "52";  // 50 + 2
     return s;
 }
 
@@ -192,12 +245,22 @@ TEST(AutoCentredCarousel, ClearEmptiesAddressesInOrderAndKeepsSizes) {
     std::vector<std::string> order;
     const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
-    const std::vector<std::string> expected = {
-        "超级编辑框_全屏海报轮播代码", "编辑框_边框颜色", "编辑框_方向箭头右", "编辑框_方向箭头左",
-        "编辑框_小图地址04", "编辑框_大图地址04", "编辑框_小图地址03", "编辑框_大图地址03",
-        "编辑框_小图地址02", "编辑框_大图地址02", "编辑框_小图地址01", "编辑框_大图地址01",
-        "编辑框_点击图片打开的链接地址04", "编辑框_点击图片打开的链接地址03",
-        "编辑框_点击图片打开的链接地址02", "编辑框_点击图片打开的链接地址01"};
+    const std::vector<std::string> expected = {"超级编辑框_全屏海报轮播代码",
+                                               "编辑框_边框颜色",
+                                               "编辑框_方向箭头右",
+                                               "编辑框_方向箭头左",
+                                               "编辑框_小图地址04",
+                                               "编辑框_大图地址04",
+                                               "编辑框_小图地址03",
+                                               "编辑框_大图地址03",
+                                               "编辑框_小图地址02",
+                                               "编辑框_大图地址02",
+                                               "编辑框_小图地址01",
+                                               "编辑框_大图地址01",
+                                               "编辑框_点击图片打开的链接地址04",
+                                               "编辑框_点击图片打开的链接地址03",
+                                               "编辑框_点击图片打开的链接地址02",
+                                               "编辑框_点击图片打开的链接地址01"};
     // The border field is already empty, so emptying it is no change.
     EXPECT_EQ(order, expected);
     for (const std::string& name : expected)

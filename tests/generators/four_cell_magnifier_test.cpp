@@ -11,7 +11,8 @@ TEST(FourCellMagnifier, ClearEmptiesSizesLinksPicturesThenCode) {
     OpenWindow w("F24");
     w.press("按钮_F24专业版代码");
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
     w.press("按钮_F24清空内容");
 
     std::vector<std::string> expected;

@@ -11,7 +11,9 @@ using testing::OpenWindow;
 const std::string kGenerate = "按钮_F05一键生成";
 const std::string kClear = "按钮_F05清空代码";
 
-std::string tabs(int n) { return std::string(static_cast<std::size_t>(n), '\t'); }
+std::string tabs(int n) {
+    return std::string(static_cast<std::size_t>(n), '\t');
+}
 
 struct Poster {
     std::string front, back, link, w, h, sp, cx;
@@ -21,47 +23,54 @@ struct Poster {
 std::string expectedMarkup(const Poster& p) {
     const std::string nl = "\r\n";
     const std::string gif = placeholderGif();
-    std::string s = "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1326078419\" data-title=\"TessalyOrnavo  "
-                    "http://" +
-                    makerShop() + "\" data-widgetid=\"1326078419\">" + nl + tabs(1) + "<div class=\"skin-box tb-module\">" +
-                    nl + tabs(2) + "<s class=\"skin-box-tp\"></s>" + nl + tabs(2) + "<div class=\"skin-box-bd clear-fix\">" +
-                    nl + tabs(3) +
-                    "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
-                    ",'contentCls':'piao1363578252975fu'}\" data-widget-type=\"Tabs\">" +
-                    nl + tabs(4) + "<div class=\"piao1363578252975fu\" style=\"height: " + p.sp + "px\">" + nl + tabs(5);
+    std::string s =
+        "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1326078419\" data-title=\"TessalyOrnavo  "
+        "http://" +
+        makerShop() + "\" data-widgetid=\"1326078419\">" + nl + tabs(1) +
+        "<div class=\"skin-box tb-module\">" + nl + tabs(2) + "<s class=\"skin-box-tp\"></s>" + nl + tabs(2) +
+        "<div class=\"skin-box-bd clear-fix\">" + nl + tabs(3) +
+        "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
+        ",'contentCls':'piao1363578252975fu'}\" data-widget-type=\"Tabs\">" +
+        nl + tabs(4) + "<div class=\"piao1363578252975fu\" style=\"height: " + p.sp + "px\">" + nl + tabs(5);
 
     // One encoded line break between the configuration's entries.
     const std::string br = "&#13;&#10;";
     const std::string ind(12, ' ');
     const std::string tab3 = "&#9;&#9;&#9;";
-    s += "<div class=\"J_TWidget\" data-widget-config=\"{" + br + ind + "'contentCls': 'slide-kun1363578252975content'," +
-         br + ind + "'triggerCls': 'slide-kun1363578252975triggers'," + br + ind +
+    s += "<div class=\"J_TWidget\" data-widget-config=\"{" + br + ind +
+         "'contentCls': 'slide-kun1363578252975content'," + br + ind +
+         "'triggerCls': 'slide-kun1363578252975triggers'," + br + ind +
          "'navCls': 'slide-kun1363578252975triggers'," + br + ind + "'triggerType': 'mouse'," + br + ind +
-         "'effect': 'fade'," + br + tab3 + "'prevBtnCls':'prev'," + br + tab3 + "'nextBtnCls':'next'," + br + ind +
-         "'steps': 1," + br + ind + "'autoplay': true," + br + tab3 + "'viewSize':[" + p.w + "]," + br + ind +
-         "'circular': true" + br + std::string(8, ' ') +
-         "}\" data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: 0px; "
+         "'effect': 'fade'," + br + tab3 + "'prevBtnCls':'prev'," + br + tab3 + "'nextBtnCls':'next'," + br +
+         ind + "'steps': 1," + br + ind + "'autoplay': true," + br + tab3 + "'viewSize':[" + p.w + "]," + br +
+         ind + "'circular': true" + br + std::string(8, ' ') +
+         "}\" data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; "
+         "padding-left: 0px; "
          "width: " +
          p.w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left: " + p.cx + "px\">" + nl + tabs(6);
 
-    s += "<div class=\"J_TWidget\" data-widget-config=\"{'trigger':'.first1363578252975trigger','align':{'node':'."
+    s += "<div class=\"J_TWidget\" "
+         "data-widget-config=\"{'trigger':'.first1363578252975trigger','align':{'node':'."
          "first1363578252975trigger','offset':[0,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" "
          "style=\"display: none\">" +
          nl + tabs(7) + "<span>&nbsp;</span></div>" + nl + tabs(6);
 
     s += "<div class=\"sub a48352\" style=\"width: " + p.w + "px; float: left; height: " + p.h +
          "px; margin-left: 5px\">" + nl + "<span><span><a href=\"" + p.link +
-         "\" target=\"_blank\"><img data-ks-lazyload=\"" + p.front + "\" src=\"" + gif + "\" /></a></span></span>" + nl +
-         tabs(7);
+         "\" target=\"_blank\"><img data-ks-lazyload=\"" + p.front + "\" src=\"" + gif +
+         "\" /></a></span></span>" + nl + tabs(7);
 
-    s += "<div class=\"J_TWidget hidden\" data-widget-config=\"{'trigger':'.a48352','align':{'node':'.a48352','offset'"
-         ":[0,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"visibility: hidden; top: 100px; left: "
+    s += "<div class=\"J_TWidget hidden\" "
+         "data-widget-config=\"{'trigger':'.a48352','align':{'node':'.a48352','offset'"
+         ":[0,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"visibility: hidden; top: 100px; "
+         "left: "
          "2px\">" +
          nl + tabs(8) + "<div>" + nl + tabs(9) + "<span><span><a href=\"" + p.link +
-         "\" target=\"_blank\"><img data-ks-lazyload=\"" + p.back + "\" src=\"" + gif + "\" /></a></span></span></div>" +
-         nl + tabs(7) + "</div>" + nl + tabs(6) + "</div>" + nl + tabs(6);
+         "\" target=\"_blank\"><img data-ks-lazyload=\"" + p.back + "\" src=\"" + gif +
+         "\" /></a></span></span></div>" + nl + tabs(7) + "</div>" + nl + tabs(6) + "</div>" + nl + tabs(6);
 
-    s += "<ul class=\"slide-kun1363578252975triggers\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; "
+    s += "<ul class=\"slide-kun1363578252975triggers\" style=\"padding-bottom: 0px; margin: 0px; "
+         "padding-left: 0px; "
          "padding-right: 0px; display: none; padding-top: 0px\">";
     for (int i = 0; i < 2; ++i)
         s += nl + tabs(7) + "<li>" + nl + tabs(8) + "<span>&nbsp;</span></li>";
@@ -112,14 +121,16 @@ TEST(ImageSwapPoster, ClearEmptiesDerivedFieldsToo) {
     EXPECT_FALSE(f.code().empty());
 
     std::vector<std::string> order;
-    const Subscription told = f.addChangeListener([&order](const std::string& name) { order.push_back(name); });
+    const Subscription told =
+        f.addChangeListener([&order](const std::string& name) { order.push_back(name); });
     w.press(kClear);
     // The handlers of H and W refill SP and CX before those are emptied in their turn.
-    EXPECT_EQ(order, (std::vector<std::string>{"编辑框_图片高", "编辑框_模版占位", "编辑框_图片宽", "编辑框_居中调整",
-                                               "编辑框_反面图", "编辑框_正面图", "编辑框_居中调整", "编辑框_模版占位",
-                                               "编辑框_链接地址", "超级编辑框_F05代码"}));
-    for (const char* name : {"编辑框_正面图", "编辑框_反面图", "编辑框_链接地址", "编辑框_图片宽", "编辑框_图片高",
-                             "编辑框_模版占位", "编辑框_居中调整"})
+    EXPECT_EQ(order, (std::vector<std::string>{"编辑框_图片高", "编辑框_模版占位", "编辑框_图片宽",
+                                               "编辑框_居中调整", "编辑框_反面图", "编辑框_正面图",
+                                               "编辑框_居中调整", "编辑框_模版占位", "编辑框_链接地址",
+                                               "超级编辑框_F05代码"}));
+    for (const char* name : {"编辑框_正面图", "编辑框_反面图", "编辑框_链接地址", "编辑框_图片宽",
+                             "编辑框_图片高", "编辑框_模版占位", "编辑框_居中调整"})
         EXPECT_EQ(f.text(name), "") << name;
 
     const std::string& code = w.press(kGenerate);

@@ -38,7 +38,8 @@ TEST(IrregularMosaics, ClearEmptiesEveryFieldAndTheCode) {
         OpenWindow w(m.key);
         w.press(m.generate);
         std::set<std::string> emptied;
-        const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.insert(name); });
+        const Subscription told =
+            w.form().addChangeListener([&](const std::string& name) { emptied.insert(name); });
         w.press(m.clear);
 
         std::set<std::string> expected{m.code};

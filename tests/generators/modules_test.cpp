@@ -20,13 +20,16 @@ std::vector<std::string> allKeys() {
     return keys;
 }
 
-bool startsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 // Windows whose output is a style sheet have no preview button.
-const std::set<std::string> kStyleSheetWindows = {"店铺导航CSS生成模块", "店铺全屏背景", "导航变色效果（图片颜色底图）"};
+const std::set<std::string> kStyleSheetWindows = {"店铺导航CSS生成模块", "店铺全屏背景",
+                                                  "导航变色效果（图片颜色底图）"};
 
 class EveryModule : public ::testing::TestWithParam<std::string> {
-protected:
+  protected:
     const ModuleSpec& module() { return *moduleRegistry().byKey(GetParam()); }
 };
 
@@ -45,17 +48,25 @@ TEST(Registry, KeysAreCatalogueNumbersAndCaptionsAreUnique) {
 TEST_P(EveryModule, ControlNamesCarryTheirKindPrefix) {
     for (const Control* c : allControls(module())) {
         switch (c->kind) {
-        case ControlKind::Field: EXPECT_TRUE(startsWith(c->name, "编辑框_")) << c->name; break;
+        case ControlKind::Field:
+            EXPECT_TRUE(startsWith(c->name, "编辑框_")) << c->name;
+            break;
         case ControlKind::List:
             EXPECT_TRUE(startsWith(c->name, "组合框_")) << c->name;
             EXPECT_FALSE(c->entries.empty()) << c->name;
             break;
-        case ControlKind::Radio: EXPECT_TRUE(startsWith(c->name, "单选框_")) << c->name; break;
-        case ControlKind::Label: EXPECT_TRUE(startsWith(c->name, "标签")) << c->name; break;
+        case ControlKind::Radio:
+            EXPECT_TRUE(startsWith(c->name, "单选框_")) << c->name;
+            break;
+        case ControlKind::Label:
+            EXPECT_TRUE(startsWith(c->name, "标签")) << c->name;
+            break;
         case ControlKind::Picture: // a picture box, or a picture button that shows its sample
             EXPECT_TRUE(startsWith(c->name, "图片框") || startsWith(c->name, "图形按钮_")) << c->name;
             break;
-        case ControlKind::CodeBox: EXPECT_TRUE(startsWith(c->name, "超级编辑框_")) << c->name; break;
+        case ControlKind::CodeBox:
+            EXPECT_TRUE(startsWith(c->name, "超级编辑框_")) << c->name;
+            break;
         }
     }
 }
@@ -93,7 +104,8 @@ TEST_P(EveryModule, ClearTargetsAreFieldsListsOrTheCodeBox) {
         for (const std::string& t : b.targets) {
             const Control* c = w.form().control(t);
             ASSERT_NE(c, nullptr) << b.name << " empties unknown " << t;
-            EXPECT_TRUE(c->kind == ControlKind::Field || c->kind == ControlKind::List || c->kind == ControlKind::CodeBox)
+            EXPECT_TRUE(c->kind == ControlKind::Field || c->kind == ControlKind::List ||
+                        c->kind == ControlKind::CodeBox)
                 << t;
             EXPECT_TRUE(seen.insert(t).second) << b.name << " lists " << t << " twice";
         }
@@ -189,7 +201,8 @@ TEST_P(EveryModule, ClearsAskFirstAndGroupClearsKeepTheOtherGroups) {
         auto snapshot = [&] {
             std::map<std::string, std::string> texts;
             for (const Control* c : allControls(module()))
-                if (c->kind == ControlKind::Field || c->kind == ControlKind::CodeBox || c->kind == ControlKind::List)
+                if (c->kind == ControlKind::Field || c->kind == ControlKind::CodeBox ||
+                    c->kind == ControlKind::List)
                     texts[c->name] = w.form().text(c->name) + "#" + std::to_string(w.form().index(c->name));
             return texts;
         };

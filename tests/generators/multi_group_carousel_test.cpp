@@ -30,20 +30,56 @@ std::string expectedMarkup(const Slots& s) {
     const std::string& P = s.P;
     const std::string& N = s.N;
     std::string out;
-    out += "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true ,'contentCls':'tanchudiv'}\"data-widget-type=\"Tabs\"style=\"height:" + H + "px;overflow:hidden;\">\r\n<div class=\"tanchudiv\" style=\"height:" + H + "px;\">\r\n";
-    out += "<div class=\"footer-more-trigger\" style=\"width:" + W + "px;height:" + H + "px;top:auto;padding:0px;border:none;left:50%;\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + W + "px;height:" + H + "px;padding:0px;border:none;left:-50%;\">\r\n\r\n";
-    out += "<div data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': 'taobaokaidian-com','effect': '" + E + "','easing': 'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" + W + "],'circular': true,'activeTriggerCls': 'arrow-d'}\"data-widget-type=\"Carousel\" class=\"J_TWidget\">\r\n\r\n";
-    out += "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + W + "','align':{'node':'.kun" + W + "','offset':[-400,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"display:none;\">\r\n<div class=\"prev\" style=\"font-size:100px;cursor:pointer;\"><img src=\"" + P + "\"></div></div>\r\n";
-    out += "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + W + "','align':{'node':'.kun" + W + "','offset':[400,0],'points':['cc','cc']}}\"data-widget-type=\"Popup\" style=\"display:none;\">\r\n<div class=\"next\" style=\"font-size:100px;cursor:pointer;\"><img src=\"" + N + "\"></div></div>\r\n\r\n";
-    out += "<div style=\"height:" + H + "px;width:" + W + "px;overflow:hidden;padding:0px;margin:0px;\"class=\"kun" + W + "\">\r\n<ul class=\"taobao-kaidian-com\" style=\"height:" + H + "px;width:" + W + "px;padding:0px;margin:0px;\">\r\n";
+    out += "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
+           ",'contentCls':'tanchudiv'}\"data-widget-type=\"Tabs\"style=\"height:" +
+           H + "px;overflow:hidden;\">\r\n<div class=\"tanchudiv\" style=\"height:" + H + "px;\">\r\n";
+    out += "<div class=\"footer-more-trigger\" style=\"width:" + W + "px;height:" + H +
+           "px;top:auto;padding:0px;border:none;left:50%;\">\r\n<div class=\"footer-more-trigger\" "
+           "style=\"width:" +
+           W + "px;height:" + H + "px;padding:0px;border:none;left:-50%;\">\r\n\r\n";
+    out +=
+        "<div data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': "
+        "'taobaokaidian-com','effect': '" +
+        E +
+        "','easing': 'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" +
+        W +
+        "],'circular': true,'activeTriggerCls': 'arrow-d'}\"data-widget-type=\"Carousel\" "
+        "class=\"J_TWidget\">\r\n\r\n";
+    out += "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + W + "','align':{'node':'.kun" +
+           W +
+           "','offset':[-400,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" "
+           "style=\"display:none;\">\r\n<div class=\"prev\" style=\"font-size:100px;cursor:pointer;\"><img "
+           "src=\"" +
+           P + "\"></div></div>\r\n";
+    out += "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + W + "','align':{'node':'.kun" +
+           W +
+           "','offset':[400,0],'points':['cc','cc']}}\"data-widget-type=\"Popup\" "
+           "style=\"display:none;\">\r\n<div class=\"next\" style=\"font-size:100px;cursor:pointer;\"><img "
+           "src=\"" +
+           N + "\"></div></div>\r\n\r\n";
+    out += "<div style=\"height:" + H + "px;width:" + W +
+           "px;overflow:hidden;padding:0px;margin:0px;\"class=\"kun" + W +
+           "\">\r\n<ul class=\"taobao-kaidian-com\" style=\"height:" + H + "px;width:" + W +
+           "px;padding:0px;margin:0px;\">\r\n";
     for (int n = 0; n < 3; ++n)
-        out += "<li style=\"width:" + W + "px;height:" + H + "px;padding:0px;margin:0px;\"><a target=\"" + T + "\"href=\"" + s.L[n] + "\" style=\"padding:0px;margin:0px;\"><img src=\"" + s.I[n] + "\" width=\"" + W + "px\" height=\"" + H + "px\" border=\"0px\"></a></li>\r\n";
+        out += "<li style=\"width:" + W + "px;height:" + H + "px;padding:0px;margin:0px;\"><a target=\"" + T +
+               "\"href=\"" + s.L[n] + "\" style=\"padding:0px;margin:0px;\"><img src=\"" + s.I[n] +
+               "\" width=\"" + W + "px\" height=\"" + H + "px\" border=\"0px\"></a></li>\r\n";
     out += "</ul>\r\n</div>\r\n\r\n";
-    out += "<div class=\"footer-more-trigger\" style=\"padding:0px;border:none;left:50%;" + S + "\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + W + "px;height:45px;padding:0px;border:none;left:-960px;top:455px;\">\r\n<ul class=\"taobaokaidian-com\" style=\"width:950px;height:45px;margin:0 auto;text-align: center;border:none;\">\r\n";
-    out += "<li class=\"arrow-d\" style=\"display: inline;background:none;margin: 0 5px;cursor:pointer;padding-top:10px;line-height:36px;\"><img src=\"" + s.I[0] + "\" width=\"138px\" height=\"36px\" ></li>\r\n";
+    out +=
+        "<div class=\"footer-more-trigger\" style=\"padding:0px;border:none;left:50%;" + S +
+        "\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + W +
+        "px;height:45px;padding:0px;border:none;left:-960px;top:455px;\">\r\n<ul class=\"taobaokaidian-com\" "
+        "style=\"width:950px;height:45px;margin:0 auto;text-align: center;border:none;\">\r\n";
+    out += "<li class=\"arrow-d\" style=\"display: inline;background:none;margin: 0 "
+           "5px;cursor:pointer;padding-top:10px;line-height:36px;\"><img src=\"" +
+           s.I[0] + "\" width=\"138px\" height=\"36px\" ></li>\r\n";
     for (int n = 1; n < 3; ++n)
-        out += "<li style=\"display: inline;background:none;margin: 0 5px;cursor:pointer;padding-top:10px;line-height:36px;\"><img src=\"" + s.I[n] + "\" width=\"138px\" height=\"36px\" ></li>\r\n";
-    out += "</ul>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n<ul class=\"ks-switchable-nav\" style=\"display:none;\"></ul>\r\n</div>";
+        out += "<li style=\"display: inline;background:none;margin: 0 "
+               "5px;cursor:pointer;padding-top:10px;line-height:36px;\"><img src=\"" +
+               s.I[n] + "\" width=\"138px\" height=\"36px\" ></li>\r\n";
+    out += "</ul>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n</div>\r\n<ul "
+           "class=\"ks-switchable-nav\" style=\"display:none;\"></ul>\r\n</div>";
     return out;
 }
 
@@ -83,8 +119,9 @@ TEST(MultiGroupCarousel, DefaultsWithFadeNewWindowAndThumbnails) {
     EXPECT_NE(code.find("'effect': 'fade','easing'"), std::string::npos);
     EXPECT_NE(code.find("'viewSize':[1920]"), std::string::npos);
     EXPECT_EQ(countOf(code, "'.kun1920'"), 4u);
-    EXPECT_NE(code.find("left:50%;\">\r\n<div class=\"footer-more-trigger\" style=\"width:1920px;height:45px;"),
-              std::string::npos);
+    EXPECT_NE(
+        code.find("left:50%;\">\r\n<div class=\"footer-more-trigger\" style=\"width:1920px;height:45px;"),
+        std::string::npos);
 }
 
 TEST(MultiGroupCarousel, ListsSetTheirStateAndNothingBeforeAPick) {
@@ -135,10 +172,10 @@ TEST(MultiGroupCarousel, ClearEmptiesFieldsInOrderAndKeepsCodeListsAndState) {
     std::vector<std::string> order;
     const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
     f.press(kClear);
-    const std::vector<std::string> expected = {"编辑框_轮播区宽度", "编辑框_轮播区高度", "编辑框_链接地址3",
-                                               "编辑框_图片地址3",   "编辑框_链接地址2",   "编辑框_图片地址2",
-                                               "编辑框_链接地址1",   "编辑框_图片地址1",   "编辑框_下一张图片地址",
-                                               "编辑框_上一张图片地址"};
+    const std::vector<std::string> expected = {
+        "编辑框_轮播区宽度",     "编辑框_轮播区高度",    "编辑框_链接地址3", "编辑框_图片地址3",
+        "编辑框_链接地址2",      "编辑框_图片地址2",     "编辑框_链接地址1", "编辑框_图片地址1",
+        "编辑框_下一张图片地址", "编辑框_上一张图片地址"};
     EXPECT_EQ(order, expected);
     for (const std::string& name : expected)
         EXPECT_EQ(f.text(name), "") << name;
@@ -179,7 +216,8 @@ TEST(MultiGroupCarousel, OtherWidthsAndMarkupCharactersGoInAsTyped) {
     const std::string& code = w.press(kGenerate);
     EXPECT_EQ(code, expectedMarkup(s));
     // The thumbnail box keeps its fixed offsets whatever the width.
-    EXPECT_NE(code.find("width:1200px;height:45px;padding:0px;border:none;left:-960px;top:455px;"), std::string::npos);
+    EXPECT_NE(code.find("width:1200px;height:45px;padding:0px;border:none;left:-960px;top:455px;"),
+              std::string::npos);
     EXPECT_EQ(countOf(code, "kun1200"), 5u);
 }
 

@@ -41,8 +41,8 @@ std::string expectedCss(std::map<char, std::string> v) {
         "/*页头背景颜色设置成" + v['A'] + "可以做成宽屏的导航*/",
         ".skin-box-bd .menu-list{background:" + v['A'] + ";}",
         ".skin-box-bd .menu-list .menu{background:" + v['A'] + ";border:none;}",
-        ".skin-box-bd .menu-list .menu .link{background:" + v['A'] + ";border:none;border-right:1px solid" + v['C'] +
-            ";}",
+        ".skin-box-bd .menu-list .menu .link{background:" + v['A'] + ";border:none;border-right:1px solid" +
+            v['C'] + ";}",
         ".all-cats .link{background:" + v['F'] + ";border:none;}",
         ".all-cats .link:hover{background:" + v['H'] + ";}",
         ".all-cats .link .title{color:" + v['G'] + ";border:none;}",
@@ -60,12 +60,14 @@ std::string expectedCss(std::map<char, std::string> v) {
         ".popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name:hover{color:" + v['N'] + "}",
         ".popup-content .menu-popup-cats .sub-cat{background:" + v['J'] + ";}",
         ".popup-content .menu-popup-cats .sub-cat .cat-name{color:" + v['K'] + ";background:" + v['J'] + ";}",
-        ".popup-content .menu-popup-cats .sub-cat .cat-name:hover{color:" + v['N'] + ";background:" + v['M'] + ";}",
+        ".popup-content .menu-popup-cats .sub-cat .cat-name:hover{color:" + v['N'] + ";background:" + v['M'] +
+            ";}",
         ".snd-pop-inner{height:auto;padding:0px;margin:0px;}",
         ".snd-pop-inner .fst-cat-bd{padding:0px;margin:0px;background-color:" + v['O'] + ";}",
         ".snd-pop-inner .fst-cat-bd .snd-cat-hd{background-color:" + v['O'] + ";}",
         ".snd-pop-inner .fst-cat-bd .snd-cat-name{color:" + v['P'] + ";}",
-        ".snd-pop-inner .fst-cat-bd .snd-cat-name:hover{color:" + v['R'] + ";background-color:" + v['Q'] + ";}",
+        ".snd-pop-inner .fst-cat-bd .snd-cat-name:hover{color:" + v['R'] + ";background-color:" + v['Q'] +
+            ";}",
     };
     EXPECT_EQ(rules.size(), 28u);
     std::string css;
@@ -88,7 +90,8 @@ TEST(NavigationCss, WindowDescription) {
     for (const Button& b : module.buttons)
         EXPECT_NE(b.action, Action::Preview) << b.name; // a style sheet has nothing to preview
     ASSERT_NE(w.form().control("编辑框_鼠标移至一级下拉菜单背景颜色"), nullptr);
-    EXPECT_EQ(w.form().control("编辑框_鼠标移至一级下拉菜单背景颜色")->caption, "鼠标移至,一级下拉菜单背景颜色：");
+    EXPECT_EQ(w.form().control("编辑框_鼠标移至一级下拉菜单背景颜色")->caption,
+              "鼠标移至,一级下拉菜单背景颜色：");
     for (const auto& [slot, name] : kSlots)
         EXPECT_EQ(w.form().text(name), "") << slot;
     w.press("按钮_导航CSS选色器");
@@ -125,7 +128,9 @@ TEST(NavigationCss, TextsAreTakenAsTyped) {
     w.form().setText("编辑框_导航背景颜色", "#1d1d1d ");
     w.form().setText("编辑框_导航文字颜色", "red\"/><b>");
     const std::string& css = w.press(kGenerate);
-    EXPECT_EQ(css.rfind(".skin-box-bd{background:#1d1d1d ;}/*页头背景颜色设置成#1d1d1d 可以做成宽屏的导航*/", 0), 0u);
+    EXPECT_EQ(
+        css.rfind(".skin-box-bd{background:#1d1d1d ;}/*页头背景颜色设置成#1d1d1d 可以做成宽屏的导航*/", 0),
+        0u);
     EXPECT_EQ(countOf(css, "#1d1d1d "), 5u); // four rules and the comment
     EXPECT_NE(css.find("color:red\"/><b>;font-weight:bold;"), std::string::npos);
 }
@@ -136,7 +141,8 @@ TEST(NavigationCss, ClearEmptiesTheFieldsInOrderThenTheCode) {
         w.form().setText(name, std::string(1, slot));
     w.press(kGenerate);
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
 
     w.prompter.answers = {Answer::No};
     w.press(kClear);

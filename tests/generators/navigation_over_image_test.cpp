@@ -16,10 +16,12 @@ const char* const kClear = "按钮_F08清空代码";
 const char* const kCode = "超级编辑框_F08生成代码";
 
 const std::map<char, std::string> kFields = {
-    {'A', "编辑框_导航背景图"},       {'B', "编辑框_鼠标移至导航背景图"}, {'C', "编辑框_所有分类背景图"},
-    {'D', "编辑框_鼠标移至所有分类背景图"}, {'E', "编辑框_一级下拉菜单背景图"}, {'F', "编辑框_鼠标移至一级菜单背景图"},
-    {'G', "编辑框_二级下拉菜单背景图"}, {'H', "编辑框_鼠标移至二级菜单背景图"}, {'I', "编辑框_导航文字颜色"},
-    {'J', "编辑框_所有分类文字颜色"},   {'K', "编辑框_一级下拉菜单文字颜色"}, {'M', "编辑框_二级下拉菜单文字颜色"},
+    {'A', "编辑框_导航背景图"},           {'B', "编辑框_鼠标移至导航背景图"},
+    {'C', "编辑框_所有分类背景图"},       {'D', "编辑框_鼠标移至所有分类背景图"},
+    {'E', "编辑框_一级下拉菜单背景图"},   {'F', "编辑框_鼠标移至一级菜单背景图"},
+    {'G', "编辑框_二级下拉菜单背景图"},   {'H', "编辑框_鼠标移至二级菜单背景图"},
+    {'I', "编辑框_导航文字颜色"},         {'J', "编辑框_所有分类文字颜色"},
+    {'K', "编辑框_一级下拉菜单文字颜色"}, {'M', "编辑框_二级下拉菜单文字颜色"},
 };
 
 std::string preset(const std::string& file) {
@@ -27,10 +29,18 @@ std::string preset(const std::string& file) {
 }
 
 std::map<char, std::string> defaults() {
-    return {{'A', preset("shenhui.jpg")}, {'B', preset("lvse.jpg")}, {'C', preset("lvse.jpg")},
-            {'D', preset("lanse.jpg")},   {'E', ""},                 {'F', preset("lvse.jpg")},
-            {'G', ""},                    {'H', preset("lvse.jpg")}, {'I', "#FFFFFF"},
-            {'J', "#FFFFFF"},             {'K', "#FFFFFF"},          {'M', "#FFFFFF"}};
+    return {{'A', preset("shenhui.jpg")},
+            {'B', preset("lvse.jpg")},
+            {'C', preset("lvse.jpg")},
+            {'D', preset("lanse.jpg")},
+            {'E', ""},
+            {'F', preset("lvse.jpg")},
+            {'G', ""},
+            {'H', preset("lvse.jpg")},
+            {'I', "#FFFFFF"},
+            {'J', "#FFFFFF"},
+            {'K', "#FFFFFF"},
+            {'M', "#FFFFFF"}};
 }
 
 // The 25 pieces, each followed by its slot (none after the last).
@@ -44,16 +54,20 @@ std::string expectedCss(std::map<char, std::string> v) {
         {");border-right:0px solid ;}\r\n.all-cats .link{background:url(", 'C'},
         {");border:none;}\r\n.all-cats .link:hover{background:url(", 'D'},
         {");}\r\n.all-cats .link .title{color:", 'J'},
-        {";border:none;}\r\n.all-cats  .link .title:hover{color:}\r\n.skin-box-bd .menu-list .menu .link:hover{"
+        {";border:none;}\r\n.all-cats  .link .title:hover{color:}\r\n.skin-box-bd .menu-list .menu "
+         ".link:hover{"
          "background:url(",
          'B'},
         {");}\r\n.skin-box-bd .menu-list .menu .link .title{background:none;color:", 'I'},
-        {";Tessaly;}\r\n.skin-box-bd .menu-list .menu .link .title:hover{color:url(Text4)}\r\n.popup-content{border:"
-         "none;padding:0px;margin:0px;}\r\n.popup-content .popup-inner{border:none;padding:0px;margin:0px;background:"
+        {";Tessaly;}\r\n.skin-box-bd .menu-list .menu .link "
+         ".title:hover{color:url(Text4)}\r\n.popup-content{border:"
+         "none;padding:0px;margin:0px;}\r\n.popup-content "
+         ".popup-inner{border:none;padding:0px;margin:0px;background:"
          "url(",
          'E'},
         {");}\r\n.popup-inner .cats-tree .fst-cat{background:url(", 'E'},
-        {");border-top:solid 0px url();}\r\n.popup-inner .cats-tree .fst-cat:hover{background:url();}\r\n.popup-"
+        {");border-top:solid 0px url();}\r\n.popup-inner .cats-tree "
+         ".fst-cat:hover{background:url();}\r\n.popup-"
          "inner .cats-tree .fst-cat .cat-hd .fst-cat-name{color:",
          'K'},
         {";}\r\n.popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name:hover{color:", 'I'},
@@ -61,12 +75,14 @@ std::string expectedCss(std::map<char, std::string> v) {
         {");}\r\n.popup-content .menu-popup-cats .sub-cat .cat-name{color:", 'K'},
         {";background:url(", 'E'},
         {");}\r\n.popup-content .menu-popup-cats .sub-cat .cat-name:hover{color:", 'I'},
-        {";background:url();}\r\n.snd-pop-inner{height:auto;padding:0px;margin:0px;}\r\n.snd-pop-inner .fst-cat-bd{"
+        {";background:url();}\r\n.snd-pop-inner{height:auto;padding:0px;margin:0px;}\r\n.snd-pop-inner "
+         ".fst-cat-bd{"
          "padding:0px;margin:0px;background-color:url(",
          'E'},
         {");}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-hd{background-color:url(", 'E'},
         {");}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-name{color:", 'M'},
-        {";}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-name:hover{color:;background-color:url();}\r\n.skin-box-bd "
+        {";}\r\n.snd-pop-inner .fst-cat-bd "
+         ".snd-cat-name:hover{color:;background-color:url();}\r\n.skin-box-bd "
          ".popup-content .cats-tree \r\n.cat-hd-hover{background:url(",
          'F'},
         {");}.fst-cat-bd{padding:0px;margin:0px;background-color:url();background:url(", 'G'},
@@ -97,8 +113,11 @@ TEST(NavigationOverImage, WindowDescription) {
         ASSERT_NE(w.form().control(label), nullptr) << label;
         notes += w.form().control(label)->caption;
     }
-    EXPECT_EQ(notes, "1、如果不需要修改的，保留空白即可，图片尺寸：高为30px,宽不限，超出部分不显示.2、设置导航、一级、"
-                     "二级下拉菜单背景图，设置鼠标移至背景、未移至背景颜色，当设置未移至与移至背景不一样时实现变色动感效果.");
+    EXPECT_EQ(
+        notes,
+        "1、如果不需要修改的，保留空白即可，图片尺寸：高为30px,宽不限，超出部分不显示.2、设置导航、一级、"
+        "二级下拉菜单背景图，设置鼠标移至背景、未移至背景颜色，当设置未移至与移至背景不一样时实现变色动感效果"
+        ".");
     for (const auto& [slot, value] : defaults())
         EXPECT_EQ(w.form().text(kFields.at(slot)), value) << slot;
     w.press("按钮_选色器");
@@ -138,7 +157,8 @@ TEST(NavigationOverImage, EmptyPicturesGiveEmptyUrls) {
     const std::string& css = w.press(kGenerate);
     EXPECT_EQ(css, expectedCss({}));
     EXPECT_EQ(countOf(css, "url()"), 23u); // 17 emptied slots and 6 fixed ones
-    EXPECT_EQ(css.rfind(".skin-box-bd{background:url();}/*页头背景颜色设置成url()可以做成宽屏的导航*/\r\n", 0), 0u);
+    EXPECT_EQ(
+        css.rfind(".skin-box-bd{background:url();}/*页头背景颜色设置成url()可以做成宽屏的导航*/\r\n", 0), 0u);
 }
 
 TEST(NavigationOverImage, ClearEmptiesEverySlotInOrderThenTheCode) {
@@ -147,12 +167,14 @@ TEST(NavigationOverImage, ClearEmptiesEverySlotInOrderThenTheCode) {
         w.form().setText(name, std::string(1, slot));
     w.press(kGenerate);
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
     w.prompter.answers = {Answer::No};
     w.press(kClear);
     EXPECT_TRUE(emptied.empty());
     w.press(kClear);
-    EXPECT_EQ(w.prompter.messages, (std::vector<std::string>{"是否要清空所有内容？", "是否要清空所有内容？"}));
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<std::string>{"是否要清空所有内容？", "是否要清空所有内容？"}));
     std::vector<std::string> expected;
     for (char slot : std::string("AICJGEBMKHFD"))
         expected.push_back(kFields.at(slot));

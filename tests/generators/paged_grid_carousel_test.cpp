@@ -64,7 +64,8 @@ TEST(PagedGridCarousel, EachGroupClearAsksItsQuestionAndEmptiesItsEighteenFields
         w.press(kGenerate);
         const std::string code = f.code();
         std::vector<std::string> order;
-        const Subscription told = f.addChangeListener([&](const std::string& name) { order.push_back(name); });
+        const Subscription told =
+            f.addChangeListener([&](const std::string& name) { order.push_back(name); });
         f.press("按钮_清除" + std::to_string(g) + "组内容");
         EXPECT_EQ(w.prompter.messages, std::vector<std::string>{groupClearQuestion(g)});
         EXPECT_EQ(order, groupFields(g)) << g;

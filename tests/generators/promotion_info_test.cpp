@@ -13,7 +13,8 @@ TEST(PromotionInfo, ClearEmptiesLinksPicturesCodeThenHeightAndKeepsTheWidth) {
     w.form().setText("编辑框_图片宽", "500");
     w.press("按钮_F33专业版代码");
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
     w.press("按钮_F33清空内容");
 
     const std::vector<std::string> expected{

@@ -11,7 +11,8 @@ TEST(RankingAccordion, ClearEmptiesColourPricesTitlesLinksPicturesThenCode) {
     OpenWindow w("F23");
     w.press("按钮_F23一键生成");
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
 
     w.prompter.answers = {Answer::No};
     w.press("按钮_F23清空内容");

@@ -11,7 +11,8 @@ TEST(ServiceCentre, ClearEmptiesGroupContactsNoticesColoursCodeThenPicture) {
     OpenWindow w("F34");
     w.press("按钮_F34基础版代码");
     std::vector<std::string> emptied;
-    const Subscription told = w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&](const std::string& name) { emptied.push_back(name); });
     w.prompter.answers = {Answer::No};
     w.press("按钮_F34清空内容");
     EXPECT_TRUE(emptied.empty());

@@ -64,7 +64,8 @@ TEST(ShopBackground, StyleSheetWindowHasNoPreview) {
         EXPECT_NE(b.action, Action::Preview) << b.name;
         names.push_back(b.name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"按钮_F06一键生成", "按钮_F06复制代码", "按钮_F06清空代码", "按钮_F06退出"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"按钮_F06一键生成", "按钮_F06复制代码", "按钮_F06清空代码",
+                                               "按钮_F06退出"}));
 
     w.press("按钮_F06复制代码");
     EXPECT_EQ(w.host.clipboard, "");

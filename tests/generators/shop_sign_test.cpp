@@ -16,7 +16,9 @@ const char* const kCode = "超级编辑框_F09自定义店招代码";
 const char* const kTotal = "编辑框_总高度";
 const char* const kSignWidth = "编辑框_店招宽";
 
-std::string nn(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+std::string nn(int k) {
+    return (k < 10 ? "0" : "") + std::to_string(k);
+}
 
 struct Row {
     std::string text, link, width, colour, bar;
@@ -37,29 +39,33 @@ struct Sign {
     std::vector<Row> rows = defaultRows();
     Row notice{"欢迎使用TessalyOrnavo", "", "150", "#FFFFFF", "#1d1d1d"};
     std::string gap, nh = "30", nb = "#1d1d1d", tw = "942",
-                     img = makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg", sw = "950", sh = "120";
+                     img = makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg", sw = "950",
+                     sh = "120";
 };
 
 // The markup read off piece by piece: sign, bar start, ten entries, the notice entry.
 std::string expectedMarkup(const Sign& s) {
-    std::string out = "<div style=\"width:" + s.sw + "px;height:" + s.sh +
-                      "px;margin-left:0px;\">  <a target=\"_blank\" href=\"\" target=\"_blank\">  <img style=\"width:" +
-                      s.sw + "px;height:" + s.sh + "px;\" alt=\"\" src=\"" + placeholderGif() + "\"data-ks-lazyload=\"" +
-                      s.img + "\" border=\"0\"></a>  </div>  ";
+    std::string out =
+        "<div style=\"width:" + s.sw + "px;height:" + s.sh +
+        "px;margin-left:0px;\">  <a target=\"_blank\" href=\"\" target=\"_blank\">  <img style=\"width:" +
+        s.sw + "px;height:" + s.sh + "px;\" alt=\"\" src=\"" + placeholderGif() + "\"data-ks-lazyload=\"" +
+        s.img + "\" border=\"0\"></a>  </div>  ";
     out += "<div style=\"background-color:" + s.nb + ";width:" + s.sw + "px;height:" + s.nh +
            "px;\">  <div style=\"background-color:" + s.nb + ";width:" + s.tw + "px;height:" + s.nh +
            "px;margin-left:0px;\">  ";
     for (int k = 1; k <= 10; ++k) {
         const Row& r = s.rows[static_cast<std::size_t>(k - 1)];
         const std::string spanEnd = (k == 1 || k == 3 || k == 7) ? "</span> " : "</span>";
-        out += "<div style=\"background-color:" + r.bar + ";width:" + r.width + "px;float:left;height:30px;margin-left:" +
-               s.gap + "px;\"><a style=\"text-decoration:none;\" target=\"_blank\" href=\"" + r.link +
+        out += "<div style=\"background-color:" + r.bar + ";width:" + r.width +
+               "px;float:left;height:30px;margin-left:" + s.gap +
+               "px;\"><a style=\"text-decoration:none;\" target=\"_blank\" href=\"" + r.link +
                "\"><span style=\"margin-top:8px;display:block;font-family:微软雅黑;color:" + r.colour +
                ";margin-left:15px;\">" + r.text + spanEnd + "</a></div>  ";
     }
     const Row& n = s.notice;
-    out += "<div style=\"background-color:" + n.bar + ";width:" + n.width + "px;float:left;height:30px;margin-left:" +
-           s.gap + "px;\"><a style=\"text-decoration:none;\" target=\"_blank\" href=\"" + n.link +
+    out += "<div style=\"background-color:" + n.bar + ";width:" + n.width +
+           "px;float:left;height:30px;margin-left:" + s.gap +
+           "px;\"><a style=\"text-decoration:none;\" target=\"_blank\" href=\"" + n.link +
            "\"><span style=\"margin-top:8px;display:block;font-family:微软雅黑;color:" + n.colour +
            ";margin-left:15px;\"><marquee scrollamount=\"3\">" + n.text +
            "</marquee></span></a></div>\r\n    </DIV></DIV> ";
@@ -84,8 +90,8 @@ TEST(ShopSign, WindowDescription) {
                 table = t;
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->numberCaption, "导航序号");
-    EXPECT_EQ(table->columns,
-              (std::vector<std::string>{"导航文字", "导航链接", "导航文字区域宽", "字体颜色", "对应导航条颜色"}));
+    EXPECT_EQ(table->columns, (std::vector<std::string>{"导航文字", "导航链接", "导航文字区域宽", "字体颜色",
+                                                        "对应导航条颜色"}));
     ASSERT_EQ(table->rows.size(), 11u);
     EXPECT_EQ(table->rows[0].label, "01");
     EXPECT_EQ(table->rows[9].label, "10");
@@ -160,13 +166,15 @@ TEST(ShopSign, HugeWidthsDoNotWrapTheTotal) {
 TEST(ShopSign, SignWidthStaysAt950) {
     OpenWindow w("F09");
     std::vector<std::string> changes;
-    const Subscription told = w.form().addChangeListener([&changes](const std::string& name) { changes.push_back(name); });
+    const Subscription told =
+        w.form().addChangeListener([&changes](const std::string& name) { changes.push_back(name); });
     w.form().setText(kSignWidth, "800");
     EXPECT_EQ(w.form().text(kSignWidth), "950");
     w.form().setText(kSignWidth, "");
     EXPECT_EQ(w.form().text(kSignWidth), "950");
     EXPECT_EQ(changes.size(), 4u); // each edit and its correction, no loop
-    EXPECT_NE(w.press(kGenerate).find("<div style=\"width:950px;height:120px;margin-left:0px;\">"), std::string::npos);
+    EXPECT_NE(w.press(kGenerate).find("<div style=\"width:950px;height:120px;margin-left:0px;\">"),
+              std::string::npos);
 }
 
 TEST(ShopSign, BarHeightLeavesEntryBoxesAt30) {
@@ -187,10 +195,12 @@ TEST(ShopSign, EmptyRowsAreStillWritten) {
     const std::string& html = w.press(kGenerate);
     EXPECT_EQ(countOf(html, "float:left;"), 11u);
     // Row 07 has neither text nor link and keeps the blank after its span.
-    EXPECT_NE(html.find("#1d1d1d;width:60px;float:left;height:30px;margin-left:px;\"><a style=\"text-decoration:none;\" "
-                        "target=\"_blank\" href=\"\"><span style=\"margin-top:8px;display:block;font-family:微软雅黑;"
-                        "color:#FFFFFF;margin-left:15px;\"></span> </a></div>  "),
-              std::string::npos);
+    EXPECT_NE(
+        html.find(
+            "#1d1d1d;width:60px;float:left;height:30px;margin-left:px;\"><a style=\"text-decoration:none;\" "
+            "target=\"_blank\" href=\"\"><span style=\"margin-top:8px;display:block;font-family:微软雅黑;"
+            "color:#FFFFFF;margin-left:15px;\"></span> </a></div>  "),
+        std::string::npos);
 }
 
 TEST(ShopSign, MarkupCharactersPassUnchanged) {

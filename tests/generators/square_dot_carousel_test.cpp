@@ -13,20 +13,24 @@ const std::string kGenerate = "按钮_F04一键生成";
 const std::string kClear = "按钮_F04清空代码";
 const std::string kSprites = "/Tessaly/upload/images/131031/fangdianlunbo/yanse/";
 
-std::string tabs(int n) { return std::string(static_cast<std::size_t>(n), '\t'); }
+std::string tabs(int n) {
+    return std::string(static_cast<std::size_t>(n), '\t');
+}
 
 // The markup read piece by piece from the window's description of its output.
 std::string expectedMarkup(const std::string images[3], const std::string links[3], const std::string& w,
-                           const std::string& h, const std::string& sp, const std::string& cx, const std::string& dt,
-                           const std::string& dl, const std::string& dot) {
+                           const std::string& h, const std::string& sp, const std::string& cx,
+                           const std::string& dt, const std::string& dl, const std::string& dot) {
     const std::string nl = "\r\n";
-    std::string s = "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1089367219\" data-title=\"TessalyOrnavo http:/" +
+    std::string s = "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1089367219\" "
+                    "data-title=\"TessalyOrnavo http:/" +
                     makerShop() + "\" data-widgetid=\"1089367219\">" + nl + tabs(5) +
-                    "<div class=\"skin-box tb-module\">" + nl + tabs(6) + "<s class=\"skin-box-tp\"></s>" + nl + tabs(6) +
-                    "<div class=\"skin-box-bd clear-fix\">" + nl + tabs(7) +
+                    "<div class=\"skin-box tb-module\">" + nl + tabs(6) + "<s class=\"skin-box-tp\"></s>" +
+                    nl + tabs(6) + "<div class=\"skin-box-bd clear-fix\">" + nl + tabs(7) +
                     "<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
                     ",'contentCls':'piao1364140569272fu'}\" data-widget-type=\"Tabs\">" +
-                    nl + tabs(8) + "<div class=\"piao1364140569272fu\" style=\"height: " + sp + "px\">" + nl + tabs(9);
+                    nl + tabs(8) + "<div class=\"piao1364140569272fu\" style=\"height: " + sp + "px\">" + nl +
+                    tabs(9);
 
     // Carousel configuration: entries separated by two encoded line breaks.
     const std::string br = "&#13;&#10;&#13;&#10;";
@@ -34,28 +38,35 @@ std::string expectedMarkup(const std::string images[3], const std::string links[
     const std::string tab3 = "&#9;&#9;&#9;";
     s += "<div class=\"J_TWidget\" data-widget-config=\"{" + br + ind +
          "'contentCls': 'slide-kun1364140569272content'," + br + ind +
-         "'triggerCls': 'slide-kun1364140569272triggers'," + br + ind + "'navCls': 'slide-kun1364140569272triggers'," +
-         br + ind + "'triggerType': 'mouse'," + br + ind + "'effect': 'fade'," + br + tab3 + "'prevBtnCls':'prev'," +
-         br + tab3 + "'nextBtnCls':'next'," + br + ind + "'steps': 1," + br + ind + "'autoplay': true," + br + tab3 +
-         "'viewSize':[" + w + "]," + br + ind + "'circular': true" + br + std::string(8, ' ') +
-         "}\" data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: 0px; "
+         "'triggerCls': 'slide-kun1364140569272triggers'," + br + ind +
+         "'navCls': 'slide-kun1364140569272triggers'," + br + ind + "'triggerType': 'mouse'," + br + ind +
+         "'effect': 'fade'," + br + tab3 + "'prevBtnCls':'prev'," + br + tab3 + "'nextBtnCls':'next'," + br +
+         ind + "'steps': 1," + br + ind + "'autoplay': true," + br + tab3 + "'viewSize':[" + w + "]," + br +
+         ind + "'circular': true" + br + std::string(8, ' ') +
+         "}\" data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; "
+         "padding-left: 0px; "
          "width: " +
          w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left:" + cx + "px\">" + nl + tabs(10);
 
-    s += "<div class=\"J_TWidget g_foot\" data-widget-config=\"{'effect':'fade','easing':'easeBothStrong','autoplay':"
-         "true,'contentCls':'yezidian_content_jumeiyoupin20121203','navCls':'yezidian_nav_jumeiyoupin20121203',"
-         "'activeTriggerCls':'hidden'}\" data-widget-type=\"Slide\" style=\"padding-bottom: 0px; margin: 0px; "
-         "padding-left: 0px; padding-right: 0px; height: " +
-         h + "px; top: 0px; padding-top: 0px; left: 0px\">" + nl + "<div style=\"height: " + h +
-         "px; overflow: hidden\">" + nl + "<ul class=\"yezidian_content_jumeiyoupin20121203\">" + nl;
+    s +=
+        "<div class=\"J_TWidget g_foot\" "
+        "data-widget-config=\"{'effect':'fade','easing':'easeBothStrong','autoplay':"
+        "true,'contentCls':'yezidian_content_jumeiyoupin20121203','navCls':'yezidian_nav_jumeiyoupin20121203'"
+        ","
+        "'activeTriggerCls':'hidden'}\" data-widget-type=\"Slide\" style=\"padding-bottom: 0px; margin: 0px; "
+        "padding-left: 0px; padding-right: 0px; height: " +
+        h + "px; top: 0px; padding-top: 0px; left: 0px\">" + nl + "<div style=\"height: " + h +
+        "px; overflow: hidden\">" + nl + "<ul class=\"yezidian_content_jumeiyoupin20121203\">" + nl;
     for (int k = 0; k < 3; ++k)
-        s += "<li style=\"width: " + w + "px; height: " + h + "px\">" + nl + "<span><span><span><a href=\"" + links[k] +
-             "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" + images[k] + "\" src=\"" + placeholderGif() +
-             "\" /></a></span></span></span></li>";
+        s += "<li style=\"width: " + w + "px; height: " + h + "px\">" + nl + "<span><span><span><a href=\"" +
+             links[k] + "\" target=\"_blank\"><img border=\"0\" data-ks-lazyload=\"" + images[k] +
+             "\" src=\"" + placeholderGif() + "\" /></a></span></span></span></li>";
     s += "</ul>" + nl + tabs(11) + "</div>" + nl + tabs(11);
 
-    s += "<ul class=\"yezidian_nav_jumeiyoupin20121203 footer-more-trigger\" style=\"z-index: 99; border-bottom: 0px; "
-         "border-left: 0px; padding-bottom: 0px; line-height: 11px; text-indent: 0px; padding-left: 0px; width: 70px; "
+    s += "<ul class=\"yezidian_nav_jumeiyoupin20121203 footer-more-trigger\" style=\"z-index: 99; "
+         "border-bottom: 0px; "
+         "border-left: 0px; padding-bottom: 0px; line-height: 11px; text-indent: 0px; padding-left: 0px; "
+         "width: 70px; "
          "padding-right: 0px; background: url(" +
          dot + ") no-repeat 0px 0px; height: 11px; border-top: 0px; top:" + dt +
          "px; border-right: 0px; padding-top: 0px; left: " + dl + "px\">" + nl;
@@ -66,12 +77,12 @@ std::string expectedMarkup(const std::string images[3], const std::string links[
         s += j == 0 ? "<li class=\"hidden\" style=\"display: inline; float: left; cursor: pointer\">"
                     : "<li style=\"display: inline; float: left; margin-left: 15px; cursor: pointer\">";
         s += nl + tabs(13) + "<div style=\"width: 11px; background: url(" + dot + ") no-repeat " + x[j] +
-             " -11px; height: 11px\">" + nl + tabs(14) + "<span><span><span>&nbsp;</span></span></span></div>" + nl +
-             tabs(12) + "</li>";
+             " -11px; height: 11px\">" + nl + tabs(14) +
+             "<span><span><span>&nbsp;</span></span></span></div>" + nl + tabs(12) + "</li>";
     }
-    s += nl + tabs(11) + "</ul>" + nl + tabs(10) + "</div>" + nl + tabs(9) + "</div>" + nl + tabs(8) + "</div>" + nl +
-         tabs(7) + "</div>" + nl + tabs(6) + "</div>" + nl + tabs(6) + "<s class=\"skin-box-bt\"></s></div>" + nl +
-         tabs(4) + "</div>";
+    s += nl + tabs(11) + "</ul>" + nl + tabs(10) + "</div>" + nl + tabs(9) + "</div>" + nl + tabs(8) +
+         "</div>" + nl + tabs(7) + "</div>" + nl + tabs(6) + "</div>" + nl + tabs(6) +
+         "<s class=\"skin-box-bt\"></s></div>" + nl + tabs(4) + "</div>";
     return s;
 }
 
@@ -89,8 +100,9 @@ TEST(SquareDotCarousel, DefaultsWithRedDotsGiveTheWholeMarkup) {
 TEST(SquareDotCarousel, WidthSetsTheCentringOffset) {
     OpenWindow w("F04");
     Form& f = w.form();
-    const std::pair<const char*, const char*> cases[] = {
-        {"1000", "-25"}, {"1921", "-485.5"}, {"1681", "-365.5"}, {"１９２０", "-485"}, {"宽", "475"}, {"-50", "500"}};
+    const std::pair<const char*, const char*> cases[] = {{"1000", "-25"},    {"1921", "-485.5"},
+                                                         {"1681", "-365.5"}, {"１９２０", "-485"},
+                                                         {"宽", "475"},      {"-50", "500"}};
     for (const auto& [width, offset] : cases) {
         f.setText("编辑框_图片宽", width);
         EXPECT_EQ(f.text("编辑框_居中调整"), offset) << width;
@@ -156,16 +168,19 @@ TEST(SquareDotCarousel, ClearEmptiesEverythingButKeepsTheColour) {
     EXPECT_FALSE(f.code().empty());
 
     w.press(kClear);
-    EXPECT_EQ(w.prompter.messages, (std::vector<std::string>{"是否要清空所有内容？", "是否要清空所有内容？"}));
-    for (const char* name : {"编辑框_图片地址01", "编辑框_图片地址02", "编辑框_图片地址03", "编辑框_链接地址01",
-                             "编辑框_链接地址02", "编辑框_链接地址03", "编辑框_图片宽", "编辑框_图片高",
-                             "编辑框_模版占位", "编辑框_居中调整", "编辑框_离顶距", "编辑框_靠左距"})
+    EXPECT_EQ(w.prompter.messages,
+              (std::vector<std::string>{"是否要清空所有内容？", "是否要清空所有内容？"}));
+    for (const char* name :
+         {"编辑框_图片地址01", "编辑框_图片地址02", "编辑框_图片地址03", "编辑框_链接地址01",
+          "编辑框_链接地址02", "编辑框_链接地址03", "编辑框_图片宽", "编辑框_图片高", "编辑框_模版占位",
+          "编辑框_居中调整", "编辑框_离顶距", "编辑框_靠左距"})
         EXPECT_EQ(f.text(name), "") << name; // derived fields are emptied after their sources
     EXPECT_EQ(f.code(), "");
     EXPECT_TRUE(f.checked("单选框_蓝色"));
 
     const std::string empty[3];
-    EXPECT_EQ(w.press(kGenerate), expectedMarkup(empty, empty, "", "", "", "", "", "", makerServer() + kSprites + "lanse.gif"));
+    EXPECT_EQ(w.press(kGenerate),
+              expectedMarkup(empty, empty, "", "", "", "", "", "", makerServer() + kSprites + "lanse.gif"));
 }
 
 TEST(SquareDotCarousel, ColourSurvivesReopening) {

@@ -79,7 +79,8 @@ TEST(ThreeFaceCarousel, ClearKeepsTheFixedWidthsAndEmptiesTheRest) {
     OpenWindow w("F19");
     Form& f = w.form();
     std::vector<std::string> emptied;
-    const Subscription told = f.addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
+    const Subscription told =
+        f.addChangeListener([&emptied](const std::string& name) { emptied.push_back(name); });
     w.press(kClear);
     EXPECT_EQ(w.prompter.messages, std::vector<std::string>{kAskClearAll});
     // Nothing was picked, so the list does not change; every field but the two widths does.

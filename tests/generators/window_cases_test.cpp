@@ -37,7 +37,8 @@ std::vector<Case> allCases() {
             continue;
         fs::path expected = entry.path();
         expected.replace_extension(".expected");
-        cases.push_back({fs::relative(entry.path(), root).replace_extension().generic_string(), entry.path(), expected});
+        cases.push_back(
+            {fs::relative(entry.path(), root).replace_extension().generic_string(), entry.path(), expected});
     }
     std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) { return a.name < b.name; });
     return cases;
@@ -112,13 +113,16 @@ std::string firstDifference(const std::string& expected, const std::string& actu
     return report.str();
 }
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WindowCase : public ::testing::TestWithParam<Case> {};
 
 std::string caseName(const ::testing::TestParamInfo<Case>& info) {
     std::string name = info.param.name;
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 
@@ -143,7 +147,8 @@ TEST(WindowCaseReport, NamesTheFirstDifferingByteWithItsLine) {
     EXPECT_NE(report.find("byte 8 (line 2;"), std::string::npos) << report;
     EXPECT_NE(report.find("<b>⟦\\r\\n⟧"), std::string::npos) << report;
     EXPECT_NE(firstDifference("abc", "ab").find("byte 2"), std::string::npos);
-    EXPECT_EQ(withAddresses("x${MAKER_SERVER}y${NOT_AN_ADDRESS}"), "x" + makerServer() + "y${NOT_AN_ADDRESS}");
+    EXPECT_EQ(withAddresses("x${MAKER_SERVER}y${NOT_AN_ADDRESS}"),
+              "x" + makerServer() + "y${NOT_AN_ADDRESS}");
 }
 
 TEST(WindowCaseAddresses, UpperFormCapitalisesTheAddressInEffect) {

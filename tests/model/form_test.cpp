@@ -234,8 +234,9 @@ TEST(Recipe, DrivesTheWindowLikeAUser) {
 }
 
 TEST(Recipe, PrintWritesTheCodeBoxVerbatimAndMessagesGoToStderr) {
-    const auto r = runRecipe("open F03\r\npick 组合框_店铺类型 集市店铺\r\npress 按钮_全屏海报一键生成\r\nprint\r\n"
-                             "press 按钮_全屏海报复制代码\r\nanswer no\r\nclose\r\nshow 编辑框_海报宽度\r\n");
+    const auto r =
+        runRecipe("open F03\r\npick 组合框_店铺类型 集市店铺\r\npress 按钮_全屏海报一键生成\r\nprint\r\n"
+                  "press 按钮_全屏海报复制代码\r\nanswer no\r\nclose\r\nshow 编辑框_海报宽度\r\n");
     ASSERT_EQ(r.status, 0) << r.err;
     Poster p = marketStore("-960");
     EXPECT_EQ(r.out, posterMarkup(p) + "1920\n");
@@ -243,7 +244,8 @@ TEST(Recipe, PrintWritesTheCodeBoxVerbatimAndMessagesGoToStderr) {
 }
 
 TEST(Recipe, WindowVariablesSurviveReopeningInOneRun) {
-    const auto r = runRecipe("open F03\npick 组合框_链接打开方式 新窗口\nclose\nopen F03\npress 按钮_全屏海报一键生成\nprint\n");
+    const auto r = runRecipe(
+        "open F03\npick 组合框_链接打开方式 新窗口\nclose\nopen F03\npress 按钮_全屏海报一键生成\nprint\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("target=\"_blank\""), std::string::npos);
 }

@@ -2,8 +2,8 @@
 // preview, how a hand edit of the code box stops it for its window, and the remembered choice. Also the
 // form's side of it: what a change comes from, and when an edit is over.
 
-#include "framework/model/platform.h"
 #include "framework/model/live_preview.h"
+#include "framework/model/platform.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

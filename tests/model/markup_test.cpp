@@ -13,13 +13,15 @@ TEST(BasicEditionBreakout, Is744SingleByteCharactersOfFourNestedBoxes) {
     EXPECT_EQ(b.size(), 744u);
     for (unsigned char c : b)
         EXPECT_LT(c, 0x80);
-    EXPECT_EQ(b.rfind("<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
-                      ",'contentCls':'taobaoux'}\" data-widget-type=\"Tabs\" style=\"height:580px;overflow:hidden;\">\r\n"
-                      "        <div class=\"taobaoux\">\r\n                <div class=\"footer-more-trigger\"",
-                      0),
-              0u);
-    EXPECT_NE(b.find("top:auto;border-right:medium none;padding-top:0px;left:50%;\">\r\n" + std::string(24, ' ') +
-                     "<div class=\"footer-more-trigger\""),
+    EXPECT_EQ(
+        b.rfind("<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
+                ",'contentCls':'taobaoux'}\" data-widget-type=\"Tabs\" "
+                "style=\"height:580px;overflow:hidden;\">\r\n"
+                "        <div class=\"taobaoux\">\r\n                <div class=\"footer-more-trigger\"",
+                0),
+        0u);
+    EXPECT_NE(b.find("top:auto;border-right:medium none;padding-top:0px;left:50%;\">\r\n" +
+                     std::string(24, ' ') + "<div class=\"footer-more-trigger\""),
               std::string::npos);
     EXPECT_EQ(b.substr(b.size() - 14), "left:-375px;\">");
 }

@@ -36,12 +36,16 @@ std::string gbk(const std::string& utf8) {
     return bytes.value_or("");
 }
 
-std::string head() { return std::string(previewPageHead()); }
-std::string tail() { return std::string(previewPageTail()); }
+std::string head() {
+    return std::string(previewPageHead());
+}
+std::string tail() {
+    return std::string(previewPageTail());
+}
 
 // A scratch folder of its own for each test, removed afterwards.
 class PreviewFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         base = ornavo::testing::scratchFolder("preview");
         ASSERT_FALSE(base.empty());
@@ -109,90 +113,103 @@ TEST(PreviewPage, HeadHoldsTheShopPageElementsInOrder) {
     const std::string gif = compiledDefault(Address::PLACEHOLDER_GIF_URL);
     const std::string host = gif.substr(0, gif.find('/', gif.find("//") + 2));
     const std::string h = head();
-    expectInOrder(h, {
-        "<meta name=\"data-spm\" content=\"a1z10\"/>",
-        "<meta charset=\"gbk\">",
-        "<meta name=\"description\" content=\"淘宝, 店铺, 旺铺, QuilletOrnavo\"/>",
-        "<meta name=\"keywords\" content=\"欢迎前来QuilletOrnavo 旺铺，众多商品任你选购\"/>",
-        "<meta name=\"microscope-data\"",
-        "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">",
-        "rel=\"dns-prefetch\"",
-        "<title>QuilletOrnavo-最好的特效代码生成器</title>",
-        "window.g_config",
-        "\"wangpu\"",
-        "window.shop_config",
-        "\"/widgetAsync.htm?site_instance_id=101173885\"",
-        "hps: 800",
-        "\"206531\"",
-        "window.shop_config.isView = true;",
-        "window.shop_config.isvStat",
-        "\"_trackCustom\", \"tpl\", \"new_shop\"",
-        "rel=\"shortcut icon\"",
-        "href=\"" + host + "/??p/global/1.0/global-min.css?t=20130228.css\"",
-        "href=\"" + host +
-            "/apps/taesite/platinum/stylesheet/??view/footer-min.css,view/copyright-min.css,view/layout-min.css,",
-        "/common/templates/fengxun/blue/skin-new.css?t=20121031.css\"",
-        "src=\"" + host + "/??s/kissy/1.3.0/seed-min.js,p/global/1.0/global-min.js?t=20130228.js\"",
-        "src=\"" + host + "/apps/taesite/platinum/scripts/wangpu/init-async-min.js?t=20130524.js\"",
-        "#content .design-page {",
-        "width: 950px;",
-        "margin: 0 auto;",
-        "#hd {",
-        "repeat",
-        "</head>",
-        "<body data-spm=\"1\">",
-        "TB.Global.writeLoginInfo",
-        "<div id=\"content\" class=\"eshop head-expand tb-shop\">",
-        "<div id=\"hd\">",
-        "layout grid-m ",
-        "data-componentid=\"5001\"",
-        "data-title=\"店铺招牌\"",
-        "height:120px;",
-        "<img ",
-        "QuilletOrnavo",
-        "旺铺专业版基础版特效代码生成器",
-        "data-componentid=\"5002\"",
-        "data-title=\"导航\"",
-        "<div id=\"bd\">",
-        "<div class=\"layout grid-m0 J_TLayout\" data-widgetid=\"4191063689\" data-componentid=\"231\" "
-        "data-context=\"bd\" data-prototypeid=\"231\" data-id=\"4191063689\" data-sitecategory=\"\">",
-        "<div class=\"main-wrap J_TRegion\" data-modules=\"main\" style=\"overflow:visible;\" data-width=\"b950\">",
-        "<div class=\"J_TModule\" data-widgetid=\"4257007198\"  id=\"shop4257007198\"  data-componentid=\"5003\"  "
-        "data-spm='110.0.5003-4257007198'  microscope-data='5003-4257007198' data-title=\"自定义内容区\"  >",
-        "<!-- cache-info:",
-        "<div class=\"skin-box tb-module tshop-pbsm tshop-pbsm-shop-self-defined\">",
-        "<s class=\"skin-box-tp\"><b></b></s>",
-        "<div class=\"skin-box-bd clear-fix\">",
-    });
+    expectInOrder(
+        h,
+        {
+            "<meta name=\"data-spm\" content=\"a1z10\"/>",
+            "<meta charset=\"gbk\">",
+            "<meta name=\"description\" content=\"淘宝, 店铺, 旺铺, QuilletOrnavo\"/>",
+            "<meta name=\"keywords\" content=\"欢迎前来QuilletOrnavo 旺铺，众多商品任你选购\"/>",
+            "<meta name=\"microscope-data\"",
+            "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">",
+            "rel=\"dns-prefetch\"",
+            "<title>QuilletOrnavo-最好的特效代码生成器</title>",
+            "window.g_config",
+            "\"wangpu\"",
+            "window.shop_config",
+            "\"/widgetAsync.htm?site_instance_id=101173885\"",
+            "hps: 800",
+            "\"206531\"",
+            "window.shop_config.isView = true;",
+            "window.shop_config.isvStat",
+            "\"_trackCustom\", \"tpl\", \"new_shop\"",
+            "rel=\"shortcut icon\"",
+            "href=\"" + host + "/??p/global/1.0/global-min.css?t=20130228.css\"",
+            "href=\"" + host +
+                "/apps/taesite/platinum/stylesheet/??view/footer-min.css,view/copyright-min.css,view/"
+                "layout-min.css,",
+            "/common/templates/fengxun/blue/skin-new.css?t=20121031.css\"",
+            "src=\"" + host + "/??s/kissy/1.3.0/seed-min.js,p/global/1.0/global-min.js?t=20130228.js\"",
+            "src=\"" + host + "/apps/taesite/platinum/scripts/wangpu/init-async-min.js?t=20130524.js\"",
+            "#content .design-page {",
+            "width: 950px;",
+            "margin: 0 auto;",
+            "#hd {",
+            "repeat",
+            "</head>",
+            "<body data-spm=\"1\">",
+            "TB.Global.writeLoginInfo",
+            "<div id=\"content\" class=\"eshop head-expand tb-shop\">",
+            "<div id=\"hd\">",
+            "layout grid-m ",
+            "data-componentid=\"5001\"",
+            "data-title=\"店铺招牌\"",
+            "height:120px;",
+            "<img ",
+            "QuilletOrnavo",
+            "旺铺专业版基础版特效代码生成器",
+            "data-componentid=\"5002\"",
+            "data-title=\"导航\"",
+            "<div id=\"bd\">",
+            "<div class=\"layout grid-m0 J_TLayout\" data-widgetid=\"4191063689\" data-componentid=\"231\" "
+            "data-context=\"bd\" data-prototypeid=\"231\" data-id=\"4191063689\" data-sitecategory=\"\">",
+            "<div class=\"main-wrap J_TRegion\" data-modules=\"main\" style=\"overflow:visible;\" "
+            "data-width=\"b950\">",
+            "<div class=\"J_TModule\" data-widgetid=\"4257007198\"  id=\"shop4257007198\"  "
+            "data-componentid=\"5003\"  "
+            "data-spm='110.0.5003-4257007198'  microscope-data='5003-4257007198' data-title=\"自定义内容区\" "
+            " >",
+            "<!-- cache-info:",
+            "<div class=\"skin-box tb-module tshop-pbsm tshop-pbsm-shop-self-defined\">",
+            "<s class=\"skin-box-tp\"><b></b></s>",
+            "<div class=\"skin-box-bd clear-fix\">",
+        });
     std::size_t prefetches = 0;
-    for (std::size_t at = h.find("rel=\"dns-prefetch\""); at != std::string::npos; at = h.find("rel=\"dns-prefetch\"", at + 1))
+    for (std::size_t at = h.find("rel=\"dns-prefetch\""); at != std::string::npos;
+         at = h.find("rel=\"dns-prefetch\"", at + 1))
         ++prefetches;
     EXPECT_EQ(prefetches, 7u);
 }
 
 TEST(PreviewPage, TailClosesTheModuleAndCarriesFooterAndLinkGuard) {
     expectInOrder(tail(), {
-        "</span>",
-        "</div>",
-        "<s class=\"skin-box-bt\"><b></b></s>",
-        "if(window.TShop && window.TShop.ModUtil)\r\n"
-        "TShop.ModUtil.initMod(document.getElementById(\"shop4257007198\"), 1);",
-        "<!-- 自定义区 -->",
-        "<div id=\"ft\">",
-        "layout grid-m ",
-        "data-componentid=\"33\"",
-        "data-width=\"f950\"",
-        "<div id=\"copyright\">",
-        ".g_foot {", ".g_foot-ali {", ".g_foot-nav {", ".g_foot-toy {", ".g_foot-line {",
-        ".footer-more {", ".footer-more-trigger {", ".footer-more-panel {",
-        "<div id=\"footer\">",
-        "id=\"server-num\"",
-        "LineZing",
-        "getElementById(\"content\") || document",
-        "\"#\"",
-        "</body>",
-        "</html>",
-    });
+                              "</span>",
+                              "</div>",
+                              "<s class=\"skin-box-bt\"><b></b></s>",
+                              "if(window.TShop && window.TShop.ModUtil)\r\n"
+                              "TShop.ModUtil.initMod(document.getElementById(\"shop4257007198\"), 1);",
+                              "<!-- 自定义区 -->",
+                              "<div id=\"ft\">",
+                              "layout grid-m ",
+                              "data-componentid=\"33\"",
+                              "data-width=\"f950\"",
+                              "<div id=\"copyright\">",
+                              ".g_foot {",
+                              ".g_foot-ali {",
+                              ".g_foot-nav {",
+                              ".g_foot-toy {",
+                              ".g_foot-line {",
+                              ".footer-more {",
+                              ".footer-more-trigger {",
+                              ".footer-more-panel {",
+                              "<div id=\"footer\">",
+                              "id=\"server-num\"",
+                              "LineZing",
+                              "getElementById(\"content\") || document",
+                              "\"#\"",
+                              "</body>",
+                              "</html>",
+                          });
 }
 
 TEST(PreviewPage, WritesGbkAndReferencesWhatGbkLacks) {
@@ -285,7 +302,8 @@ TEST_F(PreviewFile, DefaultFolderPrefersTheRuntimeFolder) {
     ::unsetenv("TMPDIR");
     EXPECT_EQ(defaultPreviewFolder(), "/tmp/ornavo-" + std::to_string(::geteuid()));
 
-    savedRuntime ? (void)::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1) : (void)::unsetenv("XDG_RUNTIME_DIR");
+    savedRuntime ? (void)::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1)
+                 : (void)::unsetenv("XDG_RUNTIME_DIR");
     savedTmp ? (void)::setenv("TMPDIR", tmp.c_str(), 1) : (void)::unsetenv("TMPDIR");
 }
 

@@ -222,9 +222,10 @@ TEST(RecipeReading, ExcerptsOfText) {
 TEST(RecipePreview, AFailedPreviewPrintsAllAndEndsWithThree) {
     const std::string recipe =
         "open F03\npress 按钮_全屏海报在线预览\nset 编辑框_海报高度 7\nshow 编辑框_海报高度\n";
-    const RecipeResult failed = runWithWriter(recipe, [](const std::string&) -> Result<std::string, PreviewFailure> {
-        return PreviewFailure{"/nowhere", "cannot write the preview page in /nowhere", 13};
-    });
+    const RecipeResult failed =
+        runWithWriter(recipe, [](const std::string&) -> Result<std::string, PreviewFailure> {
+            return PreviewFailure{"/nowhere", "cannot write the preview page in /nowhere", 13};
+        });
     EXPECT_EQ(failed.status, RecipeRunner::kPreviewFailed);
     EXPECT_EQ(failed.status, 3);
     EXPECT_EQ(failed.out, "7\n");

@@ -4,8 +4,8 @@
 
 #include "support/test_support.h"
 
-#include "framework/model/platform.h"
 #include "framework/model/kept_texts.h"
+#include "framework/model/platform.h"
 #include "framework/model/recent_settings.h"
 #include "framework/model/settings_reader.h"
 #include "framework/model/settings_writer.h"
@@ -68,11 +68,12 @@ int filesWith(const std::string& folder, const std::string& part) {
 // The Latin words of a message that are neither a recipe keyword nor quoted from the file: a message
 // in the user's language has none.
 std::string foreignWords(const std::string& message, const std::string& file) {
-    static const std::set<std::string> keywords = {"open", "set", "pick", "choose", "press", "print", "UTF",
-                                                   "MiB", "GBK", "ANSI", "Windows", "Ornavo"};
+    static const std::set<std::string> keywords = {"open", "set", "pick", "choose", "press",   "print",
+                                                   "UTF",  "MiB", "GBK",  "ANSI",   "Windows", "Ornavo"};
     std::string foreign;
     const std::regex word(R"(\\(x[0-9A-F]{2}|u[0-9A-F]{4}|[trn])|[A-Za-z]{2,})"); // escapes quote the file
-    for (auto it = std::sregex_iterator(message.begin(), message.end(), word); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(message.begin(), message.end(), word); it != std::sregex_iterator();
+         ++it)
         if (it->str()[0] != '\\' && !keywords.count(it->str()) && file.find(it->str()) == std::string::npos)
             foreign += it->str() + " ";
     return foreign;
@@ -174,7 +175,8 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
     ASSERT_TRUE(readSettings(good, poster(), registry()));
     // Files of earlier versions, whose head line names no format, open as they always did.
     ASSERT_TRUE(readSettings("# Ornavo 2.0.1 — F03 全屏海报\n" + good, poster(), registry()));
-    const std::string newer = "# Ornavo 9.0.0, settings format " + std::to_string(kSettingsFormat + 1) + " — F03\n";
+    const std::string newer =
+        "# Ornavo 9.0.0, settings format " + std::to_string(kSettingsFormat + 1) + " — F03\n";
     const struct {
         const char* what;
         std::string text;
@@ -182,7 +184,8 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
         const char* says;
     } cases[] = {
         {"not UTF-8", "# x\nopen F03\nset 编辑框_海报高度 \xB8\xDF\nprint\n", 3, "UTF-8"},
-        {"not UTF-8 in a comment", "# \xC8\xAB\xC6\xC1\nopen F03\nset 编辑框_海报高度 7\nprint\n", 1, "UTF-8"},
+        {"not UTF-8 in a comment", "# \xC8\xAB\xC6\xC1\nopen F03\nset 编辑框_海报高度 7\nprint\n", 1,
+         "UTF-8"},
         // Saved as GBK by a Chinese editor: the whole file, with the advice to save it as UTF-8.
         {"GBK", utf8ToGbk(good).value(), 0, "另存为 UTF-8"},
         {"a newer format", newer + good, 0, "较新版本"},
@@ -217,8 +220,9 @@ TEST(SettingsReading, RefusesDamagedAndForeignFiles) {
     std::ofstream(folder + "/big.ornavo").seekp(kSettingsSizeLimit) << "x";
     EXPECT_NE(readSettingsFile(folder + "/big.ornavo", poster(), registry()).failure().message.find("1 MiB"),
               std::string::npos);
-    EXPECT_NE(readSettingsFile(folder + "/none.ornavo", poster(), registry()).failure().message.find("不存在"),
-              std::string::npos);
+    EXPECT_NE(
+        readSettingsFile(folder + "/none.ornavo", poster(), registry()).failure().message.find("不存在"),
+        std::string::npos);
 }
 
 // A failed save leaves the old file as it was and no temporary file beside it.
@@ -402,7 +406,7 @@ TEST(RecentSettings, KeepsTheNewestEightAndTheirFolder) {
         EXPECT_TRUE(recent.remember(files.back()));
     }
     EXPECT_TRUE(recent.remember(files[5])); // again: moves to the front
-    unlink(files[9].c_str());  // gone: left out
+    unlink(files[9].c_str());               // gone: left out
     const RecentSettings reread(list);
     EXPECT_EQ(reread.folder(), folder);
     EXPECT_EQ(reread.files(), (std::vector<std::string>{files[5], files[8], files[7], files[6], files[4],

@@ -113,8 +113,9 @@ TEST(FetchRequest, AddressFormsReachTheSamePortAndPath) {
     server.replyBody("x");
     const std::string port = std::to_string(server.port());
     // Scheme in any letter case, or none; the host is lower-cased, the path kept as written.
-    for (const std::string& address : {"HTTP://LOCALHOST:" + port + "/Up/A.txt", "localhost:" + port + "/Up/A.txt",
-                                       "hTtP://LocalHost:" + port + "/Up/A.txt"}) {
+    for (const std::string& address :
+         {"HTTP://LOCALHOST:" + port + "/Up/A.txt", "localhost:" + port + "/Up/A.txt",
+          "hTtP://LocalHost:" + port + "/Up/A.txt"}) {
         server.requests.clear();
         EXPECT_EQ(text(address), "x") << address;
         const std::string request = only(server);

@@ -19,7 +19,7 @@
 namespace ornavo::net::testing {
 
 class LoopbackServer {
-public:
+  public:
     // Called once a whole request (head and any Content-Length body) has arrived.
     using Handler = std::function<void(QTcpSocket* client, const QByteArray& request)>;
 
@@ -117,7 +117,7 @@ public:
     int connections = 0; // accepted so far
     int open = 0;        // not yet closed by either side
 
-private:
+  private:
     void take(QTcpSocket* client) {
         QByteArray& buffer = pending_[client];
         buffer += client->readAll();

@@ -38,7 +38,7 @@ using web::PreviewWindow;
 namespace {
 
 class NothingFromOutside : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
         if (!web::isPreviewUrl(url) && url.host() != QLatin1String("127.0.0.1")) {
@@ -82,7 +82,8 @@ QWebEngineView* previewOffline(const std::string& code, const std::string& folde
     QWebEngineView* view = window->browser();
     const bool ready = QTest::qWaitFor(
         [&] {
-            const QString state = evaluate(view, QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''")).toString();
+            const QString state =
+                evaluate(view, QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''")).toString();
             return state == QLatin1String("ready") || state == QLatin1String("failed");
         },
         15000);
@@ -93,7 +94,7 @@ QWebEngineView* previewOffline(const std::string& code, const std::string& folde
 }
 
 class OfflinePreview : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         base = ornavo::testing::scratchFolder("offline");
         ASSERT_FALSE(base.empty());
@@ -131,15 +132,17 @@ protected:
 };
 
 bool near(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 && std::abs(a.blue() - b.blue()) < 24;
+    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
+           std::abs(a.blue() - b.blue()) < 24;
 }
 
 ::testing::AssertionResult showsColour(const QImage& shot, QPoint at, QColor expected) {
     const QColor seen = shot.pixelColor(at);
     if (near(seen, expected))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at (" << at.x() << "," << at.y() << ") the screen shows " << seen.name().toStdString()
-                                         << ", not " << expected.name().toStdString();
+    return ::testing::AssertionFailure()
+           << "at (" << at.x() << "," << at.y() << ") the screen shows " << seen.name().toStdString()
+           << ", not " << expected.name().toStdString();
 }
 
 } // namespace
@@ -147,7 +150,8 @@ bool near(QColor a, QColor b) {
 // The auto-centred full-screen carousel as its window writes it by default, its pictures served on
 // loopback: an outer Tabs, the Carousel with lazy posters and thumbnails, two pop-up arrows.
 TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
-    const QColor posters[] = {QColor(220, 30, 30), QColor(30, 200, 40), QColor(30, 60, 220), QColor(230, 200, 20)};
+    const QColor posters[] = {QColor(220, 30, 30), QColor(30, 200, 40), QColor(30, 60, 220),
+                              QColor(230, 200, 20)};
     ornavo::testing::OpenWindow f01("F01");
     Form& form = f01.form();
     for (int k = 0; k < 4; ++k) {
@@ -162,17 +166,31 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
 
     const int blockedBefore = interceptor()->blocked;
     QWebEngineView* view = previewOffline(code, folder());
-    EXPECT_GT(interceptor()->blocked, blockedBefore) << "the page no longer asks the marketplace for anything";
+    EXPECT_GT(interceptor()->blocked, blockedBefore)
+        << "the page no longer asks the marketplace for anything";
     // The shop's frame came with it: no page margin, the 950-pixel column in the middle, a navigation
     // bar whose light entries stand on a dark bar, and the shop sign's picture from the maker's site.
-    EXPECT_EQ(evaluate(view, QStringLiteral("getComputedStyle(document.body).marginLeft")).toString(), QStringLiteral("0px"));
-    EXPECT_EQ(evaluate(view, QStringLiteral("document.querySelector('#bd .layout').getBoundingClientRect().width")).toInt(), 950);
-    const QString bar = evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list')).backgroundColor")).toString();
-    const QString entry = evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list .menu a')).color")).toString();
+    EXPECT_EQ(evaluate(view, QStringLiteral("getComputedStyle(document.body).marginLeft")).toString(),
+              QStringLiteral("0px"));
+    EXPECT_EQ(
+        evaluate(view, QStringLiteral("document.querySelector('#bd .layout').getBoundingClientRect().width"))
+            .toInt(),
+        950);
+    const QString bar =
+        evaluate(view,
+                 QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list')).backgroundColor"))
+            .toString();
+    const QString entry =
+        evaluate(view,
+                 QStringLiteral("getComputedStyle(document.querySelector('#hd .menu-list .menu a')).color"))
+            .toString();
     EXPECT_NE(bar, entry);
     EXPECT_NE(bar, QStringLiteral("rgba(0, 0, 0, 0)")) << "the navigation bar has no colour of its own";
-    EXPECT_TRUE(evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#hd .banner')).backgroundImage")).toString()
-                    .contains(QString::fromStdString(makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg")));
+    EXPECT_TRUE(evaluate(view, QStringLiteral(
+                                   "getComputedStyle(document.querySelector('#hd .banner')).backgroundImage"))
+                    .toString()
+                    .contains(QString::fromStdString(makerServer() +
+                                                     "/Tessaly/upload/images/131101/dianzhao/dz.jpg")));
 
     // Every widget started, outer before nested.
     EXPECT_EQ(json(view, QStringLiteral("ornavoPreview.widgets.map(function (w) { return w.type; })")),
@@ -182,12 +200,16 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
               QJsonArray({"started", "started", "started", "started"}));
 
     // Lazy images: the posters, thumbnails and arrows show the pictures.
-    const QString imagesLoaded = QStringLiteral(
-        "Array.prototype.every.call(document.querySelectorAll('#shop4257007198 img'), function (i) { return i.complete; })");
+    const QString imagesLoaded = QStringLiteral("Array.prototype.every.call(document.querySelectorAll('#"
+                                                "shop4257007198 img'), function (i) { return i.complete; })");
     EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(view, imagesLoaded).toBool(); }, 5000));
-    const QJsonArray images = json(view, QStringLiteral(
-        "Array.prototype.map.call(document.querySelectorAll('#shop4257007198 img'), function (i) {"
-        "  return {src: i.getAttribute('src'), lazy: i.hasAttribute('data-ks-lazyload'), width: i.naturalWidth}; })")).toArray();
+    const QJsonArray images =
+        json(view,
+             QStringLiteral(
+                 "Array.prototype.map.call(document.querySelectorAll('#shop4257007198 img'), function (i) {"
+                 "  return {src: i.getAttribute('src'), lazy: i.hasAttribute('data-ks-lazyload'), width: "
+                 "i.naturalWidth}; })"))
+            .toArray();
     EXPECT_EQ(images.size(), 10);
     const QString served = QString::fromStdString(pictures.origin()) + "/";
     for (const QJsonValue& image : images) {
@@ -200,10 +222,14 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
 
     // The carousel advances by itself: page state and pixels.
     evaluate(view, QStringLiteral("document.querySelector('.ux1920').scrollIntoView(); 0"));
-    const QJsonObject area = json(view, QStringLiteral(
-        "(function (r) { return {top: r.top, bottom: r.bottom}; })(document.querySelector('.ux1920').getBoundingClientRect())")).toObject();
+    const QJsonObject area =
+        json(view, QStringLiteral("(function (r) { return {top: r.top, bottom: r.bottom}; "
+                                  "})(document.querySelector('.ux1920').getBoundingClientRect())"))
+            .toObject();
     const int viewportHeight = view->height();
-    const QPoint probe(view->width() / 2, (std::max(0, area["top"].toInt()) + std::min(viewportHeight, area["bottom"].toInt())) / 2);
+    const QPoint probe(view->width() / 2,
+                       (std::max(0, area["top"].toInt()) + std::min(viewportHeight, area["bottom"].toInt())) /
+                           2);
     const QString carousel = QStringLiteral("ornavoPreview.widgets[1].instance");
     EXPECT_EQ(evaluate(view, carousel + ".activeIndex").toInt(), 0);
     QTest::qWait(300);
@@ -211,7 +237,8 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
     EXPECT_TRUE(showsColour(before, probe, posters[0]));
 
     // Autoplay every 5 seconds, then half a second of scrolling.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(view, carousel + ".activeIndex").toInt() == 1; }, 8000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return evaluate(view, carousel + ".activeIndex").toInt() == 1; }, 8000));
     QTest::qWait(900);
     const QImage after = view->grab().toImage();
     EXPECT_TRUE(showsColour(after, probe, posters[1]));
@@ -219,57 +246,72 @@ TEST_F(OfflinePreview, CarouselAdvancesShowsLazyPicturesAndAlignsItsPopups) {
 
     // The pop-up arrows exist as overlays and appear over the poster area, 480 pixels either side of
     // its centre, when the pointer enters it.
-    evaluate(view, QStringLiteral(
-        "document.querySelector('.ux1920').dispatchEvent(new MouseEvent('mouseover', {bubbles: true, relatedTarget: document.body})); 0"));
+    evaluate(view,
+             QStringLiteral("document.querySelector('.ux1920').dispatchEvent(new MouseEvent('mouseover', "
+                            "{bubbles: true, relatedTarget: document.body})); 0"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return evaluate(view, QStringLiteral("ornavoPreview.widgets[2].instance.get('visible') && "
-                                                 "ornavoPreview.widgets[3].instance.get('visible')")).toBool();
+                                                 "ornavoPreview.widgets[3].instance.get('visible')"))
+                .toBool();
         },
         3000));
     QTest::qWait(100);
-    const QJsonArray offsets = json(view, QStringLiteral(
-        "(function () {"
-        "  function centre(e) { var r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; }"
-        "  var a = centre(document.querySelector('.ux1920'));"
-        "  return [2, 3].map(function (k) {"
-        "    var el = ornavoPreview.widgets[k].element, c = centre(el);"
-        "    return [Math.round(c[0] - a[0]), Math.round(c[1] - a[1]), el.className.indexOf('ks-overlay') >= 0,"
-        "            getComputedStyle(el).display !== 'none'];"
-        "  });"
-        "})()")).toArray();
-    EXPECT_EQ(QJsonDocument(offsets).toJson(QJsonDocument::Compact).toStdString(), "[[-480,0,true,true],[480,0,true,true]]");
+    const QJsonArray offsets =
+        json(view, QStringLiteral("(function () {"
+                                  "  function centre(e) { var r = e.getBoundingClientRect(); return [r.left "
+                                  "+ r.width / 2, r.top + r.height / 2]; }"
+                                  "  var a = centre(document.querySelector('.ux1920'));"
+                                  "  return [2, 3].map(function (k) {"
+                                  "    var el = ornavoPreview.widgets[k].element, c = centre(el);"
+                                  "    return [Math.round(c[0] - a[0]), Math.round(c[1] - a[1]), "
+                                  "el.className.indexOf('ks-overlay') >= 0,"
+                                  "            getComputedStyle(el).display !== 'none'];"
+                                  "  });"
+                                  "})()"))
+            .toArray();
+    EXPECT_EQ(QJsonDocument(offsets).toJson(QJsonDocument::Compact).toStdString(),
+              "[[-480,0,true,true],[480,0,true,true]]");
 }
 
 // One widget's fault stays with it: the widgets after it still start, and the fault is written on the
 // element. Configurations with line breaks and trailing commas are read; code in one is not run.
 TEST_F(OfflinePreview, AMalformedConfigurationLeavesTheOtherWidgetsWorking) {
-    const std::string slide =
-        "<div id=\"slide\" class=\"slider-promo J_TWidget\" data-widget-type=\"Slide\" data-widget-config=\"{&#13;&#10;"
-        "  'contentCls': 'panels', 'navCls': 'dots',&#13;&#10;  'autoplay': true, 'interval': 0.3, 'effect': 'none',&#13;&#10;}\">"
-        "<ul class=\"dots\"><li>1</li><li>2</li><li>3</li></ul>"
-        "<div class=\"panels\"><div>A</div><div>B</div><div>C</div></div></div>";
+    const std::string slide = "<div id=\"slide\" class=\"slider-promo J_TWidget\" data-widget-type=\"Slide\" "
+                              "data-widget-config=\"{&#13;&#10;"
+                              "  'contentCls': 'panels', 'navCls': 'dots',&#13;&#10;  'autoplay': true, "
+                              "'interval': 0.3, 'effect': 'none',&#13;&#10;}\">"
+                              "<ul class=\"dots\"><li>1</li><li>2</li><li>3</li></ul>"
+                              "<div class=\"panels\"><div>A</div><div>B</div><div>C</div></div></div>";
     const std::string code =
-        "<div id=\"broken\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{'effect': 'fa'de', 'circular': true}\">"
+        "<div id=\"broken\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{'effect': "
+        "'fa'de', 'circular': true}\">"
         "<div class=\"ks-switchable-content\"><div>x</div></div></div>" +
         std::string("<div id=\"code\" class=\"J_TWidget\" data-widget-type=\"Tabs\" "
-                    "data-widget-config=\"{'effect': (window.ran = 'yes')}\"><div class=\"ks-switchable-content\"></div></div>") +
-        "<div id=\"unknown\" class=\"J_TWidget\" data-widget-type=\"Marquee\" data-widget-config=\"{}\"></div>" +
-        "<div id=\"compatible\" class=\"J_TWidget\" data-widget-type=\"Compatible\" data-widget-config=\"{'x': }\"></div>" +
+                    "data-widget-config=\"{'effect': (window.ran = 'yes')}\"><div "
+                    "class=\"ks-switchable-content\"></div></div>") +
+        "<div id=\"unknown\" class=\"J_TWidget\" data-widget-type=\"Marquee\" "
+        "data-widget-config=\"{}\"></div>" +
+        "<div id=\"compatible\" class=\"J_TWidget\" data-widget-type=\"Compatible\" "
+        "data-widget-config=\"{'x': }\"></div>" +
         slide +
         // A transition list left unpicked writes an empty effect.
-        "<div id=\"plain\" class=\"J_TWidget\" data-widget-type=\"Carousel\" data-widget-config=\"{'effect': '', "
+        "<div id=\"plain\" class=\"J_TWidget\" data-widget-type=\"Carousel\" data-widget-config=\"{'effect': "
+        "'', "
         "'contentCls': 'posters', 'autoplay': true, 'interval': 0.3, 'circular': true}\">"
         "<ul class=\"posters\"><li>1</li><li>2</li></ul></div>" +
         "<img id=\"empty\" data-ks-lazyload=\"\" src=\"" + placeholderGif() + "\">";
 
     QWebEngineView* view = previewOffline(code, folder());
 
-    const QJsonObject marks = json(view, QStringLiteral(
-        "(function () { var o = {}; ['broken', 'code', 'unknown', 'compatible', 'slide'].forEach(function (id) {"
-        "  var e = document.getElementById(id);"
-        "  o[id] = [e.getAttribute('data-ornavo-widget'), e.getAttribute('data-ornavo-widget-error') || '']; });"
-        "  return o; })()")).toObject();
+    const QJsonObject marks =
+        json(view, QStringLiteral("(function () { var o = {}; ['broken', 'code', 'unknown', 'compatible', "
+                                  "'slide'].forEach(function (id) {"
+                                  "  var e = document.getElementById(id);"
+                                  "  o[id] = [e.getAttribute('data-ornavo-widget'), "
+                                  "e.getAttribute('data-ornavo-widget-error') || '']; });"
+                                  "  return o; })()"))
+            .toObject();
     EXPECT_EQ(marks["broken"].toArray().at(0), "failed");
     EXPECT_TRUE(marks["broken"].toArray().at(1).toString().contains("expected ',' or '}'"));
     EXPECT_EQ(marks["code"].toArray().at(0), "failed");
@@ -282,23 +324,33 @@ TEST_F(OfflinePreview, AMalformedConfigurationLeavesTheOtherWidgetsWorking) {
 
     // The slide after the faults plays: it moves on to its second panel and marks the second dot.
     const QString secondDot = QStringLiteral("document.querySelectorAll('#slide .dots li')[1].className");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(view, secondDot).toString().contains(QLatin1String("ks-active")); }, 3000));
-    EXPECT_EQ(evaluate(view, QStringLiteral("ornavoPreview.widgets[0].type + ' ' + (ornavoPreview.widgets[0].instance.activeIndex > 0)")).toString(),
-              QStringLiteral("Slide true"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return evaluate(view, secondDot).toString().contains(QLatin1String("ks-active")); }, 3000));
+    EXPECT_EQ(
+        evaluate(
+            view,
+            QStringLiteral(
+                "ornavoPreview.widgets[0].type + ' ' + (ornavoPreview.widgets[0].instance.activeIndex > 0)"))
+            .toString(),
+        QStringLiteral("Slide true"));
 
     // The carousel without an effect switches plainly: its first poster is hidden, the second shown.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return evaluate(view, QStringLiteral("getComputedStyle(document.querySelector('#plain li')).display")).toString() ==
-                   QLatin1String("none");
+            return evaluate(view,
+                            QStringLiteral("getComputedStyle(document.querySelector('#plain li')).display"))
+                       .toString() == QLatin1String("none");
         },
         3000));
-    EXPECT_EQ(evaluate(view, QStringLiteral("getComputedStyle(document.querySelectorAll('#plain li')[1]).display")).toString(),
-              QStringLiteral("block"));
+    EXPECT_EQ(
+        evaluate(view, QStringLiteral("getComputedStyle(document.querySelectorAll('#plain li')[1]).display"))
+            .toString(),
+        QStringLiteral("block"));
 
     // An empty lazy address keeps the placeholder.
-    EXPECT_EQ(evaluate(view, QStringLiteral("document.getElementById('empty').getAttribute('src')")).toString(),
-              QString::fromStdString(placeholderGif()));
+    EXPECT_EQ(
+        evaluate(view, QStringLiteral("document.getElementById('empty').getAttribute('src')")).toString(),
+        QString::fromStdString(placeholderGif()));
 }
 
 // Live code goes into the page in place where that gives what loading the page would: the old code's
@@ -377,17 +429,21 @@ TEST_F(OfflinePreview, LiveCodeGoesInPlaceWhereThatGivesWhatALoadWould) {
 
 // When the page has a KISSY of its own (the marketplace's library arrived), the shipped copy stays out.
 TEST_F(OfflinePreview, APageWithItsOwnLibraryIsLeftAlone) {
-    const std::string code = "<script>window.KISSY = {fromMarketplace: true};</script>"
-                             "<div id=\"w\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{}\"></div>";
+    const std::string code =
+        "<script>window.KISSY = {fromMarketplace: true};</script>"
+        "<div id=\"w\" class=\"J_TWidget\" data-widget-type=\"Tabs\" data-widget-config=\"{}\"></div>";
     PreviewWindow* window = PreviewWindow::present(code, folder());
     QWebEngineView* view = window->browser();
     QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.wait(15000));
     QTest::qWait(500);
-    EXPECT_EQ(evaluate(view, QStringLiteral("typeof window.ornavoPreview + ' ' + KISSY.fromMarketplace + ' ' + "
-                                            "document.querySelectorAll('script[src*=\"ornavo-preview\"]').length + ' ' + "
-                                            "document.getElementById('w').hasAttribute('data-ornavo-widget')")).toString(),
-              QStringLiteral("undefined true 0 false"));
+    EXPECT_EQ(
+        evaluate(view,
+                 QStringLiteral("typeof window.ornavoPreview + ' ' + KISSY.fromMarketplace + ' ' + "
+                                "document.querySelectorAll('script[src*=\"ornavo-preview\"]').length + ' ' + "
+                                "document.getElementById('w').hasAttribute('data-ornavo-widget')"))
+            .toString(),
+        QStringLiteral("undefined true 0 false"));
 }
 
 int main(int argc, char** argv) {

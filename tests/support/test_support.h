@@ -49,7 +49,7 @@ struct RecordingHost : WindowHost {
 
 // A module window opened with its defaults. Pass the variables of an earlier window to reopen it.
 class OpenWindow {
-public:
+  public:
     explicit OpenWindow(const std::string& key, WindowVariables* variables = nullptr)
         : vars_(variables ? variables : &ownVars_) {
         const ModuleSpec* module = moduleRegistry().byKey(key);
@@ -68,7 +68,7 @@ public:
     ScriptedPrompter prompter;
     RecordingHost host;
 
-private:
+  private:
     WindowVariables ownVars_;
     WindowVariables* vars_;
     std::unique_ptr<Form> form_;
@@ -93,14 +93,15 @@ inline RecipeResult runRecipe(const std::string& recipe) {
 }
 
 // Gives every field a text of its own (with blanks at its ends, backslashes that look like escapes, a
-// TAB and a line break in it, or empty for every seventh), picks the last entry of every list and chooses radio buttons in
-// order (the last of each group stays on), top to bottom as a user fills the window in.
+// TAB and a line break in it, or empty for every seventh), picks the last entry of every list and chooses
+// radio buttons in order (the last of each group stays on), top to bottom as a user fills the window in.
 inline void fillDistinct(Form& form) {
     int k = 0;
     for (const Control* c : allControls(form.module())) {
         ++k;
         if (c->kind == ControlKind::Field)
-            form.setText(c->name, k % 7 == 0 ? "" : " 值" + std::to_string(k) + "\\t\\\\x\t<a href=\"#\">\r\n# ");
+            form.setText(c->name,
+                         k % 7 == 0 ? "" : " 值" + std::to_string(k) + "\\t\\\\x\t<a href=\"#\">\r\n# ");
         else if (c->kind == ControlKind::List && !c->entries.empty())
             form.pick(c->name, static_cast<int>(c->entries.size()) - 1);
         else if (c->kind == ControlKind::Radio)
@@ -120,7 +121,8 @@ inline std::vector<std::string> generateButtons(const ModuleSpec& module) {
 // Number of non-overlapping occurrences of needle in text.
 inline std::size_t countOf(const std::string& text, const std::string& needle) {
     std::size_t n = 0;
-    for (std::size_t pos = text.find(needle); pos != std::string::npos; pos = text.find(needle, pos + needle.size()))
+    for (std::size_t pos = text.find(needle); pos != std::string::npos;
+         pos = text.find(needle, pos + needle.size()))
         ++n;
     return n;
 }

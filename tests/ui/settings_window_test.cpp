@@ -6,6 +6,7 @@
 #include "framework/model/settings_writer.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/live_preview_link.h"
 #include "framework/ui/settings_keeper.h"
 #include "support/test_support.h"
 
@@ -169,4 +170,35 @@ TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {
     EXPECT_EQ(handOvers[0][1].toString().toStdString(), file);
     EXPECT_TRUE(window->form().snapshot() == before);
     EXPECT_EQ(prompter.messages.size(), 2u) << prompter.messages.back();
+}
+
+// What is attached to a window may go while its form is still changing (a clear empties field after
+// field, and the first change ends the keeper and the live link here): the form goes on, never reaching
+// them again, and the window keeps working. Run under ASan in the clang build.
+TEST_F(KeptWindow, AKeeperAndALiveLinkMayGoWhileTheFormChanges) {
+    LivePreview live("");
+    std::unique_ptr<ui::LivePreviewLink> link;
+    int told = 0;
+    // Told before the keeper's and the link's own listeners, which are added later.
+    window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
+    const Subscription first = window->form().addChangeListener([&](const std::string&) {
+        ++told;
+        keeper.reset();
+        link.reset();
+    });
+    keeper = std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry());
+    link = std::make_unique<ui::LivePreviewLink>(*window, live);
+    window->show();
+    window->form().setText("编辑框_链接地址", "typed");
+    window->form().setText("编辑框_海报宽度", "1000");
+    window->form().press("按钮_全屏海报一键生成");
+    EXPECT_EQ(keeper, nullptr);
+    EXPECT_EQ(link, nullptr);
+    EXPECT_EQ(told, 3);
+
+    keeper = std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry());
+    window->form().press("按钮_全屏海报清空内容"); // answered yes: several fields emptied in turn
+    EXPECT_EQ(keeper, nullptr);
+    EXPECT_EQ(find<QLineEdit>("编辑框_链接地址")->text(), QString());
+    EXPECT_EQ(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText(), QString());
 }

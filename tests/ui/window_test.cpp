@@ -217,13 +217,15 @@ TEST(EveryWindowUi, EditsThroughTheAccessibilityBridgeReachTheForm) {
         for (const Control* c : allControls(module)) {
             const QString name = QString::fromStdString(c->name);
             if (c->kind == ControlKind::Field) {
-                QAccessibleInterface* field = QAccessible::queryAccessibleInterface(w.findChild<QLineEdit*>(name));
+                QAccessibleInterface* field =
+                    QAccessible::queryAccessibleInterface(w.findChild<QLineEdit*>(name));
                 ASSERT_TRUE(field && field->editableTextInterface()) << module.key << " " << c->name;
                 const std::string before = w.form().text(c->name);
                 field->editableTextInterface()->insertText(0, QStringLiteral("读"));
                 const std::string expected = c->pinned ? before : "读" + before; // a pinned text comes back
                 EXPECT_EQ(w.form().text(c->name), expected) << module.key << " " << c->name;
-                EXPECT_EQ(w.findChild<QLineEdit*>(name)->text().toStdString(), expected) << module.key << " " << c->name;
+                EXPECT_EQ(w.findChild<QLineEdit*>(name)->text().toStdString(), expected)
+                    << module.key << " " << c->name;
             } else if (c->kind == ControlKind::Radio) {
                 ++radios;
                 auto* button = w.findChild<QRadioButton*>(name);

@@ -36,7 +36,7 @@ bool webEngineMapped() {
 }
 
 class BrowserLoader : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (web::browserLibraryLoaded())
             GTEST_SKIP() << "needs a process without the library (ctest runs each case alone)";
@@ -96,7 +96,8 @@ TEST_F(BrowserLoader, TheWebEngineArrivesWithTheFirstBrowserWindowOnly) {
     EXPECT_NE(prompter.messages[0].find("QtWebEngineProcess"), std::string::npos) << prompter.messages[0];
     EXPECT_EQ(prompter.messages[1].rfind(web::kColourTableUnavailable, 0), 0u) << prompter.messages[1];
     for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_FALSE(w->isVisible() && w->objectName() != QStringLiteral("F09")) << w->objectName().toStdString();
+        EXPECT_FALSE(w->isVisible() && w->objectName() != QStringLiteral("F09"))
+            << w->objectName().toStdString();
 }
 
 TEST_F(BrowserLoader, AMissingLibraryIsToldAndTheWindowCarriesOn) {
@@ -115,7 +116,8 @@ TEST_F(BrowserLoader, AMissingLibraryIsToldAndTheWindowCarriesOn) {
 
 TEST_F(BrowserLoader, ALibraryThatIsNotTheBrowserIsRefused) {
     // A Qt plugin that loads fine but holds something else.
-    const QString other = QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats/libqgif.so");
+    const QString other =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats/libqgif.so");
     if (!QFile::exists(other))
         GTEST_SKIP() << "no " << other.toStdString();
     ::setenv("ORNAVO_BROWSER_LIBRARY", other.toUtf8().constData(), 1);

@@ -13,19 +13,21 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 
 using namespace ornavo;
 
 namespace {
 
-QColor pixel(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
+QColor pixel(QWidget* w, int x, int y) {
+    return w->grab().toImage().pixelColor(x, y);
+}
 
 // Colours compared loosely: anti-aliasing and rounding shift a channel by a few steps.
 void expectColour(const QColor& actual, const QColor& expected) {
@@ -75,7 +77,8 @@ TEST(Skin, ReachesModuleWindowsAndMessageBoxes) {
     EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')))
         << QFontInfo(code->font()).family().toStdString();
     const QFontMetrics fieldMetrics(window.findChild<QWidget*>(QStringLiteral("编辑框_图片地址"))->font());
-    EXPECT_NE(fieldMetrics.horizontalAdvance(QLatin1Char('i')), fieldMetrics.horizontalAdvance(QLatin1Char('W')));
+    EXPECT_NE(fieldMetrics.horizontalAdvance(QLatin1Char('i')),
+              fieldMetrics.horizontalAdvance(QLatin1Char('W')));
 
     QMessageBox box;
     box.setText(QStringLiteral("复制成功！"));
@@ -94,7 +97,8 @@ TEST(Skin, MessagesStandWholeInTheirBoxes) {
         messages.push_back({text, ui::MessageButtons::YesNo, ui::MessageIcon::None, {}});
     for (int group = 1; group <= 5; ++group)
         messages.push_back({groupClearQuestion(group), ui::MessageButtons::YesNo, ui::MessageIcon::None, {}});
-    messages.push_back({"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
+    messages.push_back(
+        {"你的软件不是最新版本是否要更新！", ui::MessageButtons::OkCancel, ui::MessageIcon::Question, {}});
     messages.push_back({"网站维护中……", ui::MessageButtons::Ok, ui::MessageIcon::Error, "温馨提示"});
     // The browser's: when its sandbox cannot run, and when it cannot be loaded (a reason on a line of
     // its own).
@@ -117,7 +121,8 @@ TEST(Skin, MessagesStandWholeInTheirBoxes) {
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
             ASSERT_NE(label, nullptr);
             const QRect room = label->contentsRect();
-            const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+            const int needed =
+                label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
             EXPECT_GE(label->height(), needed) << message.text;
             for (const QString& line : label->text().split(QLatin1Char('\n')))
                 EXPECT_GE(room.width(), label->fontMetrics().horizontalAdvance(line)) << line.toStdString();

@@ -2,4 +2,6 @@
 // library comes in from a slow disk.
 #include <unistd.h>
 
-__attribute__((constructor)) static void slowly() { sleep(3); }
+__attribute__((constructor)) static void slowly() {
+    sleep(3);
+}

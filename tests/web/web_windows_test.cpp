@@ -53,7 +53,7 @@ using web::PreviewWindow;
 namespace {
 
 class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
-public:
+  public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         const QUrl url = info.requestUrl();
         const bool local = web::isPreviewUrl(url) || url.isLocalFile() ||
@@ -101,7 +101,7 @@ struct BlockWatch : QObject {
 };
 
 class WebWindows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         base = ornavo::testing::scratchFolder("web");
         ASSERT_FALSE(base.empty());
@@ -608,7 +608,8 @@ TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
     const std::string path = base + "/ornavo/test.html";
     EXPECT_EQ(browser->url(), web::previewPageUrl());
     EXPECT_TRUE(fs::exists(path));
-    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")), QStringLiteral("店招"));
+    EXPECT_EQ(evaluate(browser, QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("店招"));
 
     buttonOf(&module, "按钮_选色器")->click();
     QWidget* table = shown("ColourTableWindow");

@@ -8,8 +8,8 @@ namespace ornavo {
 
 const char* addressName(Address which) {
     switch (which) {
-#define ORNAVO_ADDRESS_NAME(name)                                                                       \
-    case Address::name:                                                                                 \
+#define ORNAVO_ADDRESS_NAME(name)                                                                            \
+    case Address::name:                                                                                      \
         return #name;
         ORNAVO_ADDRESS_LIST(ORNAVO_ADDRESS_NAME)
 #undef ORNAVO_ADDRESS_NAME
@@ -19,8 +19,8 @@ const char* addressName(Address which) {
 
 std::string compiledDefault(Address which) {
     switch (which) {
-#define ORNAVO_ADDRESS_DEFAULT(name)                                                                    \
-    case Address::name:                                                                                 \
+#define ORNAVO_ADDRESS_DEFAULT(name)                                                                         \
+    case Address::name:                                                                                      \
         return ORNAVO_DEFAULT_##name;
         ORNAVO_ADDRESS_LIST(ORNAVO_ADDRESS_DEFAULT)
 #undef ORNAVO_ADDRESS_DEFAULT

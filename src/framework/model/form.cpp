@@ -91,7 +91,8 @@ class Form::CauseScope {
 };
 
 Form::Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host)
-    : module_(module), vars_(variables), prompter_(prompter), host_(host), listeners_(std::make_shared<Listeners>()) {
+    : module_(module), vars_(variables), prompter_(prompter), host_(host),
+      listeners_(std::make_shared<Listeners>()) {
     for (const Control* c : allControls(module_)) {
         State s;
         s.control = c;
@@ -133,15 +134,21 @@ const std::string& Form::text(const std::string& name) const {
     return s.text;
 }
 
-int Form::index(const std::string& name) const { return state(name).index; }
-bool Form::checked(const std::string& radioName) const { return state(radioName).checked; }
+int Form::index(const std::string& name) const {
+    return state(name).index;
+}
+bool Form::checked(const std::string& radioName) const {
+    return state(radioName).checked;
+}
 
 const std::string& Form::var(const std::string& name) const {
     const auto it = vars_.find(name);
     return it == vars_.end() ? kEmpty : it->second;
 }
 
-void Form::setVar(const std::string& name, std::string value) { vars_[name] = std::move(value); }
+void Form::setVar(const std::string& name, std::string value) {
+    vars_[name] = std::move(value);
+}
 
 Subscription Form::addChangeListener(Listener listener) {
     return listeners_->change.add(std::move(listener), listeners_);
@@ -224,8 +231,8 @@ void Form::choose(const std::string& radioName) {
         throw std::invalid_argument(radioName + " is not a radio button");
     EditScope edit(*this);
     for (auto& [name, other] : states_) {
-        if (&other != &s && other.control->kind == ControlKind::Radio && other.control->group == s.control->group &&
-            other.checked) {
+        if (&other != &s && other.control->kind == ControlKind::Radio &&
+            other.control->group == s.control->group && other.checked) {
             other.checked = false;
             tell(name);
         }
@@ -351,7 +358,11 @@ void Form::restore(const FormSnapshot& snap) {
     }
 }
 
-std::int64_t fieldInteger(const Form& form, const std::string& name) { return textToInteger(form.text(name)); }
-double fieldDecimal(const Form& form, const std::string& name) { return textToDecimal(form.text(name)); }
+std::int64_t fieldInteger(const Form& form, const std::string& name) {
+    return textToInteger(form.text(name));
+}
+double fieldDecimal(const Form& form, const std::string& name) {
+    return textToDecimal(form.text(name));
+}
 
 } // namespace ornavo

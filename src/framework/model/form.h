@@ -20,10 +20,10 @@ using WindowVariables = std::map<std::string, std::string>;
 
 // The window variables of every module for one run of the program.
 class Session {
-public:
+  public:
     WindowVariables& variables(const std::string& moduleKey) { return vars_[moduleKey]; }
 
-private:
+  private:
     std::map<std::string, WindowVariables> vars_;
 };
 
@@ -55,7 +55,9 @@ class [[nodiscard]] Subscription {
   public:
     Subscription() = default;
     explicit Subscription(std::function<void()> cancel) : cancel_(std::move(cancel)) {}
-    Subscription(Subscription&& other) noexcept : cancel_(std::move(other.cancel_)) { other.cancel_ = nullptr; }
+    Subscription(Subscription&& other) noexcept : cancel_(std::move(other.cancel_)) {
+        other.cancel_ = nullptr;
+    }
     Subscription& operator=(Subscription&& other) noexcept {
         if (this != &other) {
             reset();
@@ -79,7 +81,7 @@ class [[nodiscard]] Subscription {
 };
 
 class Form {
-public:
+  public:
     Form(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host);
 
     const ModuleSpec& module() const { return module_; }

@@ -11,7 +11,8 @@ const char* const kBasicEditionBreakout =
     "                <div class=\"footer-more-trigger\" style=\"border-bottom:medium none;border-left:medium "
     "none;padding-bottom:0px;padding-left:0px;width:950px;padding-right:0px;height:580px;border-top:medium "
     "none;top:auto;border-right:medium none;padding-top:0px;left:50%;\">\r\n"
-    "                        <div class=\"footer-more-trigger\" style=\"border-bottom:medium none;border-left:medium "
+    "                        <div class=\"footer-more-trigger\" style=\"border-bottom:medium "
+    "none;border-left:medium "
     "none;padding-bottom:0px;padding-left:0px;width:950px;padding-right:0px;height:580px;border-top:medium "
     "none;border-right:medium none;padding-top:0px;left:-375px;\">";
 
@@ -25,7 +26,8 @@ const char* const kFrameOpen = "<div class=\"skin-box tb-module\">";
 const char* const kFrameTop = "<s class=\"skin-box-tp\"></s>";
 const char* const kFrameBodyOpen = "<div class=\"skin-box-bd clear-fix\">";
 const char* const kFrameBottom = "<s class=\"skin-box-bt\"></s>";
-const char* const kFrameOpenUpper = "<DIV class=\"skin-box tb-module\"><S class=skin-box-tp><strong></strong></S>";
+const char* const kFrameOpenUpper =
+    "<DIV class=\"skin-box tb-module\"><S class=skin-box-tp><strong></strong></S>";
 const char* const kFrameBodyOpenUpper = "<DIV class=\"skin-box-bd clear-fix\"><span>";
 const char* const kFrameBottomUpper = "<S class=skin-box-bt><strong></strong></S>";
 
@@ -39,7 +41,8 @@ const char* const kCustomAreaB =
     "microscope-data=\"5003-600731806\">";
 
 std::string customAreaBCacheComment() {
-    return "\t<!-- cache-info: componentId=5003 cacheKey=i-600731806-8 cachedTime=2013-03-24 11:02:02 putHost=" +
+    return "\t<!-- cache-info: componentId=5003 cacheKey=i-600731806-8 cachedTime=2013-03-24 11:02:02 "
+           "putHost=" +
            address(Address::CACHE_HOST_IPV4) + " expireTime=14400 -->";
 }
 
@@ -48,16 +51,30 @@ std::string customAreaC(const std::string& number, const std::string& title) {
            "\" data-widgetid=\"" + number + "\">";
 }
 
-std::string attributionTitleColon() { return "TessalyOrnavo：" + makerShop(); }
-std::string attributionTitleHttp() { return "TessalyOrnavo  http://" + makerShop(); }
-std::string attributionTitleOneSlash() { return "TessalyOrnavo http:/" + makerShop(); }
-std::string attributionTitleSoftware() { return "软件开发：Tessaly   http://" + makerShop(); }
+std::string attributionTitleColon() {
+    return "TessalyOrnavo：" + makerShop();
+}
+std::string attributionTitleHttp() {
+    return "TessalyOrnavo  http://" + makerShop();
+}
+std::string attributionTitleOneSlash() {
+    return "TessalyOrnavo http:/" + makerShop();
+}
+std::string attributionTitleSoftware() {
+    return "软件开发：Tessaly   http://" + makerShop();
+}
 std::string attributionReplaceContact() {
     return "[软件开发：Tessaly  旺旺：" + makerWwAccount() + "  QQ：" + makerImNumber() + "]";
 }
-std::string attributionReplaceCode() { return "[{'代码开发：Tessaly http:" + makerShop() + " }]"; }
-std::string attributionReplaceDesign() { return "[{'模板设计：Tessaly http:" + makerShop() + " }]"; }
-std::string attributionReplaceOrnavo() { return "[{ Ornavo：" + makerShop() + "}]"; }
+std::string attributionReplaceCode() {
+    return "[{'代码开发：Tessaly http:" + makerShop() + " }]";
+}
+std::string attributionReplaceDesign() {
+    return "[{'模板设计：Tessaly http:" + makerShop() + " }]";
+}
+std::string attributionReplaceOrnavo() {
+    return "[{ Ornavo：" + makerShop() + "}]";
+}
 const char* const kAttributionReplaceMaker = "[代码制作:Tessaly'}]";
 
 } // namespace ornavo::markup

@@ -15,10 +15,10 @@ extern const char* const kBasicEditionClose;
 std::string basicEdition(const std::string& professionalCode);
 
 // Module frame, lower-case form.
-extern const char* const kFrameOpen;        // <div class="skin-box tb-module">
-extern const char* const kFrameTop;         // <s class="skin-box-tp"></s>
-extern const char* const kFrameBodyOpen;    // <div class="skin-box-bd clear-fix">
-extern const char* const kFrameBottom;      // <s class="skin-box-bt"></s>
+extern const char* const kFrameOpen;     // <div class="skin-box tb-module">
+extern const char* const kFrameTop;      // <s class="skin-box-tp"></s>
+extern const char* const kFrameBodyOpen; // <div class="skin-box-bd clear-fix">
+extern const char* const kFrameBottom;   // <s class="skin-box-bt"></s>
 // Module frame, upper-case form.
 extern const char* const kFrameOpenUpper;     // <DIV class="skin-box tb-module"><S class=skin-box-tp>…
 extern const char* const kFrameBodyOpenUpper; // <DIV class="skin-box-bd clear-fix"><span>
@@ -33,14 +33,14 @@ std::string customAreaBCacheComment();
 std::string customAreaC(const std::string& number, const std::string& title);
 
 // Attribution texts naming the maker.
-std::string attributionTitleColon();    // "TessalyOrnavo：" + shop
-std::string attributionTitleHttp();     // "TessalyOrnavo  http://" + shop
-std::string attributionTitleOneSlash(); // "TessalyOrnavo http:/" + shop
-std::string attributionTitleSoftware(); // "软件开发：Tessaly   http://" + shop
+std::string attributionTitleColon();     // "TessalyOrnavo：" + shop
+std::string attributionTitleHttp();      // "TessalyOrnavo  http://" + shop
+std::string attributionTitleOneSlash();  // "TessalyOrnavo http:/" + shop
+std::string attributionTitleSoftware();  // "软件开发：Tessaly   http://" + shop
 std::string attributionReplaceContact(); // "[软件开发：Tessaly  旺旺：" + WW + "  QQ：" + IM + "]"
-std::string attributionReplaceCode();   // "[{'代码开发：Tessaly http:" + shop + " }]"
-std::string attributionReplaceDesign(); // "[{'模板设计：Tessaly http:" + shop + " }]"
-std::string attributionReplaceOrnavo(); // "[{ Ornavo：" + shop + "}]"
+std::string attributionReplaceCode();    // "[{'代码开发：Tessaly http:" + shop + " }]"
+std::string attributionReplaceDesign();  // "[{'模板设计：Tessaly http:" + shop + " }]"
+std::string attributionReplaceOrnavo();  // "[{ Ornavo：" + shop + "}]"
 extern const char* const kAttributionReplaceMaker; // "[代码制作:Tessaly'}]"
 
 } // namespace ornavo::markup

@@ -222,7 +222,8 @@ Status writeFile(const std::string& path, const std::string& bytes) {
         ::unlink(temporary.c_str());
         return systemFailure(error);
     };
-    if (::fchmod(file.get(), modeFor(target)) != 0 || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0)
+    if (::fchmod(file.get(), modeFor(target)) != 0 || !writeAll(file.get(), bytes) ||
+        ::fsync(file.get()) != 0)
         return fail();
     if (!file.close() || ::rename(temporary.c_str(), target.c_str()) != 0)
         return fail();

@@ -79,8 +79,8 @@ struct FileIdentity {
     std::uint64_t device = 0, inode = 0, size = 0;
     std::int64_t modifiedSeconds = 0, modifiedNanoseconds = 0;
     bool operator==(const FileIdentity& o) const {
-        return device == o.device && inode == o.inode && size == o.size && modifiedSeconds == o.modifiedSeconds &&
-               modifiedNanoseconds == o.modifiedNanoseconds;
+        return device == o.device && inode == o.inode && size == o.size &&
+               modifiedSeconds == o.modifiedSeconds && modifiedNanoseconds == o.modifiedNanoseconds;
     }
 };
 

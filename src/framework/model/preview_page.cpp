@@ -27,7 +27,8 @@ PreviewFailure failure(const std::string& folder, const Failure& why) {
 }
 
 PreviewFailure writeFailure(const std::string& folder, const Failure& why) {
-    return PreviewFailure{folder, "cannot write the preview page in " + folder + ": " + why.reason, why.error};
+    return PreviewFailure{folder, "cannot write the preview page in " + folder + ": " + why.reason,
+                          why.error};
 }
 
 // The page is first written under ".test.html.<pid>.<n>", a name of the writing process's own.
@@ -139,7 +140,8 @@ bool removePreviewPage(const std::string& folder) {
         // A page another running copy has written since is that copy's to remove.
         if (*page && **page == mine->second) {
             dir->remove(kPreviewFileName);
-            if (const auto after = dir->identity(kPreviewFileName); !after || (*after && **after == mine->second))
+            if (const auto after = dir->identity(kPreviewFileName);
+                !after || (*after && **after == mine->second))
                 return false;
         }
     } else if (dir.failure().error != ENOENT) {

@@ -33,8 +33,8 @@ struct PreviewFailure {
     int error = 0;
 };
 
-// Creates the folder with mode 0700 when it is missing and returns it. An existing one must be a real directory
-// (not a link) owned by the user; group and other permissions are taken away.
+// Creates the folder with mode 0700 when it is missing and returns it. An existing one must be a real
+// directory (not a link) owned by the user; group and other permissions are taken away.
 Result<std::string, PreviewFailure> ensurePrivateFolder(const std::string& folder);
 
 // Writes the page for the code as folder/test.html and returns that path. The file is written in

@@ -9,7 +9,7 @@ namespace ornavo {
 enum class Answer { Yes, No };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual void notify(const std::string& message) = 0;
     virtual Answer ask(const std::string& question) = 0;
@@ -17,7 +17,7 @@ public:
 
 // What a module window needs from its surroundings besides questions.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual void putOnClipboard(const std::string& text) = 0;
     virtual void showPreview(const std::string& code) = 0;
@@ -27,7 +27,7 @@ public:
 // Nobody at the window (benchmarks, tools that run generators): every question is answered yes, and
 // nothing is shown, copied or opened.
 class Unattended : public Prompter, public WindowHost {
-public:
+  public:
     void notify(const std::string&) override {}
     Answer ask(const std::string&) override { return Answer::Yes; }
     void putOnClipboard(const std::string&) override {}

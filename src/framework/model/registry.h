@@ -12,7 +12,7 @@
 namespace ornavo {
 
 class Registry {
-public:
+  public:
     explicit Registry(std::vector<ModuleSpec> modules);
     // A module's key and the function that describes it (the key is set on the description).
     struct Source {
@@ -26,13 +26,13 @@ public:
     const ModuleSpec* byKey(const std::string& key) const;
     const ModuleSpec* byCaption(const std::string& caption) const;
 
-private:
-  const ModuleSpec& at(std::size_t index) const;
+  private:
+    const ModuleSpec& at(std::size_t index) const;
 
-  std::vector<std::string> keys_;           // of every module, in order
-  std::vector<Source> sources_;             // empty for a registry made from descriptions
-  mutable std::vector<ModuleSpec> modules_; // one place per module, never moved
-  mutable std::vector<bool> described_;
+    std::vector<std::string> keys_;           // of every module, in order
+    std::vector<Source> sources_;             // empty for a registry made from descriptions
+    mutable std::vector<ModuleSpec> modules_; // one place per module, never moved
+    mutable std::vector<bool> described_;
 };
 
 } // namespace ornavo

@@ -17,8 +17,9 @@ SettingsProblem problem(int line, const std::string& reason, std::string otherKe
 }
 
 const char* const kTooLarge = "文件超过 1 MiB，不是设置文件";
-const char* const kSaveAsUtf8 = "文件不是 UTF-8 编码的文字，看来是用 GBK 编码（中文 Windows 的“ANSI”）保存的。"
-                                "请在编辑器里把它另存为 UTF-8 编码，再打开";
+const char* const kSaveAsUtf8 =
+    "文件不是 UTF-8 编码的文字，看来是用 GBK 编码（中文 Windows 的“ANSI”）保存的。"
+    "请在编辑器里把它另存为 UTF-8 编码，再打开";
 
 // Every line without its end (LF, CR LF or CR), as the recipe runner counts them.
 std::vector<std::string> linesOf(const std::string& text) {

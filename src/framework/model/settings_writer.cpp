@@ -76,7 +76,8 @@ int settingsFormatOf(const std::string& headLine) {
     if (at == std::string::npos)
         return 1;
     int number = 0;
-    for (std::size_t i = at + format.size(); i < headLine.size() && headLine[i] >= '0' && headLine[i] <= '9'; ++i)
+    for (std::size_t i = at + format.size(); i < headLine.size() && headLine[i] >= '0' && headLine[i] <= '9';
+         ++i)
         number = std::min(number * 10 + (headLine[i] - '0'), 1000000);
     return std::max(number, 1);
 }

@@ -68,7 +68,9 @@ bool looksLikeGbk(const std::string& bytes) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 } // namespace
 
@@ -112,9 +114,13 @@ std::int64_t leadingInteger(const std::string& s) {
 }
 } // namespace
 
-std::int64_t textToInteger(const std::string& text) { return leadingInteger(foldFullWidth(text)); }
+std::int64_t textToInteger(const std::string& text) {
+    return leadingInteger(foldFullWidth(text));
+}
 
-std::int64_t plainTextToInteger(const std::string& text) { return leadingInteger(text); }
+std::int64_t plainTextToInteger(const std::string& text) {
+    return leadingInteger(text);
+}
 
 double textToDecimal(const std::string& text) {
     const std::string s = foldFullWidth(text);
@@ -168,7 +174,9 @@ std::string numberToText(double value) {
     return negative ? "-" + out : out;
 }
 
-std::string integerToText(std::int64_t value) { return std::to_string(value); }
+std::string integerToText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::int64_t saturatingAdd(std::int64_t a, std::int64_t b) {
     constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();

@@ -3,5 +3,7 @@
 #include "version_defaults.h"
 
 namespace ornavo {
-const char* programVersion() { return ORNAVO_VERSION; }
+const char* programVersion() {
+    return ORNAVO_VERSION;
+}
 } // namespace ornavo

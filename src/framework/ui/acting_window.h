@@ -10,7 +10,7 @@
 namespace ornavo::ui {
 
 class ActingWindow {
-public:
+  public:
     explicit ActingWindow(QWidget* window);
     ~ActingWindow();
     ActingWindow(const ActingWindow&) = delete;
@@ -23,7 +23,7 @@ public:
     // of it (window managers hide the transients of a hidden window with it).
     static QWidget* visibleOwner();
 
-private:
+  private:
     QPointer<QWidget> window_;
     ActingWindow* outer_;
 };

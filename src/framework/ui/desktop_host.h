@@ -13,21 +13,21 @@ class QWidget;
 namespace ornavo::ui {
 
 class DesktopHost : public WindowHost {
-public:
-  using PreviewOpener = std::function<void(const std::string& code, QWidget* from)>;
-  using ColourTableOpener = std::function<void(QWidget* from)>;
+  public:
+    using PreviewOpener = std::function<void(const std::string& code, QWidget* from)>;
+    using ColourTableOpener = std::function<void(QWidget* from)>;
 
-  DesktopHost() = default;
-  DesktopHost(PreviewOpener preview, ColourTableOpener colourTable)
-      : preview_(std::move(preview)), colourTable_(std::move(colourTable)) {}
-  void setPreviewOpener(PreviewOpener opener) { preview_ = std::move(opener); }
-  void setColourTableOpener(ColourTableOpener opener) { colourTable_ = std::move(opener); }
+    DesktopHost() = default;
+    DesktopHost(PreviewOpener preview, ColourTableOpener colourTable)
+        : preview_(std::move(preview)), colourTable_(std::move(colourTable)) {}
+    void setPreviewOpener(PreviewOpener opener) { preview_ = std::move(opener); }
+    void setColourTableOpener(ColourTableOpener opener) { colourTable_ = std::move(opener); }
 
-  void putOnClipboard(const std::string& text) override;
-  void showPreview(const std::string& code) override;
-  void openColourTable() override;
+    void putOnClipboard(const std::string& text) override;
+    void showPreview(const std::string& code) override;
+    void openColourTable() override;
 
-private:
+  private:
     PreviewOpener preview_;
     ColourTableOpener colourTable_;
 };

@@ -117,7 +117,8 @@ void FormBinding::codeEdited() {
         return;
     codeShown();
     syncing_ = true; // the form's echo must not rewrite what the user is typing
-    form_.setText(form_.module().codeBox.name, fromDisplay(static_cast<QPlainTextEdit*>(code_)->toPlainText()));
+    form_.setText(form_.module().codeBox.name,
+                  fromDisplay(static_cast<QPlainTextEdit*>(code_)->toPlainText()));
     syncing_ = false;
 }
 

@@ -15,8 +15,8 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     : QDialog(parent), form_(std::make_unique<Form>(module, variables, prompter, host)) {
     setWindowTitle(QString::fromStdString(module.caption));
     setObjectName(QString::fromStdString(module.key));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     // The specified size, which the user may enlarge but not go below.
     setMinimumSize(module.width, module.height);
     resize(module.width, module.height);
@@ -28,7 +28,8 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
     // Centre on the screen, then move to the window's own top position where it has one.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center().x() - module.width / 2, module.top ? *module.top : area.center().y() - module.height / 2);
+        move(area.center().x() - module.width / 2,
+             module.top ? *module.top : area.center().y() - module.height / 2);
     }
 }
 

@@ -25,8 +25,8 @@ class GeneratorWindow : public QDialog {
     Q_OBJECT
   public:
     // `fetch` brings the samples that come from the maker's site (none without it).
-    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter, WindowHost& host,
-                    QWidget* parent = nullptr, PictureFetch fetch = {});
+    GeneratorWindow(const ModuleSpec& module, WindowVariables& variables, Prompter& prompter,
+                    WindowHost& host, QWidget* parent = nullptr, PictureFetch fetch = {});
     ~GeneratorWindow() override;
 
     Form& form() { return *form_; }

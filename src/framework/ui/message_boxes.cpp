@@ -41,9 +41,10 @@ bool showMessage(const Message& message) {
                                                         : QMessageBox::NoIcon);
     box.setText(QString::fromStdString(message.text));
     box.setTextFormat(Qt::PlainText);
-    box.setStandardButtons(message.buttons == MessageButtons::YesNo      ? QMessageBox::Yes | QMessageBox::No
-                           : message.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                                         : QMessageBox::Ok);
+    box.setStandardButtons(message.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                           : message.buttons == MessageButtons::OkCancel
+                               ? QMessageBox::Ok | QMessageBox::Cancel
+                               : QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     fitLongLines(box);
     const int answer = box.exec();
@@ -54,7 +55,9 @@ bool showMessage(const Message& message) {
     return answer != QMessageBox::No;
 }
 
-void MessageBoxPrompter::notify(const std::string& message) { showMessage({message, MessageButtons::Ok, MessageIcon::None, {}}); }
+void MessageBoxPrompter::notify(const std::string& message) {
+    showMessage({message, MessageButtons::Ok, MessageIcon::None, {}});
+}
 
 Answer MessageBoxPrompter::ask(const std::string& question) {
     return showMessage({question, MessageButtons::YesNo, MessageIcon::None, {}}) ? Answer::Yes : Answer::No;

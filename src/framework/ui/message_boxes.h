@@ -25,7 +25,7 @@ bool showMessage(const Message& message);
 
 // Questions and notices of the module windows as message boxes.
 class MessageBoxPrompter : public Prompter {
-public:
+  public:
     void notify(const std::string& message) override;
     Answer ask(const std::string& question) override;
 };

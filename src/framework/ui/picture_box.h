@@ -40,7 +40,7 @@ class PictureBox : public QLabel {
     QSize natural_;
     mutable std::future<QImage> normalDecoding_, hoverDecoding_;
     mutable QPixmap normalPicture_, hoverPicture_; // as read
-    QPixmap shown_;                        // as drawn, for the size it was drawn at
+    QPixmap shown_;                                // as drawn, for the size it was drawn at
     bool shownHover_ = false;
     bool under_ = false;
 };

@@ -36,12 +36,14 @@ void forgetSizes(QWidget* widget, QWidget* top) {
 SettingsFitter::SettingsFitter(QScrollArea* settings, QWidget* below, int belowLeast,
                                std::vector<PictureBox*> samples)
     : QObject(settings), settings_(settings), below_(below), belowLeast_(belowLeast),
-      samples_(std::move(samples)) {
-    settings_->viewport()->installEventFilter(this);
+      samples_(std::move(samples)), viewport_(settings->viewport()) {
+    viewport_->installEventFilter(this);
 }
 
 bool SettingsFitter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == settings_->viewport() && event->type() == QEvent::Resize)
+    // The viewport as it was when the filter was installed: while the scroll area is being destroyed
+    // it is a scroll area no more, and may not be asked for its viewport.
+    if (watched == viewport_ && event->type() == QEvent::Resize)
         fit();
     return QObject::eventFilter(watched, event);
 }

@@ -42,6 +42,7 @@ class SettingsFitter : public QObject {
     QWidget* below_;
     int belowLeast_;
     std::vector<PictureBox*> samples_;
+    QObject* viewport_;
     double scale_ = 1;
     bool fitting_ = false;
 };

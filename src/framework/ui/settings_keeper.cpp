@@ -149,9 +149,11 @@ bool SettingsKeeper::open() {
 bool SettingsKeeper::saveTo(const std::string& path) {
     Prompter& prompter = window_.form().prompter();
     const std::string text = settingsText(window_.form(), registry_);
-    const Status written = text.size() > kSettingsSizeLimit ? Status(Failure{"设置超过 1 MiB"}) : writeFile(path, text);
+    const Status written =
+        text.size() > kSettingsSizeLimit ? Status(Failure{"设置超过 1 MiB"}) : writeFile(path, text);
     if (!written) {
-        prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason + "。\n原来的文件没有改动。");
+        prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason +
+                        "。\n原来的文件没有改动。");
         return false;
     }
     (void)recent_.remember(path); // the list is a convenience: a failed write of it is no failed save

@@ -55,7 +55,8 @@ QVBoxLayout* columnLayout(QWidget* widget) {
 
 } // namespace
 
-WindowBuilder::WindowBuilder(const ModuleSpec& module, PictureFetch fetch) : module_(module), fetch_(std::move(fetch)) {}
+WindowBuilder::WindowBuilder(const ModuleSpec& module, PictureFetch fetch)
+    : module_(module), fetch_(std::move(fetch)) {}
 
 BuiltWindow WindowBuilder::build(QDialog* window) {
     built_ = BuiltWindow();
@@ -156,7 +157,7 @@ void WindowBuilder::buildItems(QVBoxLayout* layout, const std::vector<Item>& ite
 }
 
 QWidget* WindowBuilder::buildUnit(QWidget* parent, const Control& c, const std::string& spoken,
-                                    bool captioned) {
+                                  bool captioned) {
     captioned =
         captioned && !c.caption.empty() && c.kind != ControlKind::Radio && c.kind != ControlKind::Label;
     if (!captioned && c.suffix.empty())

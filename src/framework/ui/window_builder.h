@@ -61,7 +61,8 @@ class WindowBuilder {
     QWidget* buildPanels(QWidget* parent, const Panels& panels);
     // A control with its caption before it and its unit after it, kept together; `spoken` is the name
     // a screen reader says for a field or list.
-    QWidget* buildUnit(QWidget* parent, const Control& control, const std::string& spoken, bool captioned = true);
+    QWidget* buildUnit(QWidget* parent, const Control& control, const std::string& spoken,
+                       bool captioned = true);
     QWidget* buildControl(QWidget* parent, const Control& control, const std::string& spoken);
     QWidget* buildField(QWidget* parent, const Control& control);
     QPushButton* buildButton(QWidget* parent, const Button& button);

@@ -31,7 +31,9 @@ BrowserWindows* windows = nullptr;
 bool engineStarted = false; // a window has been opened: the engine runs, with or without its sandbox
 LiveSwitch* liveSwitch = nullptr;
 
-QString fileOf(const QString& folder) { return QDir(folder).filePath(browserLibraryName()); }
+QString fileOf(const QString& folder) {
+    return QDir(folder).filePath(browserLibraryName());
+}
 
 // Qt warns when the shared-context attribute is set after start-up, and the web engine when it finds
 // it unset; both are about exactly what is done here on purpose, so they are kept out of the output
@@ -77,7 +79,8 @@ bool load(QString* reason) {
     QObject* instance = candidate->instance();
     auto* found = qobject_cast<BrowserWindows*>(instance);
     if (!found) {
-        *reason = instance ? QStringLiteral("%1 is not the browser library").arg(path) : candidate->errorString();
+        *reason =
+            instance ? QStringLiteral("%1 is not the browser library").arg(path) : candidate->errorString();
         candidate->unload();
         delete candidate;
         return false;
@@ -261,7 +264,9 @@ QPointer<WarmUpper> warmUpper;
 const char* const kPreviewUnavailable = "预览窗口无法打开：浏览器组件没有加载成功。";
 const char* const kColourTableUnavailable = "颜色表无法打开：浏览器组件没有加载成功。";
 
-QString browserLibraryName() { return QStringLiteral("ornavo-browser.so"); }
+QString browserLibraryName() {
+    return QStringLiteral("ornavo-browser.so");
+}
 
 QStringList browserLibraryCandidates() {
     QStringList candidates;
@@ -270,7 +275,8 @@ QStringList browserLibraryCandidates() {
         return {fromEnvironment};
     const QString programFolder = QCoreApplication::applicationDirPath();
     candidates << fileOf(programFolder);
-    candidates << fileOf(QDir::cleanPath(programFolder + QStringLiteral("/" ORNAVO_BROWSER_INSTALL_RELATIVE)));
+    candidates << fileOf(
+        QDir::cleanPath(programFolder + QStringLiteral("/" ORNAVO_BROWSER_INSTALL_RELATIVE)));
     candidates.removeDuplicates();
     return candidates;
 }
@@ -284,7 +290,9 @@ BrowserWindows* browserWindows(QString* reason) {
     return windows->prepare(&why) ? windows : nullptr;
 }
 
-bool browserLibraryLoaded() { return windows != nullptr; }
+bool browserLibraryLoaded() {
+    return windows != nullptr;
+}
 
 bool presentPreview(const std::string& code, QWidget* from, Prompter& prompter) {
     return present(kPreviewUnavailable, prompter,

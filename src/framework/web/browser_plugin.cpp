@@ -25,8 +25,8 @@ QString helperProcess() {
     const QString fromEnvironment = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
     if (!fromEnvironment.isEmpty())
         return QFileInfo(fromEnvironment).isExecutable() ? fromEnvironment : QString();
-    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath),
-                                  QCoreApplication::applicationDirPath()}) {
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath), QCoreApplication::applicationDirPath()}) {
         const QString path = folder + QLatin1Char('/') + name;
         if (QFileInfo(path).isExecutable())
             return path;
@@ -40,7 +40,7 @@ class BrowserPlugin : public QObject, public BrowserWindows {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID ORNAVO_BROWSER_WINDOWS_IID)
     Q_INTERFACES(ornavo::web::BrowserWindows)
-public:
+  public:
     bool prepare(QString* reason) override {
         if (ready_)
             return true;

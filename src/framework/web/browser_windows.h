@@ -17,7 +17,7 @@ namespace ornavo::web {
 using ornavo::LiveSwitch;
 
 class BrowserWindows {
-public:
+  public:
     virtual ~BrowserWindows() = default;
     // Readies the web engine for the first window; false, with the reason, when it cannot run here
     // (then no window is opened). Called before every window; cheap once it has succeeded.

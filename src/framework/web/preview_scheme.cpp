@@ -59,7 +59,7 @@ QString fileFor(const QUrl& url) {
 }
 
 class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
-public:
+  public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
@@ -68,7 +68,8 @@ public:
             return;
         }
         if (job->requestUrl() == barePageUrl()) {
-            static const QByteArray bare = QByteArray::fromStdString(previewPageBytes({}).value_or(std::string()));
+            static const QByteArray bare =
+                QByteArray::fromStdString(previewPageBytes({}).value_or(std::string()));
             auto* body = new QBuffer(job);
             body->setData(bare);
             job->reply("text/html", body);

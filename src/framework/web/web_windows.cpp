@@ -33,7 +33,9 @@ LiveSwitch* liveSwitch = nullptr;
 constexpr int kLiveBarTop = 4;
 constexpr int kLiveBarRight = 24;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The page text as the browser reads it from the file: characters GBK lacks are references there.
 QString pageAsRead(const std::string& code) {
@@ -358,9 +360,13 @@ ColourTableWindow::ColourTableWindow() {
     browser_->load(address());
 }
 
-QUrl ColourTableWindow::address() { return QUrl(q(makerServer() + "/Tessaly/zx/ysb/ysb.html")); }
+QUrl ColourTableWindow::address() {
+    return QUrl(q(makerServer() + "/Tessaly/zx/ysb/ysb.html"));
+}
 
-ColourTableWindow* ColourTableWindow::instance() { return colourTableWindow; }
+ColourTableWindow* ColourTableWindow::instance() {
+    return colourTableWindow;
+}
 
 ColourTableWindow* ColourTableWindow::present(QWidget* beside) {
     const bool created = !colourTableWindow;

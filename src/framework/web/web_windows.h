@@ -34,7 +34,7 @@ namespace ornavo::web {
 // without code, and its first press takes the code the same way.
 class PreviewWindow : public QWidget, public LiveView {
     Q_OBJECT
-public:
+  public:
     static const char* const kCaption;
     static const char* const kBrowserName;
     static const char* const kLiveBoxName;
@@ -73,7 +73,7 @@ public:
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     PreviewWindow();
     void display(const std::string& code, const std::string& folder);
     bool writePage(const std::string& code);
@@ -105,7 +105,7 @@ private:
 // browser's own context menu; closing asks nothing.
 class ColourTableWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static const char* const kCaption;
     static const char* const kBrowserName;
 
@@ -117,7 +117,7 @@ public:
 
     QWebEngineView* browser() const { return browser_; }
 
-private:
+  private:
     ColourTableWindow();
     QWebEngineView* browser_ = nullptr;
 };

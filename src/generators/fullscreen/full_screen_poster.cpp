@@ -40,10 +40,11 @@ void onShopKind(Form& form) {
 
 std::string generate(const Form& f) {
     return "<div style=\"height:" + f.text(kHeight) + "px;\">\r\n<div class=\"" + f.var(kBoxClass) +
-           "\"\r\nstyle=\"" + f.var(kOuterStyle) + "\">\r\n<div class=\"" + f.var(kBoxClass) + "\"\r\nstyle=\"" +
-           f.var(kInnerStyle) + "\">\r\n<!--可以HTML代码替换本区域  开始-->\r\n<a href=\"" + f.text(kLink) +
-           "\" target=\"" + f.var(kLinkTarget) + "\">\r\n<img src=\"" + f.text(kImage) + "\"width=\"" +
-           f.text(kWidth) + "px\"height=\"" + f.text(kHeight) +
+           "\"\r\nstyle=\"" + f.var(kOuterStyle) + "\">\r\n<div class=\"" + f.var(kBoxClass) +
+           "\"\r\nstyle=\"" + f.var(kInnerStyle) +
+           "\">\r\n<!--可以HTML代码替换本区域  开始-->\r\n<a href=\"" + f.text(kLink) + "\" target=\"" +
+           f.var(kLinkTarget) + "\">\r\n<img src=\"" + f.text(kImage) + "\"width=\"" + f.text(kWidth) +
+           "px\"height=\"" + f.text(kHeight) +
            "px\"border=\"0\" />\r\n</a>\r\n<!--可以HTML代码替换本区域  结束-->\r\n</div>\r\n</div>\r\n</div>";
 }
 
@@ -58,14 +59,17 @@ ModuleSpec fullScreenPosterModule() {
         {"模块样例", {line({picture("图片框_全屏海报", "/Tessaly/samples/F03.jpg", 600, 156)})}},
         // The note stands between the sample and the settings.
         {"",
-         {line({label("标签1", "注：全屏轮播代码分集市和天猫两个版本，生成代码的时候要注意选择对应的版本代码，"
-                               "用于全屏海报的图片宽度最好大于等于1680px")})}},
+         {line(
+             {label("标签1", "注：全屏轮播代码分集市和天猫两个版本，生成代码的时候要注意选择对应的版本代码，"
+                             "用于全屏海报的图片宽度最好大于等于1680px")})}},
         {"模块设置",
          {
              line({field(kWidth, "海报宽度：", "1920", "px;"), field(kHeight, "海报高度：", "500", "px;"),
-                   choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}}, kLinkTarget),
+                   choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}},
+                              kLinkTarget),
                    list(kShopKind, "店铺类型：", {"集市店铺", "天猫店铺"}, onShopKind)}),
-             line({field(kImage, "图片地址：", makerServer() + "/Tessaly/upload/images/131018/qplb/qplb2.jpg")}),
+             line({field(kImage, "图片地址：",
+                         makerServer() + "/Tessaly/upload/images/131018/qplb/qplb2.jpg")}),
              line({field(kLink, "链接地址：", marketHome())}),
          }},
     };
@@ -74,7 +78,8 @@ ModuleSpec fullScreenPosterModule() {
         generateButton("按钮_全屏海报一键生成", "一键生成", generate),
         copyButton("按钮_全屏海报复制代码"),
         previewButton("按钮_全屏海报在线预览"),
-        clearButton("按钮_全屏海报清空内容", "清空内容", {kCode, kLink, kImage, kHeight, kWidth, kTarget, kShopKind}),
+        clearButton("按钮_全屏海报清空内容", "清空内容",
+                    {kCode, kLink, kImage, kHeight, kWidth, kTarget, kShopKind}),
         exitButton("按钮_全屏海报退出"),
     };
     return m;

@@ -22,56 +22,69 @@ const char* const kSpacer = "编辑框_模版占位";
 const char* const kCentring = "编辑框_居中调整";
 const char* const kCode = "超级编辑框_F05代码";
 
-void onWidth(Form& form) { form.setText(kCentring, centring::columnOffset(form, kWidth)); }
-void onHeight(Form& form) { form.setText(kSpacer, centring::spacerHeight(form, kHeight)); }
+void onWidth(Form& form) {
+    form.setText(kCentring, centring::columnOffset(form, kWidth));
+}
+void onHeight(Form& form) {
+    form.setText(kSpacer, centring::spacerHeight(form, kHeight));
+}
 
 std::string generate(const Form& f) {
     const std::string& w = f.text(kWidth);
     const std::string& link = f.text(kLink);
 
-    std::string code = markup::customAreaC("1326078419", markup::attributionTitleHttp()) + "\r\n\t" +
-                       markup::kFrameOpen + "\r\n\t\t" + markup::kFrameTop + "\r\n\t\t" + markup::kFrameBodyOpen +
-                       "\r\n\t\t\t<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
-                       ",'contentCls':'piao1363578252975fu'}\" data-widget-type=\"Tabs\">\r\n\t\t\t\t<div "
-                       "class=\"piao1363578252975fu\" style=\"height: " +
-                       f.text(kSpacer) + "px\">\r\n\t\t\t\t\t";
+    std::string code =
+        markup::customAreaC("1326078419", markup::attributionTitleHttp()) + "\r\n\t" + markup::kFrameOpen +
+        "\r\n\t\t" + markup::kFrameTop + "\r\n\t\t" + markup::kFrameBodyOpen +
+        "\r\n\t\t\t<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': true "
+        ",'contentCls':'piao1363578252975fu'}\" data-widget-type=\"Tabs\">\r\n\t\t\t\t<div "
+        "class=\"piao1363578252975fu\" style=\"height: " +
+        f.text(kSpacer) + "px\">\r\n\t\t\t\t\t";
 
-    code += "<div class=\"J_TWidget\" data-widget-config=\"{&#13;&#10;            'contentCls': "
-            "'slide-kun1363578252975content',&#13;&#10;            'triggerCls': "
-            "'slide-kun1363578252975triggers',&#13;&#10;            'navCls': "
-            "'slide-kun1363578252975triggers',&#13;&#10;            'triggerType': 'mouse',&#13;&#10;            "
-            "'effect': 'fade',&#13;&#10;&#9;&#9;&#9;'prevBtnCls':'prev',&#13;&#10;&#9;&#9;&#9;'nextBtnCls':'next',"
-            "&#13;&#10;            'steps': 1,&#13;&#10;            'autoplay': true,&#13;&#10;&#9;&#9;&#9;'viewSize':[" +
-            w +
-            "],&#13;&#10;            'circular': true&#13;&#10;        }\" data-widget-type=\"Carousel\" "
-            "style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " +
-            w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left: " + f.text(kCentring) +
-            "px\">\r\n\t\t\t\t\t\t";
+    code +=
+        "<div class=\"J_TWidget\" data-widget-config=\"{&#13;&#10;            'contentCls': "
+        "'slide-kun1363578252975content',&#13;&#10;            'triggerCls': "
+        "'slide-kun1363578252975triggers',&#13;&#10;            'navCls': "
+        "'slide-kun1363578252975triggers',&#13;&#10;            'triggerType': 'mouse',&#13;&#10;            "
+        "'effect': "
+        "'fade',&#13;&#10;&#9;&#9;&#9;'prevBtnCls':'prev',&#13;&#10;&#9;&#9;&#9;'nextBtnCls':'next',"
+        "&#13;&#10;            'steps': 1,&#13;&#10;            'autoplay': "
+        "true,&#13;&#10;&#9;&#9;&#9;'viewSize':[" +
+        w +
+        "],&#13;&#10;            'circular': true&#13;&#10;        }\" data-widget-type=\"Carousel\" "
+        "style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: 0px; width: " +
+        w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left: " + f.text(kCentring) +
+        "px\">\r\n\t\t\t\t\t\t";
 
     // An empty pop-up the page expects before the first slide.
     code += "<div class=\"J_TWidget\" "
-            "data-widget-config=\"{'trigger':'.first1363578252975trigger','align':{'node':'.first1363578252975trigger',"
+            "data-widget-config=\"{'trigger':'.first1363578252975trigger','align':{'node':'."
+            "first1363578252975trigger',"
             "'offset':[0,0],'points':['cc','cc']}}\" data-widget-type=\"Popup\" style=\"display: "
             "none\">\r\n\t\t\t\t\t\t\t<span>&nbsp;</span></div>\r\n\t\t\t\t\t\t";
 
     // The poster box with the front picture; its class "a48352" triggers the back picture's pop-up.
     code += "<div class=\"sub a48352\" style=\"width: " + w + "px; float: left; height: " + f.text(kHeight) +
             "px; margin-left: 5px\">\r\n<span><span><a href=\"" + link +
-            "\" target=\"_blank\"><img data-ks-lazyload=\"" + f.text(kFront) + "\" src=\"" + placeholderGif() +
-            "\" /></a></span></span>\r\n\t\t\t\t\t\t\t";
+            "\" target=\"_blank\"><img data-ks-lazyload=\"" + f.text(kFront) + "\" src=\"" +
+            placeholderGif() + "\" /></a></span></span>\r\n\t\t\t\t\t\t\t";
 
     code += "<div class=\"J_TWidget hidden\" "
-            "data-widget-config=\"{'trigger':'.a48352','align':{'node':'.a48352','offset':[0,0],'points':['cc','cc']"
+            "data-widget-config=\"{'trigger':'.a48352','align':{'node':'.a48352','offset':[0,0],'points':['"
+            "cc','cc']"
             "}}\" data-widget-type=\"Popup\" style=\"visibility: hidden; top: 100px; left: "
             "2px\">\r\n\t\t\t\t\t\t\t\t<div>\r\n\t\t\t\t\t\t\t\t\t<span><span><a href=\"" +
-            link + "\" target=\"_blank\"><img data-ks-lazyload=\"" + f.text(kBack) + "\" src=\"" + placeholderGif() +
+            link + "\" target=\"_blank\"><img data-ks-lazyload=\"" + f.text(kBack) + "\" src=\"" +
+            placeholderGif() +
             "\" /></a></span></span></div>\r\n\t\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t</div>\r\n\t\t\t\t\t\t";
 
-    code += "<ul class=\"slide-kun1363578252975triggers\" style=\"padding-bottom: 0px; margin: 0px; padding-left: "
+    code += "<ul class=\"slide-kun1363578252975triggers\" style=\"padding-bottom: 0px; margin: 0px; "
+            "padding-left: "
             "0px; padding-right: 0px; display: none; padding-top: 0px\">"
             "\r\n\t\t\t\t\t\t\t<li>\r\n\t\t\t\t\t\t\t\t<span>&nbsp;</span></li>"
             "\r\n\t\t\t\t\t\t\t<li>\r\n\t\t\t\t\t\t\t\t<span>&nbsp;</span></li>"
-            "\r\n\t\t\t\t\t\t</ul>\r\n\t\t\t\t\t</div>\r\n\t\t\t\t</div>\r\n\t\t\t</div>\r\n\t\t</div>\r\n\t</div>"
+            "\r\n\t\t\t\t\t\t</ul>\r\n\t\t\t\t\t</div>\r\n\t\t\t\t</div>\r\n\t\t\t</div>\r\n\t\t</"
+            "div>\r\n\t</div>"
             "\r\n</div>";
     return code;
 }
@@ -94,7 +107,8 @@ ModuleSpec imageSwapPosterModule() {
              line({field(kLink, "点击海报打开链接地址", marketHome())}),
              line({withHandler(field(kWidth, "图片尺寸：", "1920"), onWidth),
                    withHandler(field(kHeight, "", "500", "px;"), onHeight)}),
-             line({field(kSpacer, "模版占位：", "480", "px;"), field(kCentring, "居中调整：", "-485", "px;")}),
+             line(
+                 {field(kSpacer, "模版占位：", "480", "px;"), field(kCentring, "居中调整：", "-485", "px;")}),
          }},
         {"模块说明",
          {
@@ -108,7 +122,8 @@ ModuleSpec imageSwapPosterModule() {
     m.buttons = {
         generateButton("按钮_F05一键生成", "一键生成", generate),
         copyButton("按钮_F05复制代码"),
-        clearButton("按钮_F05清空代码", "清空内容", {kHeight, kWidth, kBack, kFront, kCentring, kSpacer, kLink, kCode}),
+        clearButton("按钮_F05清空代码", "清空内容",
+                    {kHeight, kWidth, kBack, kFront, kCentring, kSpacer, kLink, kCode}),
         previewButton("按钮_F05预览"),
         exitButton("按钮_F05退出"),
     };

@@ -34,8 +34,8 @@ const std::string kImageDir = "/Tessaly/upload/images/131018/qplb/";
 // fragment has no blank before data-widget-type, the previous button's has one.
 std::string popupButton(const std::string& w, const char* offset, const char* beforeType, const char* cls,
                         const std::string& image, const char* after) {
-    return "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + w + "','align':{'node':'.kun" + w +
-           "','offset':[" + offset + ",0],'points':['cc','cc']}}\"" + beforeType +
+    return "<div class=\"J_TWidget\"data-widget-config=\"{'trigger':'.kun" + w + "','align':{'node':'.kun" +
+           w + "','offset':[" + offset + ",0],'points':['cc','cc']}}\"" + beforeType +
            "data-widget-type=\"Popup\" style=\"display:none;\">\r\n<div class=\"" + cls +
            "\" style=\"font-size:100px;cursor:pointer;\"><img src=\"" + image + "\"></div></div>\r\n" + after;
 }
@@ -50,20 +50,25 @@ std::string generate(const Form& f) {
            h + "px;overflow:hidden;\">\r\n<div class=\"tanchudiv\" style=\"height:" + h + "px;\">\r\n";
 
     out += "<div class=\"footer-more-trigger\" style=\"width:" + w + "px;height:" + h +
-           "px;top:auto;padding:0px;border:none;left:50%;\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + w +
-           "px;height:" + h + "px;padding:0px;border:none;left:-50%;\">\r\n\r\n";
+           "px;top:auto;padding:0px;border:none;left:50%;\">\r\n<div class=\"footer-more-trigger\" "
+           "style=\"width:" +
+           w + "px;height:" + h + "px;padding:0px;border:none;left:-50%;\">\r\n\r\n";
 
-    out += "<div data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': 'taobaokaidian-com','effect': '" +
-           f.var(kTransition) +
-           "','easing': 'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" + w +
-           "],'circular': true,'activeTriggerCls': 'arrow-d'}\"data-widget-type=\"Carousel\" "
-           "class=\"J_TWidget\">\r\n\r\n";
+    out +=
+        "<div data-widget-config=\"{'contentCls': 'taobao-kaidian-com','navCls': "
+        "'taobaokaidian-com','effect': '" +
+        f.var(kTransition) +
+        "','easing': 'easeOutStrong','prevBtnCls':'prev','nextBtnCls':'next','autoplay': true,'viewSize':[" +
+        w +
+        "],'circular': true,'activeTriggerCls': 'arrow-d'}\"data-widget-type=\"Carousel\" "
+        "class=\"J_TWidget\">\r\n\r\n";
 
     out += popupButton(w, "-400", " ", "prev", f.text(kPrevImage), "");
     out += popupButton(w, "400", "", "next", f.text(kNextImage), "\r\n");
 
-    out += "<div style=\"height:" + h + "px;width:" + w + "px;overflow:hidden;padding:0px;margin:0px;\"class=\"kun" +
-           w + "\">\r\n<ul class=\"taobao-kaidian-com\" style=\"height:" + h + "px;width:" + w +
+    out += "<div style=\"height:" + h + "px;width:" + w +
+           "px;overflow:hidden;padding:0px;margin:0px;\"class=\"kun" + w +
+           "\">\r\n<ul class=\"taobao-kaidian-com\" style=\"height:" + h + "px;width:" + w +
            "px;padding:0px;margin:0px;\">\r\n";
     for (int n = 0; n < 3; ++n)
         out += "<li style=\"width:" + w + "px;height:" + h + "px;padding:0px;margin:0px;\"><a target=\"" +
@@ -73,10 +78,11 @@ std::string generate(const Form& f) {
     out += "</ul>\r\n</div>\r\n\r\n";
 
     // The thumbnail row keeps its own fixed place and size whatever the carousel's size.
-    out += "<div class=\"footer-more-trigger\" style=\"padding:0px;border:none;left:50%;" + f.var(kThumbnailStyle) +
-           "\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + w +
-           "px;height:45px;padding:0px;border:none;left:-960px;top:455px;\">\r\n<ul class=\"taobaokaidian-com\" "
-           "style=\"width:950px;height:45px;margin:0 auto;text-align: center;border:none;\">\r\n";
+    out +=
+        "<div class=\"footer-more-trigger\" style=\"padding:0px;border:none;left:50%;" +
+        f.var(kThumbnailStyle) + "\">\r\n<div class=\"footer-more-trigger\" style=\"width:" + w +
+        "px;height:45px;padding:0px;border:none;left:-960px;top:455px;\">\r\n<ul class=\"taobaokaidian-com\" "
+        "style=\"width:950px;height:45px;margin:0 auto;text-align: center;border:none;\">\r\n";
     for (int n = 0; n < 3; ++n)
         out += std::string("<li ") + (n == 0 ? "class=\"arrow-d\" " : "") +
                "style=\"display: inline;background:none;margin: 0 5px;cursor:pointer;padding-top:10px;"
@@ -100,11 +106,15 @@ ModuleSpec multiGroupCarouselModule() {
         {"模块样例", {line({picture("图片框_全屏轮播", "/Tessaly/samples/F02.jpg", 600, 156)})}},
         {"模块设置",
          {
-             line({field(kWidth, "轮播区宽度：", "1920", "px;"), field(kHeight, "轮播区高度：", "500", "px;")}),
-             line({choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}}, kLinkTarget),
-                   choiceList(kEffect, "动画效果：", {{"简单显隐", "none"}, {"淡隐淡现", "fade"}, {"水平滚动", "scrollx"}},
+             line({field(kWidth, "轮播区宽度：", "1920", "px;"),
+                   field(kHeight, "轮播区高度：", "500", "px;")}),
+             line({choiceList(kTarget, "链接打开方式：", {{"新窗口", "_blank"}, {"本窗口", "_self"}},
+                              kLinkTarget),
+                   choiceList(kEffect, "动画效果：",
+                              {{"简单显隐", "none"}, {"淡隐淡现", "fade"}, {"水平滚动", "scrollx"}},
                               kTransition),
-                   choiceList(kThumbnails, "是否显示缩略图：", {{"是", ""}, {"否", "display:none;"}}, kThumbnailStyle)}),
+                   choiceList(kThumbnails, "是否显示缩略图：", {{"是", ""}, {"否", "display:none;"}},
+                              kThumbnailStyle)}),
              line({field(kImages[0], "图片地址1：", makerServer() + kImageDir + "qplb1.jpg"),
                    field(kLinks[0], "链接地址1：", marketHome())}),
              line({field(kImages[1], "图片地址2：", makerServer() + kImageDir + "qplb2.jpg"),

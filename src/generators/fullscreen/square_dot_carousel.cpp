@@ -27,7 +27,9 @@ const char* const kCode = "超级编辑框_F04全屏海报轮播方点";
 const char* const kDotSprite = "dot sprite";
 
 // The centring offset that suits the professional edition's first system template.
-void onWidth(Form& form) { form.setText(kCentring, centring::columnOffset(form, kWidth)); }
+void onWidth(Form& form) {
+    form.setText(kCentring, centring::columnOffset(form, kWidth));
+}
 
 // The dot row sits 20 pixels above the posters' bottom.
 void onHeight(Form& form) {
@@ -49,12 +51,13 @@ std::string posterItem(const Form& f, int k) {
 // One dot: the sprite at its own place in the row "-11px"; the first dot starts as the active one.
 std::string dotItem(const std::string& sprite, int j) {
     static const char* const offsets[] = {"0px", "-26px", "-52px"};
-    const std::string item = j == 0
-                                 ? "<li class=\"hidden\" style=\"display: inline; float: left; cursor: pointer\">"
-                                 : "<li style=\"display: inline; float: left; margin-left: 15px; cursor: pointer\">";
+    const std::string item =
+        j == 0 ? "<li class=\"hidden\" style=\"display: inline; float: left; cursor: pointer\">"
+               : "<li style=\"display: inline; float: left; margin-left: 15px; cursor: pointer\">";
     return item + "\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t<div style=\"width: 11px; background: url(" + sprite +
            ") no-repeat " + offsets[j] +
-           " -11px; height: 11px\">\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t<span><span><span>&nbsp;</span></span></span></div>"
+           " -11px; height: "
+           "11px\">\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t<span><span><span>&nbsp;</span></span></span></div>"
            "\r\n\t\t\t\t\t\t\t\t\t\t\t\t</li>";
 }
 
@@ -63,32 +66,37 @@ std::string generate(const Form& f) {
     const std::string& h = f.text(kHeight);
     const std::string& dot = f.var(kDotSprite);
 
-    std::string code = markup::customAreaC("1089367219", markup::attributionTitleOneSlash()) + "\r\n\t\t\t\t\t" +
-                       markup::kFrameOpen + "\r\n\t\t\t\t\t\t" + markup::kFrameTop + "\r\n\t\t\t\t\t\t" +
-                       markup::kFrameBodyOpen +
-                       "\r\n\t\t\t\t\t\t\t<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': "
-                       "true ,'contentCls':'piao1364140569272fu'}\" data-widget-type=\"Tabs\">\r\n\t\t\t\t\t\t\t\t<div "
-                       "class=\"piao1364140569272fu\" style=\"height: " +
-                       f.text(kSpacer) + "px\">\r\n\t\t\t\t\t\t\t\t\t";
+    std::string code =
+        markup::customAreaC("1089367219", markup::attributionTitleOneSlash()) + "\r\n\t\t\t\t\t" +
+        markup::kFrameOpen + "\r\n\t\t\t\t\t\t" + markup::kFrameTop + "\r\n\t\t\t\t\t\t" +
+        markup::kFrameBodyOpen +
+        "\r\n\t\t\t\t\t\t\t<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'fade', 'circular': "
+        "true ,'contentCls':'piao1364140569272fu'}\" data-widget-type=\"Tabs\">\r\n\t\t\t\t\t\t\t\t<div "
+        "class=\"piao1364140569272fu\" style=\"height: " +
+        f.text(kSpacer) + "px\">\r\n\t\t\t\t\t\t\t\t\t";
 
-    code += "<div class=\"J_TWidget\" data-widget-config=\"{&#13;&#10;&#13;&#10;            'contentCls': "
-            "'slide-kun1364140569272content',&#13;&#10;&#13;&#10;            'triggerCls': "
-            "'slide-kun1364140569272triggers',&#13;&#10;&#13;&#10;            'navCls': "
-            "'slide-kun1364140569272triggers',&#13;&#10;&#13;&#10;            'triggerType': "
-            "'mouse',&#13;&#10;&#13;&#10;            'effect': "
-            "'fade',&#13;&#10;&#13;&#10;&#9;&#9;&#9;'prevBtnCls':'prev',&#13;&#10;&#13;&#10;&#9;&#9;&#9;'nextBtnCls':"
-            "'next',&#13;&#10;&#13;&#10;            'steps': 1,&#13;&#10;&#13;&#10;            'autoplay': "
-            "true,&#13;&#10;&#13;&#10;&#9;&#9;&#9;'viewSize':[" +
-            w +
-            "],&#13;&#10;&#13;&#10;            'circular': true&#13;&#10;&#13;&#10;        }\" "
-            "data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: "
-            "0px; width: " +
-            w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left:" + f.text(kCentring) +
-            "px\">\r\n\t\t\t\t\t\t\t\t\t\t";
+    code +=
+        "<div class=\"J_TWidget\" data-widget-config=\"{&#13;&#10;&#13;&#10;            'contentCls': "
+        "'slide-kun1364140569272content',&#13;&#10;&#13;&#10;            'triggerCls': "
+        "'slide-kun1364140569272triggers',&#13;&#10;&#13;&#10;            'navCls': "
+        "'slide-kun1364140569272triggers',&#13;&#10;&#13;&#10;            'triggerType': "
+        "'mouse',&#13;&#10;&#13;&#10;            'effect': "
+        "'fade',&#13;&#10;&#13;&#10;&#9;&#9;&#9;'prevBtnCls':'prev',&#13;&#10;&#13;&#10;&#9;&#9;&#9;'"
+        "nextBtnCls':"
+        "'next',&#13;&#10;&#13;&#10;            'steps': 1,&#13;&#10;&#13;&#10;            'autoplay': "
+        "true,&#13;&#10;&#13;&#10;&#9;&#9;&#9;'viewSize':[" +
+        w +
+        "],&#13;&#10;&#13;&#10;            'circular': true&#13;&#10;&#13;&#10;        }\" "
+        "data-widget-type=\"Carousel\" style=\"z-index: 10; padding-bottom: 0px; margin: 0px; padding-left: "
+        "0px; width: " +
+        w + "px; padding-right: 0px; top: 0px; padding-top: 0px; left:" + f.text(kCentring) +
+        "px\">\r\n\t\t\t\t\t\t\t\t\t\t";
 
     code += "<div class=\"J_TWidget g_foot\" "
-            "data-widget-config=\"{'effect':'fade','easing':'easeBothStrong','autoplay':true,'contentCls':'yezidian_"
-            "content_jumeiyoupin20121203','navCls':'yezidian_nav_jumeiyoupin20121203','activeTriggerCls':'hidden'}"
+            "data-widget-config=\"{'effect':'fade','easing':'easeBothStrong','autoplay':true,'contentCls':'"
+            "yezidian_"
+            "content_jumeiyoupin20121203','navCls':'yezidian_nav_jumeiyoupin20121203','activeTriggerCls':'"
+            "hidden'}"
             "\" data-widget-type=\"Slide\" style=\"padding-bottom: 0px; margin: 0px; padding-left: 0px; "
             "padding-right: 0px; height: " +
             h + "px; top: 0px; padding-top: 0px; left: 0px\">\r\n<div style=\"height: " + h +
@@ -126,7 +134,9 @@ Table posterTable() {
                                          "/Tessaly/upload/images/131018/qplb/qplb2.jpg",
                                          "/Tessaly/upload/images/131018/qplb/qplb3.jpg"};
     for (int k = 0; k < 3; ++k)
-        t.rows.push_back({numbers[k], {field(kImage[k], "", makerServer() + images[k]), field(kLink[k], "", marketHome())}});
+        t.rows.push_back(
+            {numbers[k],
+             {field(kImage[k], "", makerServer() + images[k]), field(kLink[k], "", marketHome())}});
     return t;
 }
 
@@ -145,17 +155,28 @@ ModuleSpec squareDotCarouselModule() {
              table(posterTable()),
              line({withHandler(field(kWidth, "图片尺寸", "1920"), onWidth),
                    withHandler(field(kHeight, "", "500", "px;"), onHeight)}),
-             line({field(kSpacer, "模版占位：", "480", "px;"), field(kCentring, "居中调整：", "-485", "px;")}),
+             line(
+                 {field(kSpacer, "模版占位：", "480", "px;"), field(kCentring, "居中调整：", "-485", "px;")}),
          }},
         {"导航点设置",
          {
              line({field(kDotsTop, "离顶距：", "470", "px;"), field(kDotsLeft, "靠左距：", "930", "px;")}),
              line({label("标签_颜色", "颜色："),
-                   inColour(radio("单选框_红色", "红色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/hongse.png")), "#e02020"),
-                   inColour(radio("单选框_粉色", "粉色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/fense.gif")), "#f060a0"),
-                   inColour(radio("单选框_蓝色", "蓝色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lanse.gif")), "#2060e0"),
-                   inColour(radio("单选框_绿色", "绿色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lvse.gif")), "#20a040"),
-                   inColour(radio("单选框_黑色", "黑色", dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/heise.gif")), "#000000")}),
+                   inColour(radio("单选框_红色", "红色",
+                                  dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/hongse.png")),
+                            "#e02020"),
+                   inColour(radio("单选框_粉色", "粉色",
+                                  dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/fense.gif")),
+                            "#f060a0"),
+                   inColour(radio("单选框_蓝色", "蓝色",
+                                  dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lanse.gif")),
+                            "#2060e0"),
+                   inColour(radio("单选框_绿色", "绿色",
+                                  dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/lvse.gif")),
+                            "#20a040"),
+                   inColour(radio("单选框_黑色", "黑色",
+                                  dotColour("/Tessaly/upload/images/131031/fangdianlunbo/yanse/heise.gif")),
+                            "#000000")}),
          }},
         {"模块说明",
          {
@@ -170,8 +191,8 @@ ModuleSpec squareDotCarouselModule() {
         generateButton("按钮_F04一键生成", "一键生成", generate),
         copyButton("按钮_F04复制代码"),
         clearButton("按钮_F04清空代码", "清空内容",
-                    {kLink[2], kLink[1], kLink[0], kImage[2], kImage[1], kImage[0], kHeight, kWidth, kCentring,
-                     kSpacer, kDotsLeft, kDotsTop, kCode}),
+                    {kLink[2], kLink[1], kLink[0], kImage[2], kImage[1], kImage[0], kHeight, kWidth,
+                     kCentring, kSpacer, kDotsLeft, kDotsTop, kCode}),
         previewButton("按钮_F04预览"),
         exitButton("按钮_F04退出"),
     };

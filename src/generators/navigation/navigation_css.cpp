@@ -9,26 +9,26 @@ namespace ornavo {
 namespace {
 
 // Navigation bar.
-const char* const kNavBackground = "编辑框_导航背景颜色";                 // A
-const char* const kNavText = "编辑框_导航文字颜色";                       // B
-const char* const kNavDivider = "编辑框_导航分隔竖线颜色";                // C
-const char* const kNavHoverBackground = "编辑框_鼠标移至导航背景颜色";    // D
-const char* const kNavHoverText = "编辑框_鼠标移至导航文字颜色";          // E
-const char* const kAllCatsBackground = "编辑框_所有分类背景颜色";         // F
-const char* const kAllCatsText = "编辑框_所有分类文字颜色";               // G
+const char* const kNavBackground = "编辑框_导航背景颜色";                      // A
+const char* const kNavText = "编辑框_导航文字颜色";                            // B
+const char* const kNavDivider = "编辑框_导航分隔竖线颜色";                     // C
+const char* const kNavHoverBackground = "编辑框_鼠标移至导航背景颜色";         // D
+const char* const kNavHoverText = "编辑框_鼠标移至导航文字颜色";               // E
+const char* const kAllCatsBackground = "编辑框_所有分类背景颜色";              // F
+const char* const kAllCatsText = "编辑框_所有分类文字颜色";                    // G
 const char* const kAllCatsHoverBackground = "编辑框_鼠标移至所有分类背景颜色"; // H
-const char* const kAllCatsHoverText = "编辑框_鼠标移至所有分类文字颜色";  // I
+const char* const kAllCatsHoverText = "编辑框_鼠标移至所有分类文字颜色";       // I
 // First-level drop-down menu.
-const char* const kFirstBackground = "编辑框_一级下拉菜单背景颜色";       // J
-const char* const kFirstText = "编辑框_一级下拉菜单文字颜色";             // K
-const char* const kFirstTopBorder = "编辑框_一级下拉菜单上边框颜色";      // L
+const char* const kFirstBackground = "编辑框_一级下拉菜单背景颜色";              // J
+const char* const kFirstText = "编辑框_一级下拉菜单文字颜色";                    // K
+const char* const kFirstTopBorder = "编辑框_一级下拉菜单上边框颜色";             // L
 const char* const kFirstHoverBackground = "编辑框_鼠标移至一级下拉菜单背景颜色"; // M
-const char* const kFirstHoverText = "编辑框_鼠标移至一级下拉菜单文字颜色"; // N
+const char* const kFirstHoverText = "编辑框_鼠标移至一级下拉菜单文字颜色";       // N
 // Second-level drop-down menu.
-const char* const kSecondBackground = "编辑框_二级下拉菜单背景颜色";      // O
-const char* const kSecondText = "编辑框_二级下拉菜单文字颜色";            // P
+const char* const kSecondBackground = "编辑框_二级下拉菜单背景颜色";              // O
+const char* const kSecondText = "编辑框_二级下拉菜单文字颜色";                    // P
 const char* const kSecondHoverBackground = "编辑框_鼠标移至二级下拉菜单背景颜色"; // Q
-const char* const kSecondHoverText = "编辑框_鼠标移至二级下拉菜单文字颜色"; // R
+const char* const kSecondHoverText = "编辑框_鼠标移至二级下拉菜单文字颜色";       // R
 
 const char* const kCode = "超级编辑框_导航CSS生成";
 
@@ -59,7 +59,8 @@ std::string generate(const Form& f) {
     css += "/*页头背景颜色设置成" + a + "可以做成宽屏的导航*/";
     css += ".skin-box-bd .menu-list{background:" + a + ";}";
     css += ".skin-box-bd .menu-list .menu{background:" + a + ";border:none;}";
-    css += ".skin-box-bd .menu-list .menu .link{background:" + a + ";border:none;border-right:1px solid" + c + ";}";
+    css += ".skin-box-bd .menu-list .menu .link{background:" + a + ";border:none;border-right:1px solid" + c +
+           ";}";
     css += ".all-cats .link{background:" + cf + ";border:none;}";
     css += ".all-cats .link:hover{background:" + h + ";}";
     css += ".all-cats .link .title{color:" + g + ";border:none;}";
@@ -101,20 +102,23 @@ ModuleSpec navigationCssModule() {
                    field(kNavDivider, "导航分隔竖线颜色：", "")}),
              line({field(kNavHoverBackground, "鼠标移至,导航背景颜色：", ""),
                    field(kNavHoverText, "鼠标移至,导航文字颜色：", "")}),
-             line({field(kAllCatsBackground, "所有分类背景颜色：", ""), field(kAllCatsText, "所有分类文字颜色：", "")}),
+             line({field(kAllCatsBackground, "所有分类背景颜色：", ""),
+                   field(kAllCatsText, "所有分类文字颜色：", "")}),
              line({field(kAllCatsHoverBackground, "鼠标移至,所有分类背景颜色：", ""),
                    field(kAllCatsHoverText, "鼠标移至,所有分类文字颜色：", "")}),
          }},
         {"一级分类颜色选择区",
          {
-             line({field(kFirstBackground, "一级下拉菜单背景颜色：", ""), field(kFirstText, "一级下拉菜单文字颜色：", ""),
+             line({field(kFirstBackground, "一级下拉菜单背景颜色：", ""),
+                   field(kFirstText, "一级下拉菜单文字颜色：", ""),
                    field(kFirstTopBorder, "一级下拉菜单上边框颜色：", "")}),
              line({field(kFirstHoverBackground, "鼠标移至,一级下拉菜单背景颜色：", ""),
                    field(kFirstHoverText, "鼠标移至,一级下拉菜单文字颜色：", "")}),
          }},
         {"二级分类颜色选择区",
          {
-             line({field(kSecondBackground, "二级下拉菜单背景颜色：", ""), field(kSecondText, "二级下拉菜单文字颜色：", "")}),
+             line({field(kSecondBackground, "二级下拉菜单背景颜色：", ""),
+                   field(kSecondText, "二级下拉菜单文字颜色：", "")}),
              line({field(kSecondHoverBackground, "鼠标移至,二级下拉菜单背景颜色：", ""),
                    field(kSecondHoverText, "鼠标移至,二级下拉菜单文字颜色：", "")}),
          }},
@@ -124,10 +128,10 @@ ModuleSpec navigationCssModule() {
         generateButton("按钮_导航CSS一键生成", "一键生成", generate),
         copyButton("按钮_导航CSS复制代码"),
         clearButton("按钮_导航CSS清空内容", "清空所有内容",
-                    {kNavBackground, kNavText, kNavDivider, kNavHoverBackground, kNavHoverText, kAllCatsBackground,
-                     kAllCatsText, kAllCatsHoverBackground, kAllCatsHoverText, kFirstBackground, kFirstText,
-                     kFirstTopBorder, kFirstHoverBackground, kFirstHoverText, kSecondBackground, kSecondText,
-                     kSecondHoverBackground, kSecondHoverText, kCode}),
+                    {kNavBackground, kNavText, kNavDivider, kNavHoverBackground, kNavHoverText,
+                     kAllCatsBackground, kAllCatsText, kAllCatsHoverBackground, kAllCatsHoverText,
+                     kFirstBackground, kFirstText, kFirstTopBorder, kFirstHoverBackground, kFirstHoverText,
+                     kSecondBackground, kSecondText, kSecondHoverBackground, kSecondHoverText, kCode}),
         exitButton("按钮_导航CSS退出"),
         colourButton("按钮_导航CSS选色器"),
     };

@@ -12,23 +12,25 @@ namespace ornavo {
 namespace {
 
 // Pictures.
-const char* const kNavPicture = "编辑框_导航背景图";                    // A
-const char* const kNavHoverPicture = "编辑框_鼠标移至导航背景图";       // B
-const char* const kAllCatsPicture = "编辑框_所有分类背景图";            // C
+const char* const kNavPicture = "编辑框_导航背景图";                      // A
+const char* const kNavHoverPicture = "编辑框_鼠标移至导航背景图";         // B
+const char* const kAllCatsPicture = "编辑框_所有分类背景图";              // C
 const char* const kAllCatsHoverPicture = "编辑框_鼠标移至所有分类背景图"; // D
-const char* const kFirstPicture = "编辑框_一级下拉菜单背景图";          // E
-const char* const kFirstHoverPicture = "编辑框_鼠标移至一级菜单背景图"; // F
-const char* const kSecondPicture = "编辑框_二级下拉菜单背景图";         // G
-const char* const kSecondHoverPicture = "编辑框_鼠标移至二级菜单背景图"; // H
+const char* const kFirstPicture = "编辑框_一级下拉菜单背景图";            // E
+const char* const kFirstHoverPicture = "编辑框_鼠标移至一级菜单背景图";   // F
+const char* const kSecondPicture = "编辑框_二级下拉菜单背景图";           // G
+const char* const kSecondHoverPicture = "编辑框_鼠标移至二级菜单背景图";  // H
 // Text colours.
-const char* const kNavText = "编辑框_导航文字颜色";                     // I
-const char* const kAllCatsText = "编辑框_所有分类文字颜色";             // J
-const char* const kFirstText = "编辑框_一级下拉菜单文字颜色";           // K
-const char* const kSecondText = "编辑框_二级下拉菜单文字颜色";          // M
+const char* const kNavText = "编辑框_导航文字颜色";            // I
+const char* const kAllCatsText = "编辑框_所有分类文字颜色";    // J
+const char* const kFirstText = "编辑框_一级下拉菜单文字颜色";  // K
+const char* const kSecondText = "编辑框_二级下拉菜单文字颜色"; // M
 
 const char* const kCode = "超级编辑框_F08生成代码";
 
-std::string presetPicture(const char* file) { return makerServer() + "/Tessaly/upload/images/131101/daohangcss/" + file; }
+std::string presetPicture(const char* file) {
+    return makerServer() + "/Tessaly/upload/images/131101/daohangcss/" + file;
+}
 
 // The first- and second-level menus' hover text colours take the navigation text colour I.
 std::string generate(const Form& f) {
@@ -55,25 +57,30 @@ std::string generate(const Form& f) {
     css += ");border:none;}\r\n.all-cats .link:hover{background:url(" + d;
     css += ");}\r\n.all-cats .link .title{color:" + j;
     css += ";border:none;}\r\n.all-cats  .link .title:hover{color:}\r\n"
-           ".skin-box-bd .menu-list .menu .link:hover{background:url(" + b;
+           ".skin-box-bd .menu-list .menu .link:hover{background:url(" +
+           b;
     css += ");}\r\n.skin-box-bd .menu-list .menu .link .title{background:none;color:" + i;
     css += ";Tessaly;}\r\n.skin-box-bd .menu-list .menu .link .title:hover{color:url(Text4)}\r\n"
            ".popup-content{border:none;padding:0px;margin:0px;}\r\n"
-           ".popup-content .popup-inner{border:none;padding:0px;margin:0px;background:url(" + e;
+           ".popup-content .popup-inner{border:none;padding:0px;margin:0px;background:url(" +
+           e;
     css += ");}\r\n.popup-inner .cats-tree .fst-cat{background:url(" + e;
     css += ");border-top:solid 0px url();}\r\n.popup-inner .cats-tree .fst-cat:hover{background:url();}\r\n"
-           ".popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name{color:" + k;
+           ".popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name{color:" +
+           k;
     css += ";}\r\n.popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name:hover{color:" + i;
     css += "}\r\n.popup-content .menu-popup-cats .sub-cat{background:url(" + e;
     css += ");}\r\n.popup-content .menu-popup-cats .sub-cat .cat-name{color:" + k;
     css += ";background:url(" + e;
     css += ");}\r\n.popup-content .menu-popup-cats .sub-cat .cat-name:hover{color:" + i;
     css += ";background:url();}\r\n.snd-pop-inner{height:auto;padding:0px;margin:0px;}\r\n"
-           ".snd-pop-inner .fst-cat-bd{padding:0px;margin:0px;background-color:url(" + e;
+           ".snd-pop-inner .fst-cat-bd{padding:0px;margin:0px;background-color:url(" +
+           e;
     css += ");}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-hd{background-color:url(" + e;
     css += ");}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-name{color:" + m;
     css += ";}\r\n.snd-pop-inner .fst-cat-bd .snd-cat-name:hover{color:;background-color:url();}\r\n"
-           ".skin-box-bd .popup-content .cats-tree \r\n.cat-hd-hover{background:url(" + pf;
+           ".skin-box-bd .popup-content .cats-tree \r\n.cat-hd-hover{background:url(" +
+           pf;
     css += ");}.fst-cat-bd{padding:0px;margin:0px;background-color:url();background:url(" + g;
     css += ");}.snd-pop-inner .fst-cat-bd .snd-cat-name:hover{background:url();background:url(" + h;
     css += ");}\r\n";
@@ -92,22 +99,30 @@ ModuleSpec navigationOverImageModule() {
         {"模块设置",
          {
              // Pictures in one column, colours in the other, each colour beside its picture.
-             table(Table{"",
-                         {"图片空间地址链接", "文字颜色代码参数"},
-                         {
-                             {"", {field(kNavPicture, "导航背景图：", presetPicture("shenhui.jpg")),
-                                   field(kNavText, "导航文字颜色：", "#FFFFFF")}},
-                             {"", {field(kNavHoverPicture, "鼠标移至,导航背景图：", presetPicture("lvse.jpg"))}},
-                             {"", {field(kAllCatsPicture, "所有分类背景图：", presetPicture("lvse.jpg")),
-                                   field(kAllCatsText, "所有分类文字颜色：", "#FFFFFF")}},
-                             {"", {field(kAllCatsHoverPicture, "鼠标移至,所有分类背景图：", presetPicture("lanse.jpg"))}},
-                             {"", {field(kFirstPicture, "一级下拉菜单背景图：", ""),
-                                   field(kFirstText, "一级下拉菜单文字颜色：", "#FFFFFF")}},
-                             {"", {field(kFirstHoverPicture, "鼠标移至,一级菜单背景图：", presetPicture("lvse.jpg"))}},
-                             {"", {field(kSecondPicture, "二级下拉菜单背景图：", ""),
-                                   field(kSecondText, "二级下拉菜单文字颜色：", "#FFFFFF")}},
-                             {"", {field(kSecondHoverPicture, "鼠标移至,二级菜单背景图：", presetPicture("lvse.jpg"))}},
-                         }}),
+             table(Table{
+                 "",
+                 {"图片空间地址链接", "文字颜色代码参数"},
+                 {
+                     {"",
+                      {field(kNavPicture, "导航背景图：", presetPicture("shenhui.jpg")),
+                       field(kNavText, "导航文字颜色：", "#FFFFFF")}},
+                     {"", {field(kNavHoverPicture, "鼠标移至,导航背景图：", presetPicture("lvse.jpg"))}},
+                     {"",
+                      {field(kAllCatsPicture, "所有分类背景图：", presetPicture("lvse.jpg")),
+                       field(kAllCatsText, "所有分类文字颜色：", "#FFFFFF")}},
+                     {"",
+                      {field(kAllCatsHoverPicture, "鼠标移至,所有分类背景图：", presetPicture("lanse.jpg"))}},
+                     {"",
+                      {field(kFirstPicture, "一级下拉菜单背景图：", ""),
+                       field(kFirstText, "一级下拉菜单文字颜色：", "#FFFFFF")}},
+                     {"",
+                      {field(kFirstHoverPicture, "鼠标移至,一级菜单背景图：", presetPicture("lvse.jpg"))}},
+                     {"",
+                      {field(kSecondPicture, "二级下拉菜单背景图：", ""),
+                       field(kSecondText, "二级下拉菜单文字颜色：", "#FFFFFF")}},
+                     {"",
+                      {field(kSecondHoverPicture, "鼠标移至,二级菜单背景图：", presetPicture("lvse.jpg"))}},
+                 }}),
          }},
         {"模块说明",
          {

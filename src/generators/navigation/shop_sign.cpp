@@ -42,8 +42,12 @@ const char* const kCode = "超级编辑框_F09自定义店招代码";
 constexpr std::int64_t kBarAllowance = 22;
 const char* const kFixedSignWidth = "950";
 
-std::string number(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
-std::string entry(const char* prefix, int k) { return prefix + number(k); }
+std::string number(int k) {
+    return (k < 10 ? "0" : "") + std::to_string(k);
+}
+std::string entry(const char* prefix, int k) {
+    return prefix + number(k);
+}
 
 void updateTotalWidth(Form& form) {
     std::int64_t total = kBarAllowance;
@@ -54,9 +58,10 @@ void updateTotalWidth(Form& form) {
 }
 
 // One navigation entry up to its content; the caller closes the span, the link and the box.
-std::string entryBox(const std::string& bar, const std::string& width, const std::string& gap, const std::string& link,
-                     const std::string& colour, const std::string& content) {
-    return "<div style=\"background-color:" + bar + ";width:" + width + "px;float:left;height:30px;margin-left:" + gap +
+std::string entryBox(const std::string& bar, const std::string& width, const std::string& gap,
+                     const std::string& link, const std::string& colour, const std::string& content) {
+    return "<div style=\"background-color:" + bar + ";width:" + width +
+           "px;float:left;height:30px;margin-left:" + gap +
            "px;\"><a style=\"text-decoration:none;\" target=\"_blank\" href=\"" + link +
            "\"><span style=\"margin-top:8px;display:block;font-family:微软雅黑;color:" + colour +
            ";margin-left:15px;\">" + content;
@@ -69,22 +74,24 @@ std::string generate(const Form& f) {
     const std::string& nh = f.text(kBarHeight);
     const std::string& gap = f.text(kGap);
 
-    std::string html = "<div style=\"width:" + sw + "px;height:" + sh +
-                       "px;margin-left:0px;\">  <a target=\"_blank\" href=\"\" target=\"_blank\">  <img style=\"width:" +
-                       sw + "px;height:" + sh + "px;\" alt=\"\" src=\"" + placeholderGif() + "\"data-ks-lazyload=\"" +
-                       f.text(kSignPicture) + "\" border=\"0\"></a>  </div>  ";
+    std::string html =
+        "<div style=\"width:" + sw + "px;height:" + sh +
+        "px;margin-left:0px;\">  <a target=\"_blank\" href=\"\" target=\"_blank\">  <img style=\"width:" +
+        sw + "px;height:" + sh + "px;\" alt=\"\" src=\"" + placeholderGif() + "\"data-ks-lazyload=\"" +
+        f.text(kSignPicture) + "\" border=\"0\"></a>  </div>  ";
     html += "<div style=\"background-color:" + nb + ";width:" + sw + "px;height:" + nh +
-            "px;\">  <div style=\"background-color:" + nb + ";width:" + f.text(kTotalWidth) + "px;height:" + nh +
-            "px;margin-left:0px;\">  ";
+            "px;\">  <div style=\"background-color:" + nb + ";width:" + f.text(kTotalWidth) +
+            "px;height:" + nh + "px;margin-left:0px;\">  ";
     for (int k = 1; k <= kEntries; ++k) {
         // Entries 01, 03 and 07 close their text with a trailing blank.
         const bool blank = k == 1 || k == 3 || k == 7;
-        html += entryBox(f.text(entry(kEntryBar, k)), f.text(entry(kEntryWidth, k)), gap, f.text(entry(kEntryLink, k)),
-                         f.text(entry(kEntryColour, k)), f.text(entry(kEntryText, k))) +
+        html += entryBox(f.text(entry(kEntryBar, k)), f.text(entry(kEntryWidth, k)), gap,
+                         f.text(entry(kEntryLink, k)), f.text(entry(kEntryColour, k)),
+                         f.text(entry(kEntryText, k))) +
                 (blank ? "</span> " : "</span>") + "</a></div>  ";
     }
-    html += entryBox(f.text(kNoticeBar), f.text(kNoticeWidth), gap, f.text(kNoticeLink), f.text(kNoticeColour),
-                     "<marquee scrollamount=\"3\">" + f.text(kNoticeText)) +
+    html += entryBox(f.text(kNoticeBar), f.text(kNoticeWidth), gap, f.text(kNoticeLink),
+                     f.text(kNoticeColour), "<marquee scrollamount=\"3\">" + f.text(kNoticeText)) +
             "</marquee></span></a></div>\r\n    </DIV></DIV> ";
     return html;
 }
@@ -111,16 +118,17 @@ Table navigationTable() {
     t.columns = {"导航文字", "导航链接", "导航文字区域宽", "字体颜色", "对应导航条颜色"};
     for (int k = 1; k <= kEntries; ++k) {
         const RowDefaults& d = kRowDefaults[k - 1];
-        t.rows.push_back({number(k),
-                          {field(entry(kEntryText, k), "", d.text),
-                           field(entry(kEntryLink, k), "", d.homeLink ? marketHome() : std::string()),
-                           withHandler(field(entry(kEntryWidth, k), "", d.width), updateTotalWidth),
-                           field(entry(kEntryColour, k), "", d.colour), field(entry(kEntryBar, k), "", d.bar)}});
+        t.rows.push_back(
+            {number(k),
+             {field(entry(kEntryText, k), "", d.text),
+              field(entry(kEntryLink, k), "", d.homeLink ? marketHome() : std::string()),
+              withHandler(field(entry(kEntryWidth, k), "", d.width), updateTotalWidth),
+              field(entry(kEntryColour, k), "", d.colour), field(entry(kEntryBar, k), "", d.bar)}});
     }
     t.rows.push_back({"滚动公告：",
                       {field(kNoticeText, "", "欢迎使用TessalyOrnavo"), field(kNoticeLink, "", ""),
-                       withHandler(field(kNoticeWidth, "", "150"), updateTotalWidth), field(kNoticeColour, "", "#FFFFFF"),
-                       field(kNoticeBar, "", "#1d1d1d")}});
+                       withHandler(field(kNoticeWidth, "", "150"), updateTotalWidth),
+                       field(kNoticeColour, "", "#FFFFFF"), field(kNoticeBar, "", "#1d1d1d")}});
     return t;
 }
 
@@ -156,10 +164,11 @@ ModuleSpec shopSignModule() {
          {
              table(navigationTable()),
              line({label("标签_导航设置", "导航设置：")}),
-             line({field(kGap, "导航文字间隔：", "", "px;"),
-                   field(kBarHeight, "导航高度：", "30", "px;"), field(kBarColour, "导航背景颜色：", "#1d1d1d"),
+             line({field(kGap, "导航文字间隔：", "", "px;"), field(kBarHeight, "导航高度：", "30", "px;"),
+                   field(kBarColour, "导航背景颜色：", "#1d1d1d"),
                    field(kTotalWidth, "总宽度：", "942", "px;")}),
-             line({field(kSignPicture, "店招图片：", makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg"),
+             line({field(kSignPicture, "店招图片：",
+                         makerServer() + "/Tessaly/upload/images/131101/dianzhao/dz.jpg"),
                    // The sign picture is always 950 pixels wide.
                    pinnedField(kSignWidth, "店招尺寸：", kFixedSignWidth),
                    field(kSignHeight, "", "120", "px;")}),

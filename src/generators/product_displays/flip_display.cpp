@@ -152,8 +152,9 @@ ModuleSpec flipDisplayModule() {
              line({field(kBackground, "背景颜色：", "#ffffff"), colourButton("按钮_选色器")}),
          }},
         // The sample shows the flip itself: the front picture, and the back one under the pointer.
-        {"模块样例（图片尺寸：310x460px）", {line({withHover(picture("图形按钮_模块样例", remotePicture(kImageDir + "tx1.gif"), 310, 460),
-                            remotePicture(kImageDir + "tx2.gif"))})}},
+        {"模块样例（图片尺寸：310x460px）",
+         {line({withHover(picture("图形按钮_模块样例", remotePicture(kImageDir + "tx1.gif"), 310, 460),
+                          remotePicture(kImageDir + "tx2.gif"))})}},
         {"模块说明",
          {
              line({label("标签1", "1、宝贝轮播特效为正反换图，当鼠标移至宝贝图片时，图片内容发生改变。")}),

@@ -86,7 +86,8 @@ ModuleSpec rankingAccordionModule() {
 
     const std::string pictures = makerServer() + "/Tessaly/upload/images/131104/f23/sc";
     m.sections = {
-        {"模块样式（图片尺寸：220x220px）", {line({picture("图片框1", "/Tessaly/samples/F23.jpg", 160, 331)})}},
+        {"模块样式（图片尺寸：220x220px）",
+         {line({picture("图片框1", "/Tessaly/samples/F23.jpg", 160, 331)})}},
         {"模块设置",
          {
              table(numberedTable(
