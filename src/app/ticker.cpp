@@ -2,8 +2,10 @@
 
 #include "framework/model/text.h"
 
-#include <QEvent>
+#include <QBackingStore>
+#include <QExposeEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -11,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace ornavo::app {
@@ -32,37 +35,42 @@ void TickerGeometry::tick() {
     --left_;
 }
 
+StepClock::StepClock(int stepMs, int catchUpSteps, Now now)
+    : now_(now ? std::move(now) : Now([] {
+          using namespace std::chrono;
+          return static_cast<std::int64_t>(
+              duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+      })),
+      stepMs_(stepMs), catchUpSteps_(catchUpSteps) {
+    restart();
+}
+
+void StepClock::restart() {
+    last_ = now_() - stepMs_ / 2;
+}
+
+int StepClock::stepsDue() {
+    const std::int64_t steps = (now_() - last_) / stepMs_;
+    if (steps > catchUpSteps_) {
+        restart();
+        return 0;
+    }
+    last_ += steps * stepMs_;
+    return static_cast<int>(steps);
+}
+
 namespace {
-// Room left and right of a piece's text in its picture, for glyphs that reach past their advance.
+// Room left and right of a piece's text, for glyphs that reach past their advance.
 constexpr int kPad = 3;
 } // namespace
 
-TickerLabel::TickerLabel(const QColor& background, QWidget* parent)
-    : QLabel(parent), background_(background) {
-    setObjectName(QStringLiteral("标签2"));
-    setTextFormat(Qt::PlainText); // text from the network is never read as markup
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setWordWrap(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool TickerLabel::event(QEvent* event) {
-    const bool handled = QLabel::event(event);
-    // Paints every pixel it is asked for, so a move only shifts the pixels already on screen. A style
-    // sheet's polish takes the attribute away from a label with a background rule: it is set again
-    // once the style has had its say.
-    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    return handled;
-}
-
-void TickerLabel::setAnnouncement(const QString& text) {
-    setText(text);
-    forgetPictures();
+void TickerText::setText(const QString& text, const QFont& font) {
+    text_ = text;
+    font_ = font;
     pieces_.clear();
     if (text.isEmpty())
         return;
-    const QFontMetricsF metrics(font());
+    const QFontMetricsF metrics(font);
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     int start = 0;
     int clusters = 0;
@@ -78,75 +86,135 @@ void TickerLabel::setAnnouncement(const QString& text) {
     }
 }
 
-void TickerLabel::forgetPictures() {
-    cache_.clear();
-}
-
-const QPixmap& TickerLabel::pictureOf(std::size_t index) {
-    for (auto it = cache_.begin(); it != cache_.end(); ++it)
-        if (it->piece == index) {
-            cache_.splice(cache_.begin(), cache_, it);
-            return cache_.front().pixmap;
-        }
-    const Piece& piece = pieces_[index];
-    const qreal offset = piece.left - std::floor(piece.left);
-    const QSize size(static_cast<int>(std::ceil(offset + piece.width)) + 2 * kPad, height());
-    const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setFont(font());
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(QRectF(kPad + offset, 0, size.width(), size.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                         text().mid(piece.start, piece.length));
-    }
-    ++picturesMade_;
-    cache_.push_front({index, std::move(pixmap)});
-    if (cache_.size() > kCachedPieces)
-        cache_.pop_back();
-    return cache_.front().pixmap;
-}
-
-void TickerLabel::paintEvent(QPaintEvent* event) {
-    const QRect area = event->rect();
-    QPainter painter(this);
-    painter.fillRect(area, background_);
-    // The pieces that reach into the area, found by their places rather than by walking the text.
-    const qreal from = area.left() - kPad;
-    const qreal to = area.right() + 1 + kPad;
+void TickerText::draw(QPainter& painter, qreal left, int height, qreal from, qreal to) const {
+    // The pieces that reach into the columns, found by their places rather than by walking the text.
+    const qreal first = from - left - kPad;
+    const qreal last = to - left + kPad;
     auto piece = std::partition_point(pieces_.begin(), pieces_.end(),
-                                      [from](const Piece& p) { return p.left + p.width <= from; });
-    for (; piece != pieces_.end() && piece->left < to; ++piece) {
-        const auto index = static_cast<std::size_t>(piece - pieces_.begin());
-        painter.drawPixmap(QPointF(std::floor(piece->left) - kPad, 0), pictureOf(index));
+                                      [first](const Piece& p) { return p.left + p.width <= first; });
+    painter.setFont(font_);
+    for (; piece != pieces_.end() && piece->left < last; ++piece)
+        painter.drawText(QRectF(left + piece->left, 0, piece->width + kPad, height),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                         text_.mid(piece->start, piece->length));
+}
+
+TickerSurface::Showing TickerSurface::showingFor(const QString& platform) {
+    // These two show a window from any part of a larger picture (the offset of a flush).
+    return platform == QLatin1String("xcb") || platform == QLatin1String("offscreen") ? Showing::FromStrip
+                                                                                      : Showing::Copied;
+}
+
+TickerSurface::TickerSurface(const TickerText& text, QColor background, Showing showing)
+    : text_(text), background_(background), showing_(showing), store_(std::make_unique<QBackingStore>(this)) {
+    setSurfaceType(QSurface::RasterSurface);
+    // A picture only: clicks and the keyboard stay with the main window.
+    setFlags(flags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
+}
+
+TickerSurface::~TickerSurface() = default;
+
+void TickerSurface::setColours(QColor foreground, QColor background) {
+    foreground_ = foreground;
+    background_ = background;
+    invalidate();
+}
+
+void TickerSurface::invalidate() {
+    stripValid_ = false;
+}
+
+bool TickerSurface::stripShows(const TickerGeometry& geometry, int* offset) const {
+    if (!stripValid_ || geometry.width() != stripWidth_ || geometry.period() != stripPeriod_ ||
+        devicePixelRatio() != stripRatio_)
+        return false;
+    // The label has moved left since the strip was drawn, or has re-entered since.
+    int moved = stripLeft_ - geometry.left();
+    if (moved < 0)
+        moved += geometry.period();
+    if (moved < 0 || moved > stripColumns() - width())
+        return false;
+    *offset = moved;
+    return true;
+}
+
+void TickerSurface::present(const TickerGeometry& geometry) {
+    if (!isExposed() || width() <= 0 || height() <= 0)
+        return;
+    int offset = 0;
+    if (!stripShows(geometry, &offset))
+        drawStrip(geometry);
+    const QRect view(QPoint(), size());
+    if (showing_ == Showing::FromStrip) {
+        store_->flush(view, this, QPoint(offset, 0));
+        return;
     }
-}
-
-void TickerLabel::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
-    switch (event->type()) {
-    case QEvent::FontChange:
-        setAnnouncement(text()); // the pieces' widths change with the face
-        break;
-    case QEvent::PaletteChange:
-    case QEvent::StyleChange:
-        forgetPictures();
-        break;
-    default:
-        break;
+    if (store_->size() != size())
+        store_->resize(size());
+    store_->beginPaint(view);
+    {
+        QPainter painter(store_->paintDevice());
+        painter.drawImage(QPointF(-offset, 0), strip_);
     }
+    store_->endPaint();
+    store_->flush(view);
 }
 
-void TickerLabel::resizeEvent(QResizeEvent* event) {
-    QLabel::resizeEvent(event);
-    if (event->size().height() != event->oldSize().height())
-        forgetPictures(); // the pictures are as high as the label
+void TickerSurface::drawStrip(const TickerGeometry& geometry) {
+    const QSize size(stripColumns(), height());
+    QPaintDevice* device = nullptr;
+    if (showing_ == Showing::FromStrip) {
+        if (store_->size() != size)
+            store_->resize(size);
+        store_->beginPaint(QRect(QPoint(), size));
+        device = store_->paintDevice();
+    } else {
+        const qreal ratio = devicePixelRatio();
+        if (strip_.devicePixelRatio() != ratio || strip_.size() != size * ratio) {
+            strip_ = QImage(size * ratio, QImage::Format_RGB32);
+            strip_.setDevicePixelRatio(ratio);
+        }
+        device = &strip_;
+    }
+    {
+        QPainter painter(device);
+        painter.fillRect(QRect(QPoint(), size), background_);
+        painter.setPen(foreground_);
+        // The label where it stands, and again where it comes back in after leaving at the left.
+        const int period = geometry.period();
+        for (int at = geometry.left(); period > 0 && at < size.width(); at += period) {
+            const int from = std::max(at, 0);
+            const int to = std::min(at + geometry.width(), size.width());
+            if (from >= to)
+                continue;
+            painter.setClipRect(QRect(from, 0, to - from, size.height())); // the label's own room
+            text_.draw(painter, at, size.height(), from, to);
+        }
+    }
+    if (showing_ == Showing::FromStrip)
+        store_->endPaint();
+    stripValid_ = true;
+    stripLeft_ = geometry.left();
+    stripWidth_ = geometry.width();
+    stripPeriod_ = geometry.period();
+    stripRatio_ = devicePixelRatio();
+    ++stripsDrawn_;
 }
 
-TickerBand::TickerBand(QWidget* parent) : QWidget(parent) {
+void TickerSurface::exposeEvent(QExposeEvent*) {
+    if (onExposed)
+        onExposed(isExposed());
+}
+
+void TickerSurface::resizeEvent(QResizeEvent*) {
+    invalidate();
+}
+
+TickerBand::TickerBand(QWidget* parent)
+    : TickerBand(parent, TickerSurface::showingFor(QGuiApplication::platformName())) {}
+
+TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepClock::Now now)
+    : QWidget(parent), clock_(kStepMs, kCatchUpSteps, std::move(now)) {
     setObjectName(QStringLiteral("画板2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The label is as wide as the text's bytes times half an "A" of the band's face. The label draws
@@ -158,19 +226,31 @@ TickerBand::TickerBand(QWidget* parent) : QWidget(parent) {
     face.setStyleHint(QFont::TypeWriter);
     face.setPixelSize(2 * kTextPixels);
     setFont(face);
+    labelFont_ = face;
+    labelFont_.setPixelSize(kTextPixels);
 
-    label_ = new TickerLabel(background(), this);
-    face.setPixelSize(kTextPixels);
-    label_->setFont(face);
+    surface_ = new TickerSurface(text_, background(), showing);
+    surface_->setColours(palette().color(QPalette::WindowText), background());
+    surface_->onExposed = [this](bool exposed) {
+        exposed_ = exposed;
+        if (exposed)
+            present();
+        updateRunning();
+    };
+    container_ = QWidget::createWindowContainer(surface_, this);
+    container_->setGeometry(rect());
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("时钟2"));
     timer_->setInterval(kIntervalMs);
+    timer_->setTimerType(Qt::PreciseTimer); // frames evenly spaced, so each shows the same steps
     connect(timer_, &QTimer::timeout, this, &TickerBand::frame);
 
     geometry_.reset(width(), 0);
-    place();
-    timer_->start();
+}
+
+TickerBand::~TickerBand() {
+    delete container_; // with the surface, which draws from this band's text
 }
 
 QColor TickerBand::background() const {
@@ -181,38 +261,87 @@ double TickerBand::widthPerByte() const {
     return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('A')) / 2.0;
 }
 
+QRect TickerBand::labelRect() const {
+    return QRect(geometry_.left(), 0, geometry_.width(), height());
+}
+
 void TickerBand::setAnnouncement(const std::string& utf8) {
-    label_->setAnnouncement(QString::fromStdString(utf8));
+    const QString text = QString::fromStdString(utf8);
+    text_.setText(text, labelFont_);
+    setAccessibleDescription(text); // what the band shows, for screen readers
     // An empty text is 0 wide whatever the face: its metrics (and so the face's file) wait until there
     // is something to show.
     const std::size_t bytes = gbkLength(utf8);
     geometry_.reset(width(), bytes == 0 ? 0 : TickerGeometry::labelWidth(bytes, widthPerByte()));
-    place();
+    surface_->invalidate();
+    present();
+    update();
+    updateRunning();
 }
 
 void TickerBand::tick() {
     geometry_.tick();
-    place();
+    present();
 }
 
 void TickerBand::frame() {
-    for (int step = 0; step < kStepsPerFrame; ++step)
+    const int steps = clock_.stepsDue();
+    for (int step = 0; step < steps; ++step)
         geometry_.tick();
-    place();
+    if (steps > 0)
+        present();
 }
 
-void TickerBand::place() {
-    label_->setGeometry(geometry_.left(), 0, geometry_.width(), height());
+void TickerBand::present() {
+    surface_->present(geometry_);
+}
+
+void TickerBand::updateRunning() {
+    // Nothing to move, or nobody to see it move: the timer rests.
+    const bool run = isVisible() && exposed_ && !text_.text().isEmpty();
+    if (run == timer_->isActive())
+        return;
+    if (run) {
+        clock_.restart();
+        timer_->start();
+    } else {
+        timer_->stop();
+    }
+}
+
+void TickerBand::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    updateRunning();
+}
+
+void TickerBand::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    updateRunning();
 }
 
 void TickerBand::resizeEvent(QResizeEvent*) {
     geometry_.setBandWidth(width());
-    place();
+    container_->setGeometry(rect());
+    surface_->invalidate();
+    present();
 }
 
-void TickerBand::paintEvent(QPaintEvent*) {
+void TickerBand::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        surface_->setColours(palette().color(QPalette::WindowText), background());
+}
+
+// On screen the surface covers the band; this picture is what a grab or a render of the window shows.
+void TickerBand::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), background());
+    painter.fillRect(event->rect(), background());
+    const QRect label = labelRect() & event->rect();
+    if (label.isEmpty())
+        return;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setClipRect(label);
+    text_.draw(painter, geometry_.left(), height(), label.left(), label.right() + 1);
 }
 
 } // namespace ornavo::app

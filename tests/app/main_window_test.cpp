@@ -109,8 +109,8 @@ TEST_F(MainWindowTest, FrameAndControlsAsDesigned) {
         EXPECT_EQ(box->parentWidget(), group);
         EXPECT_EQ(box->geometry(), QRect(2 + 200 * (slot - 1), 18, 200, 100));
     }
-    // The band's colour is the label's: the label draws no background of its own.
-    EXPECT_FALSE(window->ticker()->label()->autoFillBackground());
+    // The label stands in the band, as high as the band.
+    EXPECT_EQ(window->ticker()->labelRect().height(), 24);
 }
 
 TEST_F(MainWindowTest, NothingIsFetchedUntilTheWindowIsShownAndAsked) {
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, NothingIsFetchedUntilTheWindowIsShownAndAsked) {
     EXPECT_EQ(window->frameGeometry().top(),
               QGuiApplication::primaryScreen()->availableGeometry().top() + 10);
     EXPECT_TRUE(shell.fetched.empty());
-    EXPECT_EQ(window->ticker()->label()->text(), QString());
+    EXPECT_EQ(window->ticker()->text(), QString());
 }
 
 TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlots) {
@@ -141,12 +141,11 @@ TEST_F(MainWindowTest, OnlineContentFillsTickerAndAdvertSlots) {
                                             site("/Tessaly/upload/guanggaowei/ggw4.gif")};
     EXPECT_EQ(shell.fetched, order);
 
-    QLabel* label = window->ticker()->label();
-    EXPECT_EQ(label->text().toStdString(), notice);
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->width(),
+    EXPECT_EQ(window->ticker()->text().toStdString(), notice);
+    const QRect label = window->ticker()->labelRect();
+    EXPECT_EQ(label.width(),
               static_cast<int>(std::lround(gbkLength(notice) * window->ticker()->widthPerByte())));
-    EXPECT_EQ(label->x(), 736);
+    EXPECT_EQ(label.x(), 736);
 
     EXPECT_EQ(window->advertSlot(1)->pixmap().size(), QSize(200, 100));
     EXPECT_TRUE(window->advertSlot(2)->pixmap().isNull());
@@ -167,7 +166,7 @@ TEST_F(MainWindowTest, EachSlotFillsWhenItsAnswerArrives) {
     // Every fetch was started and none has answered: the window is already usable.
     EXPECT_EQ(shell.fetched.size(), 6u);
     EXPECT_EQ(shell.held.size(), 5u);
-    EXPECT_EQ(window->ticker()->label()->text(), QString());
+    EXPECT_EQ(window->ticker()->text(), QString());
     clickOnPage(0, "按钮_模块开发"); // the interface answers meanwhile
     EXPECT_EQ(shell.notices.size(), 1u);
 
@@ -176,9 +175,9 @@ TEST_F(MainWindowTest, EachSlotFillsWhenItsAnswerArrives) {
     EXPECT_FALSE(window->advertSlot(3)->pixmap().isNull());
     for (int slot : {1, 2, 4})
         EXPECT_TRUE(window->advertSlot(slot)->pixmap().isNull()) << slot;
-    EXPECT_EQ(window->ticker()->label()->text(), QString());
+    EXPECT_EQ(window->ticker()->text(), QString());
     ASSERT_TRUE(shell.release(site("/Tessaly/gg/zxzhushou/gonggao.txt")));
-    EXPECT_EQ(window->ticker()->label()->text(), QString::fromUtf8("公告"));
+    EXPECT_EQ(window->ticker()->text(), QString::fromUtf8("公告"));
     ASSERT_TRUE(shell.release(site(net::advertPicturePath(1))));
     EXPECT_FALSE(window->advertSlot(1)->pixmap().isNull());
 
@@ -575,8 +574,7 @@ TEST(MainWindowOnSite, AnnouncementAndAdvertsFromTheBundledSite) {
                    [&](const std::string& text) { expected = net::siteTextToUtf8(text); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return expected.has_value(); }, 5000));
     ASSERT_FALSE(expected->empty());
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window.ticker()->label()->text().toStdString() == *expected; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.ticker()->text().toStdString() == *expected; }, 5000));
     for (int slot = 1; slot <= 4; ++slot)
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window.advertSlot(slot)->pixmap().isNull(); }, 5000))
             << slot;

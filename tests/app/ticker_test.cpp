@@ -1,17 +1,17 @@
-// The announcement line: the label's width rule, its one-pixel steps with re-entry at the right, its
-// timer frames, and how it draws.
+// The announcement line: the label's width rule, its one-pixel steps with re-entry at the right, the
+// clock that counts the steps, what the band shows on screen frame after frame, and when it runs.
 
 #include "app/ticker.h"
 #include "framework/model/text.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLabel>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -19,10 +19,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <random>
 
+using ornavo::app::StepClock;
 using ornavo::app::TickerBand;
 using ornavo::app::TickerGeometry;
-using ornavo::app::TickerLabel;
+using ornavo::app::TickerSurface;
 
 TEST(TickerGeometry, WidthIsBytesTimesHalfAnA) {
     EXPECT_EQ(TickerGeometry::labelWidth(10, 7 / 2.0), 35);
@@ -54,6 +57,7 @@ TEST(TickerGeometry, MovesOnePixelPerTickAndReentersOnceWhollyOut) {
     EXPECT_EQ(lowest, -35);
     EXPECT_EQ(highest, 735);
     EXPECT_EQ(g.left(), 735 - (5000 % 771));
+    EXPECT_EQ(g.period(), 771);
 }
 
 TEST(TickerGeometry, EmptyTextCyclesThroughTheBand) {
@@ -80,157 +84,226 @@ TEST(TickerGeometry, ResizedBandKeepsThePlaceAndReentersAtTheNewEdge) {
     EXPECT_EQ(g.left(), 499);
 }
 
-class TickerBandTest : public ::testing::Test {
-  protected:
-    void SetUp() override { band.setGeometry(65, 8, 736, 24); }
+// However the frames come (early, late, unevenly), the steps add up to one per 10 ms of the clock;
+// frames that come near their time each show the same number of steps; a long pause is not made up.
+TEST(StepClock, OneStepPerTenMillisecondsHoweverTheFramesCome) {
+    std::int64_t now = 1'000'000;
+    StepClock clock(10, 50, [&] { return now; });
+    clock.restart();
+    const std::int64_t start = now;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> gap(1, 120);
+    long long steps = 0;
+    for (int frame = 0; frame < 2000; ++frame) {
+        now += gap(random);
+        steps += clock.stepsDue();
+        // Counted from half a step in: never ahead of the clock, never more than one step behind.
+        ASSERT_EQ(steps, (now - start + 5) / 10) << "frame " << frame;
+    }
+
+    clock.restart();
+    const std::int64_t due = now;
+    for (int frame = 1; frame <= 200; ++frame) {
+        now = due + 40 * frame + (frame % 9) - 4; // a timer a few milliseconds off either way
+        ASSERT_EQ(clock.stepsDue(), 4) << "frame " << frame;
+    }
+
+    now += 5000; // held up for five seconds
+    EXPECT_EQ(clock.stepsDue(), 0);
+    now += 40;
+    EXPECT_EQ(clock.stepsDue(), 4);
+}
+
+namespace {
+
+// A band on screen in a window of its own, its steps counted by a clock the test moves.
+struct ShownBand {
+    explicit ShownBand(TickerSurface::Showing showing) : band(&window, showing, [this] { return now; }) {
+        window.resize(815, 60);
+        band.setGeometry(65, 8, 736, 24);
+        window.show();
+    }
+    bool exposed() {
+        return QTest::qWaitForWindowExposed(&window) &&
+               QTest::qWaitFor([this] { return band.surface()->isExposed(); }, 5000);
+    }
+    void nextFrame() {
+        now += TickerBand::kIntervalMs;
+        band.frame();
+    }
+    // The band as the screen shows it.
+    QImage onScreen() const {
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(band.surface()->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    // The band with the whole text drawn at once where the label stands.
+    QImage expected() const {
+        const QRect label = band.labelRect();
+        QPixmap picture(band.size() * band.devicePixelRatioF());
+        picture.setDevicePixelRatio(band.devicePixelRatioF());
+        picture.fill(band.background());
+        QPainter painter(&picture);
+        painter.setClipRect(label & band.rect());
+        painter.setFont(band.labelFont());
+        painter.setPen(band.palette().color(QPalette::WindowText));
+        painter.drawText(QRectF(label), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, band.text());
+        painter.end();
+        return picture.toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    std::int64_t now = 0;
+    QWidget window;
     TickerBand band;
 };
 
-TEST_F(TickerBandTest, AnnouncementIsPlainTextSizedByItsGbkBytes) {
+// Pixels that differ by more than the glyphs' anti-aliasing: a piece out of place or missing makes
+// whole glyph strokes differ.
+int differingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return a.width() * a.height() + 1;
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            differing += std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                   std::abs(p.blue() - q.blue())}) > 64;
+        }
+    return differing;
+}
+
+class TickerOnScreen : public ::testing::TestWithParam<TickerSurface::Showing> {};
+
+} // namespace
+
+TEST(TickerBand, AnnouncementIsPlainTextSizedByItsGbkBytes) {
+    TickerBand band;
+    band.setGeometry(65, 8, 736, 24);
     const std::string text = "<b>新品</b>上架 <a href='x'>link</a>";
     band.setAnnouncement(text);
-    QLabel* label = band.label();
-    EXPECT_EQ(label->objectName(), QStringLiteral("标签2"));
-    EXPECT_EQ(label->textFormat(), Qt::PlainText);
-    EXPECT_EQ(label->text(), QString::fromStdString(text));
+    EXPECT_EQ(band.objectName(), QStringLiteral("画板2"));
+    EXPECT_EQ(band.text(), QString::fromStdString(text));
 
     const double perByte = QFontMetricsF(band.font()).horizontalAdvance(QLatin1Char('A')) / 2.0;
     EXPECT_DOUBLE_EQ(band.widthPerByte(), perByte);
     const std::size_t bytes = ornavo::gbkLength(text);
     EXPECT_EQ(bytes, 36u); // four Chinese characters of two bytes, 28 ASCII bytes
-    EXPECT_EQ(label->width(), static_cast<int>(std::lround(bytes * perByte)));
-    EXPECT_EQ(label->x(), 736);
-    EXPECT_EQ(label->height(), 24);
-}
+    EXPECT_EQ(band.labelRect(), QRect(736, 0, static_cast<int>(std::lround(bytes * perByte)), 24));
 
-TEST_F(TickerBandTest, TimerShowsTenMillisecondStepsFourAtATime) {
-    EXPECT_EQ(band.timer()->objectName(), QStringLiteral("时钟2"));
-    EXPECT_TRUE(band.timer()->isActive());
-    // One pixel every 10 ms, shown four steps at a time: the interval is four steps long.
-    EXPECT_EQ(TickerBand::kStepMs, 10);
-    EXPECT_EQ(band.timer()->interval(), TickerBand::kStepMs * TickerBand::kStepsPerFrame);
-
-    band.timer()->stop(); // the test drives the steps
-    band.setAnnouncement("0123456789");
-    const int width = band.label()->width();
+    // One step at a time, re-entering at the right.
+    const int width = band.labelRect().width();
     for (int i = 0; i < 736 + width; ++i)
         band.tick();
-    EXPECT_EQ(band.label()->x(), -width);
+    EXPECT_EQ(band.labelRect().x(), -width);
     band.tick();
-    EXPECT_EQ(band.label()->x(), 735);
-    EXPECT_EQ(band.label()->width(), width);
-
-    // A timer frame lands where as many single steps land, re-entry included.
-    TickerGeometry steps;
-    steps.reset(736, width);
-    band.setAnnouncement("0123456789");
-    for (int frame = 0; frame < 400; ++frame) {
-        QMetaObject::invokeMethod(band.timer(), "timeout", Qt::DirectConnection); // as when it fires
-        for (int i = 0; i < TickerBand::kStepsPerFrame; ++i)
-            steps.tick();
-        ASSERT_EQ(band.label()->x(), steps.left()) << "frame " << frame;
-    }
+    EXPECT_EQ(band.labelRect().x(), 735);
 }
 
-TEST_F(TickerBandTest, LabelIsExactlyAsWideAsItsWholeText) {
-    if (!QFontInfo(band.label()->font()).family().contains(QStringLiteral("Mono CJK")))
+TEST(TickerBand, LabelIsExactlyAsWideAsItsWholeText) {
+    TickerBand band;
+    if (!QFontInfo(band.labelFont()).family().contains(QStringLiteral("Mono CJK")))
         GTEST_SKIP() << "no monospaced CJK face installed";
     const std::string text = "欢迎使用 Ornavo V2.0.1 店铺装修助手！";
     band.setAnnouncement(text);
-    const double drawn = QFontMetricsF(band.label()->font()).horizontalAdvance(QString::fromStdString(text));
-    EXPECT_LE(std::abs(band.label()->width() - drawn), 1.0);
+    const double drawn = QFontMetricsF(band.labelFont()).horizontalAdvance(QString::fromStdString(text));
+    EXPECT_LE(std::abs(band.labelRect().width() - drawn), 1.0);
 }
 
-// The announcement drawn from its pieces looks as the whole text drawn at once.
-TEST_F(TickerBandTest, PiecesDrawTheWholeText) {
-    const std::string text =
-        "欢迎使用 Ornavo V2.0.1 店铺装修助手！新品上架，全场八折，欢迎选购。Welcome to the shop.";
-    band.setAnnouncement(text);
-    TickerLabel* label = band.label();
-    ASSERT_GT(label->pieceCount(), 2u); // several pieces, so their seams are in the picture
-    const QImage drawn = label->grab().toImage();
-
-    QPixmap whole(label->size() * label->devicePixelRatioF());
-    whole.setDevicePixelRatio(label->devicePixelRatioF());
-    whole.fill(band.background());
-    QPainter painter(&whole);
-    painter.setFont(label->font());
-    painter.setPen(label->palette().color(label->foregroundRole()));
-    painter.drawText(QRectF(QPointF(), label->size()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     label->text());
-    painter.end();
-    const QImage expected = whole.toImage().convertToFormat(drawn.format());
-    ASSERT_EQ(drawn.size(), expected.size());
-    // Alike up to the glyphs' anti-aliasing (pieces are blended onto the band); a piece out of place
-    // or missing makes whole glyph strokes differ.
-    int differing = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) {
-            const QColor a = drawn.pixelColor(x, y), b = expected.pixelColor(x, y);
-            differing += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                   std::abs(a.blue() - b.blue())}) > 64;
-        }
-    EXPECT_EQ(differing, 0);
+// Frame after frame, through the label's re-entry, the screen shows the label where it stands, drawn
+// from its pieces as the whole text drawn at once; and the text is drawn anew only once it has moved
+// about a band's width.
+TEST_P(TickerOnScreen, ShowsTheLabelWhereItStandsFrameAfterFrame) {
+    ShownBand shown(GetParam());
+    ASSERT_TRUE(shown.exposed());
+    EXPECT_EQ(shown.band.surface()->showing(), GetParam());
+    shown.band.setAnnouncement("欢迎使用 Ornavo 店铺装修助手！新品上架，全场八折，Welcome!");
+    ASSERT_GT(shown.band.layout().pieceCount(), 1u); // the seams between pieces are in the picture
+    const int period = shown.band.geometry().period();
+    const int drawnBefore = shown.band.surface()->stripsDrawn();
+    int lastLeft = shown.band.labelRect().x();
+    bool reentered = false;
+    for (int frame = 0; frame * TickerBand::kStepsPerFrame < period + 200; ++frame) {
+        shown.nextFrame();
+        const int left = shown.band.labelRect().x();
+        ASSERT_EQ((lastLeft - left + period) % period, TickerBand::kStepsPerFrame) << "frame " << frame;
+        reentered |= left > lastLeft;
+        lastLeft = left;
+        ASSERT_EQ(differingPixels(shown.onScreen(), shown.expected()), 0)
+            << "frame " << frame << ", left " << left;
+    }
+    EXPECT_TRUE(reentered);
+    const int moved = (period + 200) / 736 + 1;
+    if (GetParam() == TickerSurface::Showing::FromStrip) {
+        EXPECT_LE(shown.band.surface()->stripsDrawn() - drawnBefore, moved + 1);
+    }
 }
 
-// Records what the band and its label are asked to paint, in the band's coordinates.
-struct PaintWatch : QObject {
-    explicit PaintWatch(TickerBand& band) : band_(band) {
-        band.installEventFilter(this);
-        band.label()->installEventFilter(this);
-    }
-    std::vector<QRect> painted;
-    int paintedWidth() const {
-        int width = 0;
-        for (const QRect& r : painted)
-            width += r.width();
-        return width;
-    }
-    bool eventFilter(QObject* target, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            const QRect r = static_cast<QPaintEvent*>(event)->rect();
-            painted.push_back(target == &band_ ? r : r.translated(band_.label()->pos()));
-        }
-        return false;
-    }
+INSTANTIATE_TEST_SUITE_P(BothWays, TickerOnScreen,
+                         ::testing::Values(TickerSurface::Showing::FromStrip, TickerSurface::Showing::Copied),
+                         [](const auto& info) {
+                             return info.param == TickerSurface::Showing::FromStrip ? std::string("FromStrip")
+                                                                                    : std::string("Copied");
+                         });
 
-  private:
-    TickerBand& band_;
-};
-
-// A frame paints only the columns it uncovers, from a few small pictures, whether the announcement
-// is a line or 220 KB: its cost does not grow with the text.
-TEST(TickerFrames, ALongAnnouncementCostsAFrameWhatAShortOneCosts) {
+// A 220 KB announcement costs a frame what a line costs: the strip is drawn as seldom, and from the
+// few pieces in its reach.
+TEST(TickerFrames, ALongAnnouncementIsDrawnAsSeldomAsAShortOne) {
     std::string longText;
     while (longText.size() < 220 * 1024)
         longText += "店铺公告：新品上架，全场八折，欢迎选购！Shop notice: new arrivals. ";
     for (const std::string& text : {std::string("新店开张，全场八折！"), longText}) {
-        QWidget window;
-        // The skin's rule for labels, which takes away a label's opaque painting unless it insists.
-        window.setStyleSheet(QStringLiteral("QLabel { background: transparent; }"));
-        window.resize(815, 60);
-        TickerBand band(&window);
-        band.setGeometry(65, 8, 736, 24);
-        band.timer()->stop();
-        band.setAnnouncement(text);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        // Bring the text into the band.
-        for (int i = 0; i < 200; ++i)
-            band.tick();
-        QTest::qWait(50); // the pending paints
-        TickerLabel* label = band.label();
-        PaintWatch watch(band);
-        const int madeBefore = label->picturesMade();
-        for (int frame = 0; frame < 150; ++frame) {
-            watch.painted.clear();
-            band.frame();
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.painted.empty(); }, 5000)) << "frame " << frame;
-            // What moved is shifted on screen; only the uncovered columns are painted.
-            ASSERT_EQ(watch.paintedWidth(), TickerBand::kStepsPerFrame) << "frame " << frame;
-        }
-        // 600 pixels moved: a few new pieces came into view, each drawn once.
-        EXPECT_LE(label->picturesMade() - madeBefore, 600 / 40 + 2);
-        EXPECT_LE(label->cachedPictures(), TickerLabel::kCachedPieces);
+        ShownBand shown(TickerSurface::Showing::FromStrip);
+        ASSERT_TRUE(shown.exposed());
+        shown.band.setAnnouncement(text);
+        const int drawnBefore = shown.band.surface()->stripsDrawn();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        for (int frame = 0; frame < 150; ++frame) // 600 pixels, less than one period of either
+            shown.nextFrame();
+        EXPECT_LE(shown.band.surface()->stripsDrawn() - drawnBefore, 1);
+        EXPECT_EQ(differingPixels(shown.onScreen(), shown.expected()), 0);
+        EXPECT_LT(elapsed.elapsed(), 3000);
     }
+}
+
+// The timer runs while the band is on screen with something to show, and rests otherwise.
+TEST(TickerTimer, RunsOnlyWhileThereIsSomethingToSee) {
+    ShownBand shown(TickerSurface::showingFor(QGuiApplication::platformName()));
+    ASSERT_TRUE(shown.exposed());
+    QTimer* timer = shown.band.timer();
+    EXPECT_EQ(timer->objectName(), QStringLiteral("时钟2"));
+    EXPECT_EQ(timer->interval(), TickerBand::kStepMs * TickerBand::kStepsPerFrame);
+    EXPECT_FALSE(timer->isActive()); // no text yet
+    shown.band.setAnnouncement("新店开张");
+    EXPECT_TRUE(timer->isActive());
+    shown.window.hide();
+    EXPECT_FALSE(timer->isActive());
+    const int left = shown.band.labelRect().x();
+    shown.window.show();
+    ASSERT_TRUE(shown.exposed());
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(shown.band.labelRect().x(), left); // it goes on from where it stood
+    shown.band.setAnnouncement("");
+    EXPECT_FALSE(timer->isActive());
+}
+
+// With the real clock and timer: about one pixel per 10 ms.
+TEST(TickerTimer, MovesAboutOnePixelPerTenMilliseconds) {
+    QWidget window;
+    window.resize(815, 60);
+    TickerBand band(&window);
+    band.setGeometry(65, 8, 736, 24);
+    band.setAnnouncement(std::string(300, 'x')); // wider than the band: no re-entry meanwhile
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return band.timer()->isActive(); }, 5000));
+    const int start = band.labelRect().x();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QTest::qWait(800);
+    const int steps = start - band.labelRect().x();
+    const qint64 ms = elapsed.elapsed();
+    EXPECT_LE(steps, ms / TickerBand::kStepMs + 1);
+    // The last frame may have come a frame (and, on a busy machine, a little more) before now.
+    EXPECT_GE(steps, (ms - 250) / TickerBand::kStepMs) << ms << " ms";
 }

@@ -30,11 +30,11 @@ TEST(SkinnedMainWindow, TheNoticeLabelKeepsItsWholeTextLeftOfTheTicker) {
     window.ticker()->setAnnouncement("欢迎光临本店，全场包邮！");
     for (int step = 0; step < 400; ++step) {
         window.ticker()->tick();
-        const QRect text(window.ticker()->label()->mapTo(&window, QPoint(0, 0)),
-                         window.ticker()->label()->size());
+        const QRect label = window.ticker()->labelRect();
+        const QRect text(window.ticker()->mapTo(&window, label.topLeft()), label.size());
         const QRect band(window.ticker()->mapTo(&window, QPoint(0, 0)), window.ticker()->size());
-        const QRect label(notice->mapTo(&window, QPoint(0, 0)), notice->size());
-        ASSERT_FALSE(label.intersects(band & text)) << step;
+        const QRect room(notice->mapTo(&window, QPoint(0, 0)), notice->size());
+        ASSERT_FALSE(room.intersects(band & text)) << step;
     }
     EXPECT_GT(window.ticker()->mapTo(&window, QPoint(0, 0)).x(),
               notice->mapTo(&window, QPoint(notice->width() - 1, 0)).x());
