@@ -64,39 +64,85 @@ namespace {
 constexpr int kPad = 3;
 } // namespace
 
-void TickerText::setText(const QString& text, const QFont& font) {
-    text_ = text;
-    font_ = font;
+void TickerText::setText(const std::string& utf8, const Faces& faces, double widthPerByte) {
+    text_ = QString::fromStdString(utf8);
+    faces_ = faces;
+    perByte_ = widthPerByte;
+    bytes_ = 0;
     pieces_.clear();
-    if (text.isEmpty())
+    if (text_.isEmpty())
         return;
-    const QFontMetricsF metrics(font);
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    const QFontMetricsF narrow(faces.narrow);
+    ascent_ = narrow.ascent();
+    lineHeight_ = narrow.ascent() + narrow.descent();
+
+    // The byte length of each character (code point), in the text's order.
+    const std::vector<std::size_t> lengths = gbkLengths(utf8);
+    std::size_t codePoint = 0;
+    auto bytesOf = [&](int from, int to) {
+        std::size_t bytes = 0;
+        for (int i = from; i < to; ++i) {
+            if (text_.at(i).isLowSurrogate())
+                continue;
+            bytes += codePoint < lengths.size() ? lengths[codePoint] : (text_.at(i).unicode() < 0x80 ? 1 : 2);
+            ++codePoint;
+        }
+        return static_cast<int>(bytes);
+    };
+
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text_);
+    Piece piece{0, 0, 0, 0, 0, true};
+    auto close = [&] {
+        if (piece.count == 0)
+            return;
+        const QFontMetricsF metrics(piece.bytes == 1 ? faces.narrow : faces.wide);
+        const qreal wanted = piece.count * piece.bytes * perByte_;
+        piece.natural =
+            std::abs(metrics.horizontalAdvance(text_.mid(piece.start, piece.length)) - wanted) < 0.05;
+        pieces_.push_back(piece);
+    };
     int start = 0;
-    int clusters = 0;
-    qreal left = 0;
-    for (int end = graphemes.toNextBoundary(); end != -1; end = graphemes.toNextBoundary()) {
-        if (++clusters < kPieceLength && end < text.size())
-            continue;
-        const qreal width = metrics.horizontalAdvance(text.mid(start, end - start));
-        pieces_.push_back({start, end - start, left, width});
-        left += width;
-        start = end;
-        clusters = 0;
+    for (int end = graphemes.toNextBoundary(); end != -1; start = end, end = graphemes.toNextBoundary()) {
+        const int bytes = bytesOf(start, end);
+        if (piece.count == kPieceLength || (piece.count > 0 && bytes != piece.bytes)) {
+            close();
+            piece = Piece{start, 0, 0, 0, 0, true};
+        }
+        if (piece.count == 0) {
+            piece.start = start;
+            piece.bytes = bytes;
+            piece.left = static_cast<qreal>(bytes_) * perByte_;
+        }
+        piece.length = end - piece.start;
+        ++piece.count;
+        bytes_ += static_cast<std::size_t>(bytes);
     }
+    close();
 }
 
 void TickerText::draw(QPainter& painter, qreal left, int height, qreal from, qreal to) const {
     // The pieces that reach into the columns, found by their places rather than by walking the text.
     const qreal first = from - left - kPad;
     const qreal last = to - left + kPad;
-    auto piece = std::partition_point(pieces_.begin(), pieces_.end(),
-                                      [first](const Piece& p) { return p.left + p.width <= first; });
-    painter.setFont(font_);
-    for (; piece != pieces_.end() && piece->left < last; ++piece)
-        painter.drawText(QRectF(left + piece->left, 0, piece->width + kPad, height),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                         text_.mid(piece->start, piece->length));
+    auto piece = std::partition_point(pieces_.begin(), pieces_.end(), [&](const Piece& p) {
+        return p.left + p.count * p.bytes * perByte_ <= first;
+    });
+    const qreal baseline = (height - lineHeight_) / 2 + ascent_;
+    for (; piece != pieces_.end() && piece->left < last; ++piece) {
+        painter.setFont(piece->bytes == 1 ? faces_.narrow : faces_.wide);
+        const QString run = text_.mid(piece->start, piece->length);
+        const qreal x = left + piece->left;
+        if (piece->natural) {
+            painter.drawText(QPointF(x, baseline), run);
+            continue;
+        }
+        // Each character in its own place.
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, run);
+        int start = 0;
+        for (int end = graphemes.toNextBoundary(), i = 0; end != -1;
+             start = end, end = graphemes.toNextBoundary(), ++i)
+            painter.drawText(QPointF(x + i * piece->bytes * perByte_, baseline), run.mid(start, end - start));
+    }
 }
 
 TickerSurface::Showing TickerSurface::showingFor(const QString& platform) {
@@ -226,8 +272,16 @@ TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepCloc
     face.setStyleHint(QFont::TypeWriter);
     face.setPixelSize(2 * kTextPixels);
     setFont(face);
-    labelFont_ = face;
-    labelFont_.setPixelSize(kTextPixels);
+    faces_.narrow = face;
+    faces_.narrow.setPixelSize(kTextPixels);
+    // The windows' face (the skin's) for the rest: its Chinese characters are the monospaced face's.
+    faces_.wide = face;
+    faces_.wide.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
+                             QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans Mono CJK SC"),
+                             QStringLiteral("WenQuanYi Zen Hei Mono")});
+    faces_.wide.setStyleHint(QFont::SansSerif);
+    faces_.wide.setStyleStrategy(QFont::StyleStrategy(faces_.wide.styleStrategy() | QFont::PreferNoShaping));
+    faces_.wide.setPixelSize(kTextPixels);
 
     surface_ = new TickerSurface(text_, background(), showing);
     surface_->setColours(palette().color(QPalette::WindowText), background());
@@ -266,13 +320,12 @@ QRect TickerBand::labelRect() const {
 }
 
 void TickerBand::setAnnouncement(const std::string& utf8) {
-    const QString text = QString::fromStdString(utf8);
-    text_.setText(text, labelFont_);
-    setAccessibleDescription(text); // what the band shows, for screen readers
-    // An empty text is 0 wide whatever the face: its metrics (and so the face's file) wait until there
-    // is something to show.
-    const std::size_t bytes = gbkLength(utf8);
-    geometry_.reset(width(), bytes == 0 ? 0 : TickerGeometry::labelWidth(bytes, widthPerByte()));
+    // An empty text is 0 wide whatever the face: the faces (and their files) wait until there is
+    // something to show.
+    const double perByte = utf8.empty() ? 0 : widthPerByte();
+    text_.setText(utf8, faces_, perByte);
+    setAccessibleDescription(text_.text()); // what the band shows, for screen readers
+    geometry_.reset(width(), utf8.empty() ? 0 : TickerGeometry::labelWidth(text_.bytes(), perByte));
     surface_->invalidate();
     present();
     update();

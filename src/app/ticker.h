@@ -74,29 +74,46 @@ class StepClock {
     std::int64_t last_ = 0;
 };
 
-// The announcement laid out for drawing: pieces of a few characters, each with its place in the label,
-// so a part of a long text is drawn without laying out the whole of it.
+// The announcement laid out for drawing, each character at its place by the byte rule: its GBK byte
+// offset times the width per byte. Characters of one byte are drawn in the monospaced face, whose
+// Latin letters take one such width; the others in the face the windows use, whose Chinese characters
+// are the monospaced face's own (sharing it spares loading those glyphs from a second face). Pieces of
+// a few characters each know their place, so a part of a long text is drawn without laying out the
+// whole of it.
 class TickerText {
   public:
-    // Pieces are this many characters (grapheme clusters) long.
+    // Pieces are at most this many characters (grapheme clusters) long.
     static constexpr int kPieceLength = 24;
 
-    void setText(const QString& text, const QFont& font);
+    struct Faces {
+        QFont narrow; // characters of one byte
+        QFont wide;   // the others
+    };
+
+    void setText(const std::string& utf8, const Faces& faces, double widthPerByte);
     const QString& text() const { return text_; }
+    std::size_t bytes() const { return bytes_; }
     std::size_t pieceCount() const { return pieces_.size(); }
     // Draws the label standing at `left` in an area `height` pixels high, as far as it reaches into
     // the columns [from, to).
     void draw(QPainter& painter, qreal left, int height, qreal from, qreal to) const;
 
   private:
+    // Characters of the same byte length, side by side.
     struct Piece {
-        int start;
-        int length;
-        qreal left; // in the label, from its left edge
-        qreal width;
+        int start;    // in the text (UTF-16)
+        int length;   // in the text (UTF-16)
+        int count;    // characters
+        int bytes;    // each character's
+        qreal left;   // in the label, from its left edge
+        bool natural; // the face's own advances put every character in its place
     };
     QString text_;
-    QFont font_;
+    Faces faces_;
+    double perByte_ = 0;
+    std::size_t bytes_ = 0;
+    qreal ascent_ = 0;
+    qreal lineHeight_ = 0;
     std::vector<Piece> pieces_;
 };
 
@@ -178,7 +195,8 @@ class TickerBand : public QWidget {
     void frame();
 
     QString text() const { return text_.text(); }
-    QFont labelFont() const { return labelFont_; }
+    // The faces the label draws in.
+    const TickerText::Faces& labelFaces() const { return faces_; }
     // The label (标签2) in the band's coordinates.
     QRect labelRect() const;
     QTimer* timer() const { return timer_; }
@@ -198,7 +216,7 @@ class TickerBand : public QWidget {
     void present();
     void updateRunning();
 
-    QFont labelFont_;
+    TickerText::Faces faces_;
     TickerText text_;
     TickerSurface* surface_ = nullptr;
     QWidget* container_ = nullptr;

@@ -146,7 +146,7 @@ struct ShownBand {
         picture.fill(band.background());
         QPainter painter(&picture);
         painter.setClipRect(label & band.rect());
-        painter.setFont(band.labelFont());
+        painter.setFont(band.labelFaces().narrow);
         painter.setPen(band.palette().color(QPalette::WindowText));
         painter.drawText(QRectF(label), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, band.text());
         painter.end();
@@ -202,12 +202,40 @@ TEST(TickerBand, AnnouncementIsPlainTextSizedByItsGbkBytes) {
 
 TEST(TickerBand, LabelIsExactlyAsWideAsItsWholeText) {
     TickerBand band;
-    if (!QFontInfo(band.labelFont()).family().contains(QStringLiteral("Mono CJK")))
+    if (!QFontInfo(band.labelFaces().narrow).family().contains(QStringLiteral("Mono CJK")))
         GTEST_SKIP() << "no monospaced CJK face installed";
     const std::string text = "欢迎使用 Ornavo V2.0.1 店铺装修助手！";
     band.setAnnouncement(text);
-    const double drawn = QFontMetricsF(band.labelFont()).horizontalAdvance(QString::fromStdString(text));
+    const double drawn =
+        QFontMetricsF(band.labelFaces().narrow).horizontalAdvance(QString::fromStdString(text));
     EXPECT_LE(std::abs(band.labelRect().width() - drawn), 1.0);
+}
+
+// Every character stands in the cells of its GBK bytes, also where the face would draw it narrower
+// (Greek letters are two bytes in GBK and half as wide in the monospaced face).
+TEST(TickerBand, EachCharacterStandsInItsByteCells) {
+    ShownBand shown(TickerSurface::Showing::FromStrip);
+    ASSERT_TRUE(shown.exposed());
+    shown.band.setAnnouncement("\xCE\xB1\xCE\xB2\xCE\xB3\xCE\xB4"
+                               "ab"); // αβγδab: 10 bytes
+    EXPECT_EQ(shown.band.layout().bytes(), 10u);
+    while (shown.band.labelRect().right() >= 736 - 1)
+        shown.nextFrame();
+    const QRect label = shown.band.labelRect();
+    const QImage screen = shown.onScreen();
+    auto inked = [&](int from, int to) { // columns of the band
+        for (int x = std::max(from, 0); x < std::min(to, screen.width()); ++x)
+            for (int y = 0; y < screen.height(); ++y)
+                if (screen.pixelColor(x, y) != shown.band.background())
+                    return true;
+        return false;
+    };
+    const double cell = shown.band.widthPerByte();
+    for (int i = 0; i < 4; ++i) // each Greek letter in its own two cells
+        EXPECT_TRUE(inked(label.x() + std::lround(2 * i * cell), label.x() + std::lround((2 * i + 2) * cell)))
+            << "letter " << i;
+    EXPECT_TRUE(inked(label.x() + std::lround(8 * cell), label.right() + 1)); // "ab" at the end
+    EXPECT_FALSE(inked(label.right() + 2, 736));
 }
 
 // Frame after frame, through the label's re-entry, the screen shows the label where it stands, drawn

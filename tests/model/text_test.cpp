@@ -88,6 +88,9 @@ TEST(Gbk, CharactersGbkLacks) {
     EXPECT_FALSE(utf8ToGbk(withEmoji).has_value());
     EXPECT_EQ(utf8ToGbk(withEmoji, Unencodable::NumericReference), std::string("\xBA\xC3&#128512;!"));
     EXPECT_EQ(gbkLength(withEmoji), 4u);
+    // Character by character, as the announcement line places them; a stray byte is one character.
+    EXPECT_EQ(gbkLengths(withEmoji), (std::vector<std::size_t>{2, 1, 1}));
+    EXPECT_EQ(gbkLengths("a\xFF“①α"), (std::vector<std::size_t>{1, 1, 2, 2, 2}));
     EXPECT_FALSE(utf8ToGbk("\xFF\xFE").has_value());
     EXPECT_FALSE(gbkToUtf8("\x81").has_value());
 }

@@ -219,21 +219,28 @@ std::optional<std::string> gbkToUtf8(const std::string& gbk) {
     return out;
 }
 
-std::size_t gbkLength(const std::string& utf8) {
+std::vector<std::size_t> gbkLengths(const std::string& utf8) {
     CodePageConverter cv(CodePageConverter::Direction::Utf8ToGbk);
-    std::size_t length = 0;
+    std::vector<std::size_t> lengths;
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
         std::size_t len = utf8Sequence(utf8, pos, cp);
         if (len == 0) {
-            ++length;
+            lengths.push_back(1);
             ++pos;
             continue;
         }
         std::string bytes;
-        length += (cp < 0x80 || !cv.convert(utf8.substr(pos, len), bytes)) ? 1 : bytes.size();
+        lengths.push_back((cp < 0x80 || !cv.convert(utf8.substr(pos, len), bytes)) ? 1 : bytes.size());
         pos += len;
     }
+    return lengths;
+}
+
+std::size_t gbkLength(const std::string& utf8) {
+    std::size_t length = 0;
+    for (std::size_t bytes : gbkLengths(utf8))
+        length += bytes;
     return length;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ornavo {
 
@@ -54,5 +55,8 @@ std::optional<std::string> utf8ToGbk(const std::string& utf8, Unencodable policy
 std::optional<std::string> gbkToUtf8(const std::string& gbk);
 // Length of the text in GBK bytes; a character GBK lacks counts as one byte (as a "?" would).
 std::size_t gbkLength(const std::string& utf8);
+// The same, character by character (a byte that is not UTF-8 counts as a character of one byte):
+// the lengths add up to gbkLength.
+std::vector<std::size_t> gbkLengths(const std::string& utf8);
 
 } // namespace ornavo
