@@ -80,6 +80,43 @@ class DesignedPage : public QWidget {
     std::vector<std::pair<QPointer<QWidget>, QRect>> placed_;
 };
 
+// A tab page that is made when it is first turned to (or otherwise shown): the start makes and styles
+// only the page it shows.
+class PageLater : public QWidget {
+  public:
+    PageLater(QTabWidget* tabs, std::function<QWidget*()> make) : make_(std::move(make)) {
+        connect(tabs, &QTabWidget::currentChanged, this, [this, tabs](int index) {
+            if (tabs->widget(index) == this)
+                made();
+        });
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        made();
+        QWidget::showEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (page_)
+            page_->setGeometry(rect());
+    }
+
+  private:
+    void made() {
+        if (page_ || !make_)
+            return;
+        page_ = make_();
+        make_ = nullptr;
+        page_->setParent(this);
+        page_->setGeometry(rect());
+        page_->show();
+    }
+
+    std::function<QWidget*()> make_;
+    QWidget* page_ = nullptr;
+};
+
 // An advert picture box: a press of the left mouse button opens the advert's link.
 class AdvertSlot : public QLabel {
   public:
@@ -176,9 +213,12 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pages_->setGeometry(1, 33, 806, 479);
     pages_->addTab(buildCataloguePage(Edition::Professional, "按钮_模块开发", "更多模块开发中……"),
                    u("专业版旺铺装修"));
-    pages_->addTab(buildCataloguePage(Edition::Basic, "按钮_模块开发1", "模块开发中……"), u("基础版店铺装修"));
-    pages_->addTab(buildSoftwarePage(), u("设计软件下载"));
-    pages_->addTab(buildMaterialPage(), u("设计素材下载"));
+    pages_->addTab(
+        new PageLater(
+            pages_, [this] { return buildCataloguePage(Edition::Basic, "按钮_模块开发1", "模块开发中……"); }),
+        u("基础版店铺装修"));
+    pages_->addTab(new PageLater(pages_, [this] { return buildSoftwarePage(); }), u("设计软件下载"));
+    pages_->addTab(new PageLater(pages_, [this] { return buildMaterialPage(); }), u("设计素材下载"));
 
     buildAdverts(central);
     buildMenus();

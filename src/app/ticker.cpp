@@ -270,6 +270,8 @@ TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepCloc
     face.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK TC"),
                       QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("monospace")});
     face.setStyleHint(QFont::TypeWriter);
+    // Latin and Chinese need no OpenType shaping (nor the face's tables for it), as in the skin.
+    face.setStyleStrategy(QFont::StyleStrategy(face.styleStrategy() | QFont::PreferNoShaping));
     face.setPixelSize(2 * kTextPixels);
     setFont(face);
     faces_.narrow = face;
@@ -280,7 +282,6 @@ TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepCloc
                              QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans Mono CJK SC"),
                              QStringLiteral("WenQuanYi Zen Hei Mono")});
     faces_.wide.setStyleHint(QFont::SansSerif);
-    faces_.wide.setStyleStrategy(QFont::StyleStrategy(faces_.wide.styleStrategy() | QFont::PreferNoShaping));
     faces_.wide.setPixelSize(kTextPixels);
 
     surface_ = new TickerSurface(text_, background(), showing);

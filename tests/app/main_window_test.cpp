@@ -309,6 +309,9 @@ TEST_F(MainWindowTest, MaterialPage) {
 
 TEST_F(MainWindowTest, SoftwarePage) {
     window->show();
+    // Made when first turned to.
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("图形按钮_ps3")), nullptr);
+    window->pages()->setCurrentIndex(2);
     const char* const programs[] = {"ps3", "ps4", "ps5", "ps6", "fr3", "fr5",
                                     "fr6", "dr3", "dr5", "dr8", "lt",  "II"};
     for (const char* p : programs) {
