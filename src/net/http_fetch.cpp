@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace ornavo::net {
 
 namespace {
@@ -186,7 +188,9 @@ class PendingFetch : public QObject {
         if (!reply_)
             return;
         const qint64 room = static_cast<qint64>(cap_) - body_.size();
-        const QByteArray piece = reply_->read(room + 1);
+        // What has arrived, and one byte past the cap at most: read() sets aside as much memory as it
+        // is asked for (16 MiB and more for the room), and the body kept that much.
+        const QByteArray piece = reply_->read(std::min(room + 1, reply_->bytesAvailable()));
         if (piece.size() > room) {
             finish({});
             return;

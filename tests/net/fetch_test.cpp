@@ -363,6 +363,16 @@ TEST(FetchBounds, OversizedBodiesAreRefused) {
     EXPECT_TRUE(bytes(address, capped).isEmpty());
 }
 
+// A small answer holds the memory of its size, not that of the cap.
+TEST(FetchBounds, ASmallBodyKeepsNoMoreMemoryThanItNeeds) {
+    LoopbackServer server;
+    server.replyBody("short notice");
+    const FetchResult result = fetched(server.origin() + "/notice");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.body, QByteArray("short notice"));
+    EXPECT_LT(result.body.capacity(), 64 * 1024);
+}
+
 TEST(FetchBounds, EndlessBodyStopsAtTheCap) {
     // A body without end, framed by the close or by chunks: the request ends once the cap is passed,
     // long before the deadline, and the connection is dropped.
