@@ -281,7 +281,7 @@ TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepCloc
     faces_.wide.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
                              QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans Mono CJK SC"),
                              QStringLiteral("WenQuanYi Zen Hei Mono")});
-    faces_.wide.setStyleHint(QFont::SansSerif);
+    faces_.wide.setStyleHint(QFont::SansSerif, face.styleStrategy());
     faces_.wide.setPixelSize(kTextPixels);
 
     surface_ = new TickerSurface(text_, background(), showing);
