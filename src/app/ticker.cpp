@@ -351,8 +351,11 @@ void TickerBand::present() {
 }
 
 void TickerBand::updateRunning() {
-    // Nothing to move, or nobody to see it move: the timer rests.
-    const bool run = isVisible() && exposed_ && !text_.text().isEmpty();
+    // Nothing to move, or nobody to see it move (the band or its window hidden, or the window
+    // minimised, which on a desktop without a notification area leaves it shown): the timer rests.
+    const QWindow* frame = window()->windowHandle();
+    const bool minimised = frame && frame->visibility() == QWindow::Minimized;
+    const bool run = isVisible() && exposed_ && !minimised && !text_.text().isEmpty();
     if (run == timer_->isActive())
         return;
     if (run) {
@@ -365,6 +368,10 @@ void TickerBand::updateRunning() {
 
 void TickerBand::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (QWindow* frame = window()->windowHandle(); frame && frame != watched_) {
+        watched_ = frame;
+        connect(frame, &QWindow::visibilityChanged, this, [this] { updateRunning(); });
+    }
     updateRunning();
 }
 

@@ -224,6 +224,7 @@ class TickerBand : public QWidget {
     StepClock clock_;
     TickerGeometry geometry_;
     bool exposed_ = false;
+    QWindow* watched_ = nullptr; // the window whose minimising stops the timer
 };
 
 } // namespace ornavo::app

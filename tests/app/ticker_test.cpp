@@ -312,6 +312,10 @@ TEST(TickerTimer, RunsOnlyWhileThereIsSomethingToSee) {
     ASSERT_TRUE(shown.exposed());
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(shown.band.labelRect().x(), left); // it goes on from where it stood
+    shown.window.showMinimized();                // left on screen where no notification area takes it away
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 5000));
+    shown.window.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timer->isActive(); }, 5000));
     shown.band.setAnnouncement("");
     EXPECT_FALSE(timer->isActive());
 }
