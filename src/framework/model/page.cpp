@@ -283,8 +283,8 @@ std::string reasonOf(const SettingsProblem& p) {
     return p.message;
 }
 
-// The same reason in English: what the recipe runner says of the line, where it is a line that
-// cannot run; otherwise what a settings file must be.
+// The same reason in English: what the recipe runner says of that line, where the line cannot run;
+// otherwise what a settings file must be.
 std::string englishReasonOf(const SettingsProblem& p, const std::string& text, const Registry& registry) {
     if (!p.otherKey.empty())
         return "these are the settings of module " + p.otherKey;
@@ -293,7 +293,7 @@ std::string englishReasonOf(const SettingsProblem& p, const std::string& text, c
         RecipeRunner runner(registry, session);
         std::istringstream in(text);
         std::ostringstream out, err;
-        if (runner.run(in, out, err) != 0 && runner.failure()) {
+        if (runner.run(in, out, err) != 0 && runner.failure() && runner.failure()->line == p.line) {
             RecipeFailure failure = *runner.failure();
             failure.line = 0;
             return failure.english();
@@ -411,6 +411,8 @@ PageResult<Page> readPageFile(const std::string& path, const Registry& registry)
     Result<std::string, ReadFailure> text = readFile(path, kPageSizeLimit);
     if (!text) {
         const ReadFailure& f = text.failure();
+        if (f.fault == ReadFault::TooLarge)
+            return problem(0, "页面文件超过 16 MiB", "the page file is larger than 16 MiB");
         return problem(0, "无法读取页面文件“" + path + "”：" + f.reason("16 MiB"),
                        "cannot read " + path + ": " + f.english());
     }
