@@ -8,6 +8,7 @@
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "net/loopback_server.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -447,8 +448,7 @@ TEST_F(OfflinePreview, APageWithItsOwnLibraryIsLeftAlone) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ::testing::InitGoogleTest(&argc, argv);
