@@ -121,7 +121,7 @@ TEST(PagePreview, SlotsHoldEachShownModuleInPageOrder) {
     EXPECT_LT(body, side);
     EXPECT_LT(side, text.find("data-ornavo-slot=\"1\""));
     EXPECT_LT(text.find("data-ornavo-slot=\"1\""), text.find("class=\"layout grid-m0", side));
-    EXPECT_EQ(countOf(text, "class=\"layout grid-m0 J_TLayout\""), 1u);
+    EXPECT_EQ(countOf(text, "class=\"layout grid-m0 J_TLayout\""), 4u) << "one for each shown body module";
     EXPECT_EQ(countOf(text, "class=\"layout grid-s5m0 J_TLayout\""), 1u);
 
     // The modules' code is in the page only as ASCII script strings.

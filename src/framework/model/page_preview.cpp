@@ -158,48 +158,47 @@ std::string pagePreviewText(const Page& page, const std::vector<RenderedModule>&
         out += head.substr(sign, navigation - sign);
     out += head.substr(navigation, body - navigation);
 
-    // The body: runs of main-column modules and runs of side-column ones, each run a layout.
+    // The body: each main-column module in a layout of its own (what a module places by offsets it
+    // measures from its layout), runs of side-column modules in the side column of one layout.
     out += "        <div id=\"bd\">\r\n            <div class=\"design-page\">\r\n";
     const std::string indent = "                        ";
-    std::size_t i = 0;
     const std::size_t count = std::min(page.modules.size(), modules.size());
-    while (i < count) {
+    for (std::size_t i = 0; i < count;) {
         const PageModule& m = page.modules[i];
-        if (m.hidden || (m.area != PageArea::Body && m.area != PageArea::Side)) {
-            ++i;
-            continue;
-        }
-        const PageArea area = m.area;
-        std::string run;
-        for (; i < count; ++i) {
-            const PageModule& n = page.modules[i];
-            if (n.hidden || n.area == PageArea::Sign || n.area == PageArea::Navigation)
-                continue;
-            if (n.area != area)
-                break;
-            run += slot(n, modules[i].pageCode, indent);
-        }
-        if (area == PageArea::Body) {
+        if (shownIn(m, PageArea::Body)) {
             out += "            <div class=\"layout grid-m0 J_TLayout\" data-componentid=\"231\" "
                    "data-context=\"bd\" data-prototypeid=\"231\">\r\n"
                    "                <div class=\"col-main\">\r\n"
                    "                    <div class=\"main-wrap J_TRegion\" data-modules=\"main\" "
                    "style=\"overflow:visible;\" data-width=\"b950\">\r\n" +
-                   run +
+                   slot(m, modules[i].pageCode, indent) +
                    "                    </div>\r\n"
                    "                </div>\r\n"
                    "            </div>\r\n";
-        } else {
-            out += "            <div class=\"layout grid-s5m0 J_TLayout\" data-componentid=\"232\" "
-                   "data-context=\"bd\" data-prototypeid=\"232\">\r\n"
-                   "                <div class=\"col-main\">\r\n"
-                   "                    <div class=\"main-wrap J_TRegion\" data-modules=\"main\" "
-                   "data-width=\"b750\"></div>\r\n"
-                   "                </div>\r\n"
-                   "                <div class=\"col-sub J_TRegion\" data-modules=\"sub\" "
-                   "data-width=\"b190\">\r\n" +
-                   run + "                </div>\r\n            </div>\r\n";
+            ++i;
+            continue;
         }
+        if (!shownIn(m, PageArea::Side)) {
+            ++i;
+            continue;
+        }
+        std::string run;
+        for (; i < count; ++i) {
+            const PageModule& n = page.modules[i];
+            if (shownIn(n, PageArea::Side))
+                run += slot(n, modules[i].pageCode, indent);
+            else if (shownIn(n, PageArea::Body))
+                break;
+        }
+        out +=
+            "            <div class=\"layout grid-s5m0 J_TLayout\" data-componentid=\"232\" "
+            "data-context=\"bd\" data-prototypeid=\"232\">\r\n"
+            "                <div class=\"col-main\">\r\n"
+            "                    <div class=\"main-wrap J_TRegion\" data-modules=\"main\" "
+            "data-width=\"b750\"></div>\r\n"
+            "                </div>\r\n"
+            "                <div class=\"col-sub J_TRegion\" data-modules=\"sub\" data-width=\"b190\">\r\n" +
+            run + "                </div>\r\n            </div>\r\n";
     }
     out += "            </div>\r\n        </div>\r\n    </div>\r\n";
     out += tail.substr(after);

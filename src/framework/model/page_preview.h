@@ -2,7 +2,9 @@
 // The whole page in the preview's shop page: the shop sign module holding the page's sign, the
 // navigation styles in the page's head as the navigation module's display settings put them there
 // (one style sheet, the modules' styles one after another), and in the body one custom-content module
-// per shown module in page order, side-column modules in a side column beside an empty 750-pixel one.
+// per shown module in page order, each in a 950-pixel layout of its own (a module placed by offsets
+// measures them from its layout), side-column modules one after another in the side column of a
+// layout whose 750-pixel main column stays empty.
 //
 // Each module's markup is parsed on its own into its slot (an inline script sets it as the slot's
 // content while the page loads), so markup that does not close what it opens stays in its module, as
