@@ -180,6 +180,18 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pages_->addTab(buildCataloguePage(Edition::Basic, "按钮_模块开发1", "模块开发中……"), u("基础版店铺装修"));
     pages_->addTab(buildSoftwarePage(), u("设计软件下载"));
     pages_->addTab(buildMaterialPage(), u("设计素材下载"));
+    // The page board's button stands at the right of the tab headers, clear of the catalogue's buttons.
+    pageBoardButton_ = new QPushButton(u("页面看板"));
+    pageBoardButton_->setObjectName(QStringLiteral("按钮_页面看板"));
+    pageBoardButton_->setProperty("role", QStringLiteral("small"));
+    pageBoardButton_->setToolTip(u("把多个模块排成一整页：预览整页、检查冲突、逐个复制粘贴"));
+    pageBoardButton_->setAutoDefault(false);
+    ui::pressOnReturn(pageBoardButton_);
+    pages_->setCornerWidget(pageBoardButton_, Qt::TopRightCorner);
+    connect(pageBoardButton_, &QPushButton::clicked, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(false);
+    });
 
     buildAdverts(central);
     buildMenus();
@@ -319,9 +331,28 @@ void MainWindow::buildMenus() {
     exit->setObjectName(QStringLiteral("退出"));
     connect(exit, &QAction::triggered, this, &MainWindow::askToQuit);
 
+    // The page board, which plans a whole shop page: as it is, or with a new page.
+    auto* board = new QAction(u("页面看板"), this);
+    board->setObjectName(QStringLiteral("页面看板"));
+    connect(board, &QAction::triggered, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(false);
+    });
+    auto* newPage = new QAction(u("新建页面"), this);
+    newPage->setObjectName(QStringLiteral("新建页面"));
+    newPage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(newPage, &QAction::triggered, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(true);
+    });
+    addAction(newPage); // the key works anywhere in the window
+
     auto fillSystemMenu = [&](QMenu* menu) {
         menu->addAction(show);
         menu->addAction(hideAction);
+        menu->addSeparator();
+        menu->addAction(board);
+        menu->addAction(newPage);
         menu->addSeparator();
         menu->addAction(exit);
     };

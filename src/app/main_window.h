@@ -22,6 +22,7 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QSystemTrayIcon;
 class QTabWidget;
 
@@ -52,6 +53,8 @@ struct ShellServices {
     std::function<QWidget*(const ModuleSpec& module, std::function<void()> closed)> openModuleWindow;
     // The module window open now, or nullptr.
     std::function<QWidget*()> moduleWindow;
+    // The page board: with a new page when asked, else as it is (a new page when none is open).
+    std::function<void(bool newPage)> openPageBoard;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
@@ -105,6 +108,7 @@ class MainWindow : public QMainWindow {
     QMenu* systemMenu() const { return systemMenu_; }
     QMenu* helpMenu() const { return helpMenu_; }
     QMenu* trayMenu() const { return trayMenu_; }
+    QPushButton* pageBoardButton() const { return pageBoardButton_; }
     QLabel* advertSlot(int slot) const { return adverts_.at(static_cast<std::size_t>(slot - 1)); }
     bool hidesWhenMinimised() const;
 
@@ -143,6 +147,7 @@ class MainWindow : public QMainWindow {
     QMenu* systemMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QMenu* trayMenu_ = nullptr;
+    QPushButton* pageBoardButton_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     std::set<std::string> opening_; // links, and link files, on their way to the default browser
     bool moduleOpen_ = false;

@@ -122,14 +122,18 @@ int runProgram(int argc, char** argv) {
     int status = 0;
     {
         Desktop desktop;
-        // A settings file given (a double-click in a file manager): the window it names opens with it,
-        // and the run ends with that window. A file that cannot be read is said so; the main window
-        // then opens as usual.
-        const bool fromFile =
-            !parser.positionalArguments().isEmpty() &&
-            openSettingsFile(desktop.moduleWindows(), desktop.prompter(),
-                             QFile::encodeName(parser.positionalArguments().constFirst()).toStdString());
-        if (fromFile) {
+        // A file given (a double-click in a file manager): a page opens in the page board, settings in
+        // the window they were saved from; the run ends with that window. A file that cannot be read
+        // is said so; the main window then opens as usual.
+        const std::string file =
+            parser.positionalArguments().isEmpty()
+                ? std::string()
+                : QFile::encodeName(parser.positionalArguments().constFirst()).toStdString();
+        if (!file.empty() && isPageFile(file)) {
+            PageBoardWindow* board = desktop.openPageBoard(false, file);
+            QObject::connect(board, &QObject::destroyed, &app, [] { QCoreApplication::exit(0); });
+            status = app.exec();
+        } else if (!file.empty() && openSettingsFile(desktop.moduleWindows(), desktop.prompter(), file)) {
             QObject::connect(&desktop.moduleWindows(), &ModuleWindows::allClosed, &app,
                              [] { QCoreApplication::exit(0); });
             status = app.exec();

@@ -161,7 +161,8 @@ check_desktop_entry() {
   [[ -f $root/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "the menu entry's icon '$icon' is not installed"
   # It opens settings files: it takes a file and names their type.
   grep -qE '^Exec=[^ ]+ %[fF]$' "$entry" || fail "the menu entry's Exec takes no file"
-  grep -qxF 'MimeType=application/x-ornavo-settings;' "$entry" || fail "the menu entry names no settings type"
+  grep -qxF 'MimeType=application/x-ornavo-settings;application/x-ornavo-page;' "$entry" ||
+    fail "the menu entry names not the settings and page types"
 }
 
 # The settings files' type: the shared MIME database takes the installed description, and a saved file
@@ -180,6 +181,8 @@ check_mime_type() {
   grep -qF "application/x-ornavo-settings:$id" "$workdir/mime/icons" 2>/dev/null ||
     fail "the settings type does not show the program's icon"
   grep -qF 'application/x-ornavo-settings' "$workdir/mime/magic" || fail "the settings type has no magic"
+  grep -qF 'application/x-ornavo-page:*.ornavo-page' "$workdir/mime/globs" ||
+    fail "*.ornavo-page is not application/x-ornavo-page"
 }
 
 check_metainfo() {

@@ -106,6 +106,20 @@ template <typename Change> bool PageBoard::step(const char* name, Change change)
     return true;
 }
 
+bool PageBoard::setName(std::string name) {
+    return step("重命名页面", [&](Page& p) {
+        p.name = std::move(name);
+        return true;
+    });
+}
+
+bool PageBoard::setEdition(PageEdition edition) {
+    return step("改变版本", [&](Page& p) {
+        p.edition = edition;
+        return true;
+    });
+}
+
 bool PageBoard::add(PageModule module, std::optional<std::size_t> at) {
     const std::size_t where = at ? *at : page_.modules.size();
     return step("加入模块", [&](Page& p) { return insertModule(p, where, std::move(module)); });
@@ -113,6 +127,16 @@ bool PageBoard::add(PageModule module, std::optional<std::size_t> at) {
 
 bool PageBoard::move(std::size_t from, std::size_t to) {
     return step("移动模块", [&](Page& p) { return moveModule(p, from, to); });
+}
+
+bool PageBoard::place(std::size_t from, std::size_t to, PageArea area) {
+    return step("移动模块", [&](Page& p) {
+        if (!validIndex(p, from) || !validIndex(p, to))
+            return false;
+        if (p.modules[from].area != area && !setModuleArea(p, from, area))
+            return false;
+        return from == to || moveModule(p, from, to);
+    });
 }
 
 bool PageBoard::duplicate(std::size_t index) {

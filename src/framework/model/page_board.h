@@ -40,8 +40,12 @@ class PageBoard {
     void restore(Page page, const std::string& what);
 
     // ---- Changes: each one step of undo; false, changing nothing, when it cannot be made ----
+    bool setName(std::string name);
+    bool setEdition(PageEdition edition);
     bool add(PageModule module, std::optional<std::size_t> at = std::nullopt);
     bool move(std::size_t from, std::size_t to);
+    // Moves it to `to` and into `area` at once (dragged into another area of the page).
+    bool place(std::size_t from, std::size_t to, PageArea area);
     bool duplicate(std::size_t index);
     bool remove(std::size_t index);
     bool setHidden(std::size_t index, bool hidden);

@@ -142,6 +142,11 @@ QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
     recent->setToolTipsVisible(true);
     if (files.empty())
         recent->addAction(QStringLiteral("（没有）"))->setEnabled(false);
+    if (!extra_.empty()) {
+        menu->addSeparator();
+        for (QAction* action : extra_)
+            menu->addAction(action);
+    }
     return menu;
 }
 
@@ -203,6 +208,24 @@ bool SettingsKeeper::openFrom(const std::string& path) {
     // What the window shows now is the file's: the texts kept from last time are not offered over it.
     dismissBar();
     return true;
+}
+
+bool SettingsKeeper::openText(const std::string& text, const std::string& source) {
+    Form& form = window_.form();
+    const SettingsRead read = readSettings(text, form.module(), registry_);
+    if (!read) {
+        form.prompter().notify("无法打开" + source + "的设置：" + read.failure().message +
+                               "。\n窗口的内容没有改动。");
+        return false;
+    }
+    applySettings(form, *read);
+    dismissBar();
+    return true;
+}
+
+void SettingsKeeper::addAction(QAction* action) {
+    extra_.push_back(action);
+    window_.addAction(action); // its shortcut works anywhere in the window
 }
 
 void SettingsKeeper::offerEarlier(LoadedSettings earlier) {

@@ -22,7 +22,9 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
+class QAction;
 class QMenu;
 
 namespace ornavo::ui {
@@ -47,6 +49,13 @@ class SettingsKeeper : public QObject {
     bool open();
     bool saveTo(const std::string& path);
     bool openFrom(const std::string& path);
+    // Settings handed over as text (a module of a page): shown like a file's, but the window gets no
+    // file of its own. `source` names them in a message.
+    bool openText(const std::string& text, const std::string& source);
+
+    // One more entry at the end of the window's menu (the action belongs to the caller; its shortcut
+    // works in the window too).
+    void addAction(QAction* action);
 
     // The menu with the three entries, as the window's context menu shows it.
     QMenu* makeMenu(QWidget* parent);
@@ -81,6 +90,7 @@ class SettingsKeeper : public QObject {
     FileChooser chooseFile_;
     bool failureShown_ = false;
     std::string file_;
+    std::vector<QAction*> extra_;
     Subscription changes_;
 };
 

@@ -304,6 +304,17 @@ bool presentColourTable(QWidget* from, Prompter& prompter) {
                    [from](BrowserWindows& w) { w.presentColourTable(from); });
 }
 
+bool presentPagePreview(const std::string& pageFile, QWidget* from, std::function<void(int)> selected,
+                        std::function<void(const std::string&)> liveCode, Prompter& prompter) {
+    return present(kPreviewUnavailable, prompter, [&pageFile, from, &selected, &liveCode](BrowserWindows& w) {
+        w.presentPagePreview(pageFile, from, std::move(selected), std::move(liveCode));
+    });
+}
+
+bool updatePageSlot(int slot, const std::string& code) {
+    return windows && windows->updatePageSlot(slot, code);
+}
+
 void closeBrowserWindows() {
     if (windows)
         windows->closeAll();

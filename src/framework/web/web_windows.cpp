@@ -216,6 +216,19 @@ const char* const kColourValueSelection = R"js(
 })();
 )js";
 
+// Tells which module of the page board's whole page was clicked: the address's fragment names its
+// slot, without a navigation (the page's own links and widgets take the click as ever).
+const char* const kSlotClicks = R"js(
+(function () {
+  document.addEventListener('click', function (e) {
+    var slot = e.target && e.target.closest ? e.target.closest('[data-ornavo-slot]') : null;
+    var id = slot ? slot.getAttribute('data-ornavo-slot') : null;
+    if (id && /^[0-9]+$/.test(id))
+      history.replaceState(history.state, '', '#ornavo-slot-' + id + '-' + Date.now());
+  }, true);
+})();
+)js";
+
 } // namespace
 
 const char* const PreviewWindow::kCaption = "效果在线预览     Quillet工作室";
@@ -266,6 +279,23 @@ PreviewWindow::PreviewWindow() {
     servePreviewScheme(browser_->page()->profile());
     browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     useLocalWidgetLibrary(browser_->page());
+    // On the page board's whole page, a click on a module tells the board which (by the address's
+    // fragment: the page itself stays as it is).
+    QWebEngineScript slotClicks;
+    slotClicks.setName(QStringLiteral("ornavo-slot-clicks"));
+    slotClicks.setSourceCode(QString::fromUtf8(kSlotClicks));
+    slotClicks.setInjectionPoint(QWebEngineScript::DocumentReady);
+    slotClicks.setWorldId(QWebEngineScript::ApplicationWorld);
+    browser_->page()->scripts().insert(slotClicks);
+    connect(browser_, &QWebEngineView::urlChanged, this, [this](const QUrl& url) {
+        const QString mark = QStringLiteral("ornavo-slot-");
+        if (!wholePage_ || !url.fragment().startsWith(mark) || !selected_)
+            return;
+        bool number = false;
+        const int slot = url.fragment().mid(mark.size()).section(QLatin1Char('-'), 0, 0).toInt(&number);
+        if (number)
+            selected_(slot);
+    });
     connect(browser_, &QWebEngineView::loadStarted, this, [this] {
         loading_ = true;
         applyScale(); // a page loaded anew takes the scale the window shows
@@ -337,6 +367,7 @@ PreviewWindow* PreviewWindow::present(const std::string& code, const std::string
     if (!previewWindow)
         previewWindow = new PreviewWindow;
     previewWindow->presented_ = true;
+    previewWindow->wholePage_ = false;
     previewWindow->display(code, folder);
     if (previewWindow->liveBar_ && liveSwitch)
         previewWindow->showLiveState(liveSwitch->live(), liveSwitch->notice());
@@ -344,6 +375,48 @@ PreviewWindow* PreviewWindow::present(const std::string& code, const std::string
         placeNew(previewWindow, kPreviewSize, kPreviewLeast, beside, colourTableWindow, false, true);
     bringToFront(previewWindow);
     return previewWindow;
+}
+
+PreviewWindow* PreviewWindow::presentPage(const std::string& pageFile, QWidget* beside,
+                                          std::function<void(int)> selected,
+                                          std::function<void(const std::string&)> liveCode) {
+    const bool created = !previewWindow || !previewWindow->presented_;
+    if (!previewWindow)
+        previewWindow = new PreviewWindow;
+    PreviewWindow* w = previewWindow;
+    w->presented_ = true;
+    w->pause_.stop();
+    // The same page again (the board changed): back where the user was.
+    const bool again = w->wholePage_ && w->browser_->url().adjusted(QUrl::RemoveFragment) == wholePageUrl();
+    w->wholePage_ = true;
+    w->selected_ = std::move(selected);
+    w->wholePageLive_ = std::move(liveCode);
+    setWholePageFile(q(pageFile));
+    if (again && !w->loading_)
+        w->keepScroll_ = w->browser_->page()->scrollPosition();
+    w->tellLoaded_ = true;
+    w->browser_->load(wholePageUrl());
+    if (w->liveBar_ && liveSwitch)
+        w->showLiveState(liveSwitch->live(), liveSwitch->notice());
+    if (created)
+        placeNew(w, kPreviewSize, kPreviewLeast, beside, colourTableWindow, false, true);
+    bringToFront(w);
+    return w;
+}
+
+bool PreviewWindow::replaceSlot(int slot, const std::string& code) {
+    if (!wholePage_ || loading_)
+        return false;
+    // As the page holds code: what GBK lacks as references.
+    const std::optional<std::string> bytes = utf8ToGbk(code, Unencodable::NumericReference);
+    const std::optional<std::string> asRead = bytes ? gbkToUtf8(*bytes) : std::nullopt;
+    browser_->page()->runJavaScript(
+        QStringLiteral(
+            "window.ornavoPreview && ornavoPreview.replaceSlot && ornavoPreview.replaceSlot(%1, %2)")
+            .arg(javaScriptString(QString::number(slot)),
+                 javaScriptString(q(asRead.value_or(std::string())))));
+    emit codeShown(true);
+    return true;
 }
 
 bool PreviewWindow::writePage(const std::string& code) {
@@ -384,8 +457,13 @@ void PreviewWindow::showLiveState(bool on, const std::string& notice) {
     notice_->setVisible(!notice.empty());
 }
 
-// The user paused: the page shows the code that came last.
+// The user paused: the page shows the code that came last (on the whole page, in its module's slot).
 void PreviewWindow::showPaused() {
+    if (wholePage_) {
+        if (wholePageLive_)
+            wholePageLive_(liveCode_);
+        return;
+    }
     putCode(liveCode_, true, true);
 }
 

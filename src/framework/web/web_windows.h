@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -57,6 +58,19 @@ class PreviewWindow : public QWidget, public LiveView {
     // Makes the window ahead of the first press and keeps it hidden, its page process started on an
     // empty page; the first present() then shows it. Does nothing while a window exists.
     static void warmUp();
+    // The page board's whole page, from its file (page_preview.h), in a new window beside `beside` or
+    // the open one, at the same scroll position when it shows that page already. A click on a
+    // module's slot calls `selected` with the module's number.
+    // Live code of the module window the preview follows goes to `liveCode` instead of the module's
+    // own page (the page board puts it into the module's slot).
+    static PreviewWindow* presentPage(const std::string& pageFile, QWidget* beside,
+                                      std::function<void(int)> selected,
+                                      std::function<void(const std::string&)> liveCode);
+    // Whether the window shows the page board's whole page.
+    bool showsWholePage() const { return wholePage_; }
+    // New code in one slot of the whole page, in place (its widgets started anew); false when the window
+    // shows no whole page.
+    bool replaceSlot(int slot, const std::string& code);
 
     QWebEngineView* browser() const { return browser_; }
     // The page's address (the program's own scheme, see preview_scheme.h); empty while the window
@@ -108,6 +122,10 @@ class PreviewWindow : public QWidget, public LiveView {
     quint64 liveSerial_ = 0;
     bool tellLoaded_ = false;
     std::optional<QPointF> keepScroll_;
+    // The page board's whole page: shown, and what a click on a slot selects.
+    bool wholePage_ = false;
+    std::function<void(int)> selected_;
+    std::function<void(const std::string&)> wholePageLive_;
 };
 
 // "常用颜色表（颜色值请用鼠标右键复制）": the maker's colour page. Values are copied with the
