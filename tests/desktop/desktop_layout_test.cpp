@@ -6,6 +6,8 @@
 // that folder at each step.
 
 #include "app/main_window.h"
+#include "app/module_windows.h"
+#include "app/page_board_window.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/message_boxes.h"
@@ -24,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QWebEngineProfile>
@@ -246,6 +249,79 @@ TEST_F(Desktop, TheTrayMenuComesWhileAModuleWindowIsOpen) {
         << "a left click does not bring the module window back";
     EXPECT_FALSE(main.isVisible()) << "the main window came back while it cannot be used";
     delete moduleWindow;
+}
+
+// The page board on the laptop's screen: a page made from three module windows, reordered and the move
+// undone, then previewed whole; the page in the preview holds each module in its own slot, in page
+// order, and the board and the preview stand side by side.
+TEST_F(Desktop, ThePageBoardBuildsAndPreviewsAPage) {
+    app::ModuleWindows windows(moduleRegistry(), boxes, host);
+    app::BoardServices services;
+    services.windows = &windows;
+    services.prompter = &boxes;
+    services.showPage = [](const std::string& file, QWidget* from, std::function<void(int)> selected,
+                           std::function<void(const std::string&)> live) {
+        web::PreviewWindow::presentPage(file, from, std::move(selected), std::move(live));
+    };
+    services.previewFolder = QDir::tempPath().toStdString() + "/ornavo-board-preview";
+    QPointer<app::PageBoardWindow> board = new app::PageBoardWindow(services);
+    board->move(screen.workArea().topLeft());
+    board->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(board.data(), 10000));
+    const char* keys[] = {"F03", "F15", "F34"};
+    for (const char* key : keys) {
+        ui::GeneratorWindow* window = windows.open(*moduleRegistry().byKey(key));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window, 10000)) << key;
+        for (const Control* c : allControls(window->form().module()))
+            if (c->kind == ControlKind::Field && c->name.find("链接") != std::string::npos) {
+                window->form().setText(c->name, std::string("http://example.com/slot-") + key);
+                break;
+            }
+        for (const Button* b : allButtons(window->form().module()))
+            if (b->action == Action::Generate) {
+                window->form().press(b->name);
+                break;
+            }
+        window->findChild<QAction*>(QStringLiteral("加入页面"))->trigger();
+        window->done(QDialog::Accepted);
+        QTest::qWait(200);
+    }
+    ASSERT_EQ(board->board().page().modules.size(), 3u);
+    board->selectModule(board->board().page().modules[2].id);
+    board->moveSelected(-1);
+    EXPECT_EQ(board->board().page().modules[1].key, "F34");
+    board->board().undo();
+    board->selectModule(board->board().page().modules[0].id);
+    board->moveSelected(1); // F15, F03, F34
+    ASSERT_EQ(board->board().page().modules[0].key, "F15");
+
+    board->previewPage();
+    web::PreviewWindow* preview = nullptr;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (preview = web::PreviewWindow::instance()) != nullptr; }, 20000));
+    QSignalSpy shown(preview, &web::PreviewWindow::codeShown);
+    ASSERT_TRUE(shown.wait(30000)) << "the whole page never loaded";
+    QTest::qWait(1000);
+    // What each slot holds, in the page's order: its module's number and the link typed in its window.
+    QString answer;
+    bool answered = false;
+    preview->browser()->page()->runJavaScript(
+        QStringLiteral(
+            "Array.prototype.map.call(document.querySelectorAll('div[data-ornavo-slot]'), function (s) {"
+            "  var m = s.innerHTML.match(/slot-(F[0-9]+)/); return s.getAttribute('data-ornavo-slot') +"
+            "  ':' + (m ? m[1] : ''); }).join(' ')"),
+        [&](const QVariant& v) {
+            answer = v.toString();
+            answered = true;
+        });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered; }, 10000));
+    QStringList expected;
+    for (const PageModule& m : board->board().page().modules)
+        expected << QStringLiteral("%1:%2").arg(m.id).arg(QString::fromStdString(m.key));
+    EXPECT_EQ(answer, expected.join(QLatin1Char(' ')));
+    EXPECT_FALSE(frameOf(preview).intersects(frameOf(board))) << "the preview covers the board";
+    photograph("page-board");
+    delete board.data();
 }
 
 } // namespace
