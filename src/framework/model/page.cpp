@@ -390,8 +390,11 @@ std::string pageText(const Page& page) {
             continue;
         }
         text += "settings\n";
-        for (const std::string& line : recipeLines(m.settings))
+        const std::vector<std::string> lines = recipeLines(m.settings);
+        for (const std::string& line : lines)
             text += line.empty() ? "|\n" : "| " + line + "\n";
+        if (lines.empty())
+            text += "|\n"; // no settings at all: the file still reads, and replaying names the module
     }
     return text;
 }
