@@ -3,6 +3,7 @@
 // preview's own scheme nor for this machine is blocked, and pages are asked questions in JavaScript.
 
 #include "framework/web/preview_scheme.h"
+#include "support/offscreen_desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +81,10 @@ inline void waitForWidgets(QWebEngineView* view) {
               QStringLiteral("ready "));
 }
 
-// main() of a test program with an embedded browser: the offscreen platform, no sandbox for root.
+// main() of a test program with an embedded browser: the offscreen platform with a desktop of a
+// monitor's size, no sandbox for root.
 inline int runBrowserTests(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenDesktop();
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ::testing::InitGoogleTest(&argc, argv);

@@ -69,6 +69,12 @@ Status KeptTexts::flush() {
     return dirty_ ? write() : Status();
 }
 
+Status KeptTexts::discard() {
+    dirty_ = false;
+    kept_.clear();
+    return removeFile(path_);
+}
+
 Status KeptTexts::write() {
     dirty_ = false;
     const std::string text = settingsText(form_, registry_);

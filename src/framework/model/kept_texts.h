@@ -42,6 +42,8 @@ class KeptTexts {
     Status poll();
     // Writes what changed at once (the window closes).
     Status flush();
+    // Forgets what was kept: the file goes, and only a later change keeps texts again.
+    Status discard();
 
   private:
     Status write();

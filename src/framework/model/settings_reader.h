@@ -39,6 +39,10 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
 // The same from a file, refused unread when larger than kSettingsSizeLimit or not a regular file.
 SettingsRead readSettingsFile(const std::string& path, const ModuleSpec& module, const Registry& registry);
 
+// The window a settings file is for: the module its `open` line names (nothing else of it is checked).
+Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& path,
+                                                            const Registry& registry);
+
 // Brings the lines of a file written in `format` (older than kSettingsFormat) up to the current format.
 std::vector<std::string> migrateSettings(std::vector<std::string> lines, int format);
 
