@@ -4,6 +4,7 @@
 
 #include "support/offscreen_desktop.h"
 #include "framework/web/preview_scheme.h"
+#include "support/offscreen_desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +82,8 @@ inline void waitForWidgets(QWebEngineView* view) {
               QStringLiteral("ready "));
 }
 
-// main() of a test program with an embedded browser: the offscreen platform, no sandbox for root.
+// main() of a test program with an embedded browser: the offscreen platform with a desktop of a
+// monitor's size, no sandbox for root.
 inline int runBrowserTests(int argc, char** argv) {
     useOffscreenDesktop();
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))

@@ -32,17 +32,6 @@ PageProblem problem(int line, const std::string& chinese, const std::string& eng
                        "line " + number(line) + ": " + english};
 }
 
-// Every line without its end (LF, CR LF or CR), a byte-order mark at the start dropped.
-std::vector<std::string> linesOf(const std::string& text) {
-    std::istringstream in(text);
-    RecipeLineReader reader(in);
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.readLine(line))
-        lines.push_back(line);
-    return lines;
-}
-
 // "word rest": the first word and what follows the blank after it.
 std::pair<std::string, std::string> splitWord(const std::string& line) {
     const auto blank = line.find(' ');
@@ -95,7 +84,7 @@ std::string areaWords(const std::vector<PageArea>& areas) {
 // A module's settings text as the page keeps it: line by line, each ended by LF.
 std::string normalisedSettings(const std::string& text) {
     std::string out;
-    for (const std::string& line : linesOf(text))
+    for (const std::string& line : recipeLines(text))
         out += line + "\n";
     return out;
 }
@@ -110,7 +99,7 @@ int nextFreeId(const Page& page) {
 class PageParser {
   public:
     PageParser(const std::string& text, const Registry& registry)
-        : lines_(linesOf(text)), registry_(registry) {}
+        : lines_(recipeLines(text)), registry_(registry) {}
 
     PageResult<Page> parse() {
         if (lines_.empty() || pageFormatOf(lines_[0]) == 0)
@@ -401,8 +390,11 @@ std::string pageText(const Page& page) {
             continue;
         }
         text += "settings\n";
-        for (const std::string& line : linesOf(m.settings))
+        const std::vector<std::string> lines = recipeLines(m.settings);
+        for (const std::string& line : lines)
             text += line.empty() ? "|\n" : "| " + line + "\n";
+        if (lines.empty())
+            text += "|\n"; // no settings at all: the file still reads, and replaying names the module
     }
     return text;
 }
@@ -440,7 +432,7 @@ PageModule embeddedModule(const ModuleSpec& module, const std::string& settingsT
 }
 
 std::string settingsKeyOf(const std::string& settingsText) {
-    for (const std::string& line : linesOf(settingsText)) {
+    for (const std::string& line : recipeLines(settingsText)) {
         if (isSkippedRecipeLine(line))
             continue;
         const auto [word, rest] = splitWord(line);

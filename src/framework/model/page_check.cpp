@@ -558,7 +558,7 @@ PageWeight weighCode(const std::string& code) {
             if (!a.hasValue)
                 continue;
             if ((tag.name == "img" && a.name == "src") || a.name == "data-ks-lazyload" ||
-                (a.name == "background" && tag.name != "style"))
+                a.name == "background")
                 picture(code.substr(a.begin, a.end - a.begin));
             else if (a.name == "style")
                 addresses(a.begin, a.end);

@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
 
 namespace ornavo {
@@ -191,6 +192,16 @@ std::string unescapeRecipeText(const std::string& text) {
         out += text[i];
     }
     return out;
+}
+
+std::vector<std::string> recipeLines(const std::string& text) {
+    std::istringstream in(text);
+    RecipeLineReader reader(in);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
+    return lines;
 }
 
 bool isSkippedRecipeLine(const std::string& line) {

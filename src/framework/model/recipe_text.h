@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ornavo {
 
@@ -71,6 +72,10 @@ class RecipeLineReader {
     std::ostream* copy_ = nullptr;
     int number_ = 0;
 };
+
+// Every line of a recipe's text without its end, as RecipeLineReader reads them (a byte-order mark at
+// the start dropped). Throws RecipeReadError for a line longer than RecipeLineReader::kMaxLineBytes.
+std::vector<std::string> recipeLines(const std::string& text);
 
 // True for a line without an action: empty, only blanks and TABs, or starting with '#'.
 bool isSkippedRecipeLine(const std::string& line);
