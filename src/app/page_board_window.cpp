@@ -514,7 +514,8 @@ void PageBoardWindow::refresh() {
     for (QAction* action : moduleActions_)
         action->setEnabled(selected().has_value());
     keepSoon();
-    if (pagePreviewShown_)
+    // A page on show follows the board (later modules' names may change with an earlier one).
+    if (pagePreviewShown_ && services_.pageShown && services_.pageShown())
         previewPage();
 }
 
@@ -738,7 +739,8 @@ void PageBoardWindow::liveCode(const std::string& code) {
     if (!editing_ || !services_.updateSlot)
         return;
     const auto index = moduleIndexById(board_.page(), editingId_);
-    if (!index)
+    // The navigation's styles share one style sheet: the page shows them anew when the window closes.
+    if (!index || board_.page().modules[*index].area == PageArea::Navigation)
         return;
     // The page's copy of the new code: the module keeps the names the page gave it.
     const std::vector<PageBoard::Shown>& shown = board_.shown();

@@ -55,6 +55,9 @@ struct BoardServices {
     std::function<void(ui::GeneratorWindow* window)> followLive;
     // One module's slot of the page shown there, with new code; false when no page preview is shown.
     std::function<bool(int slot, const std::string& code)> updateSlot;
+    // Whether the preview window still shows the whole page (the user may have closed it or shown a
+    // module there since).
+    std::function<bool()> pageShown;
     std::string stateFolder; // where the board keeps its page ("" keeps nothing)
     std::string previewFolder;
 };

@@ -315,6 +315,10 @@ bool updatePageSlot(int slot, const std::string& code) {
     return windows && windows->updatePageSlot(slot, code);
 }
 
+bool wholePageShown() {
+    return windows && windows->showsWholePage();
+}
+
 void closeBrowserWindows() {
     if (windows)
         windows->closeAll();

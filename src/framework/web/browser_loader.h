@@ -46,6 +46,8 @@ bool presentPagePreview(const std::string& pageFile, QWidget* from, std::functio
                         std::function<void(const std::string& code)> liveCode, Prompter& prompter);
 // New code for one slot of the whole page shown in the preview; false when none is shown.
 bool updatePageSlot(int slot, const std::string& code);
+// Whether the preview window shows the page board's whole page now.
+bool wholePageShown();
 
 // Closes both windows if the library was ever loaded; call before the application object goes.
 void closeBrowserWindows();

@@ -62,6 +62,10 @@ class BrowserPlugin : public QObject, public BrowserWindows {
                             std::function<void(const std::string&)> liveCode) override {
         PreviewWindow::presentPage(pageFile, from, std::move(selected), std::move(liveCode));
     }
+    bool showsWholePage() override {
+        PreviewWindow* window = PreviewWindow::instance();
+        return window && window->isVisible() && window->showsWholePage();
+    }
     bool updatePageSlot(int slot, const std::string& code) override {
         PreviewWindow* window = PreviewWindow::instance();
         return window && window->replaceSlot(slot, code);

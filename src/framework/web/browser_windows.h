@@ -35,6 +35,8 @@ class BrowserWindows {
                                     std::function<void(const std::string& code)> liveCode) = 0;
     // New code for one slot of the whole page on show; false when no whole page is shown.
     virtual bool updatePageSlot(int slot, const std::string& code) = 0;
+    // Whether the preview window is open and shows the page board's whole page.
+    virtual bool showsWholePage() = 0;
     // Closes and destroys both windows (the preview page goes with its window).
     virtual void closeAll() = 0;
     // Live preview: the preview windows opened from now on show its check box and follow it. The
