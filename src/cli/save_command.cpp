@@ -1,5 +1,7 @@
 #include "save_command.h"
 
+#include "console.h"
+
 #include "framework/model/recipe.h"
 #include "framework/model/settings_writer.h"
 #include "generators/catalogue.h"
@@ -9,6 +11,7 @@
 #include <streambuf>
 
 using namespace ornavo;
+
 
 namespace {
 // Takes whatever is written and keeps nothing.
@@ -21,13 +24,8 @@ class Discard : public std::streambuf {
 
 int saveSettingsCommand(const std::string& path) {
     std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "ornavo-gen: cannot read " << path << "\n";
-            return RecipeRunner::kRecipeError;
-        }
-    }
+    if (path != "-" && !cli::openRecipeFile(path, file))
+        return RecipeRunner::kRecipeError;
     Session session;
     RecipeRunner runner(moduleRegistry(), session);
     Discard dropped;

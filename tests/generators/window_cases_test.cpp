@@ -5,117 +5,17 @@
 
 #include "framework/model/constants.h"
 #include "support/test_support.h"
+#include "support/window_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 
-namespace fs = std::filesystem;
 using namespace ornavo;
 using namespace ornavo::testing;
 
 namespace {
-
-struct Case {
-    std::string name; // "F10/defaults"
-    fs::path recipe;
-    fs::path expected;
-};
-
-std::vector<Case> allCases() {
-    std::vector<Case> cases;
-    const fs::path root(ORNAVO_WINDOW_CASES);
-    if (!fs::exists(root))
-        return cases;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (!entry.is_regular_file() || entry.path().extension() != ".recipe")
-            continue;
-        fs::path expected = entry.path();
-        expected.replace_extension(".expected");
-        cases.push_back(
-            {fs::relative(entry.path(), root).replace_extension().generic_string(), entry.path(), expected});
-    }
-    std::sort(cases.begin(), cases.end(), [](const Case& a, const Case& b) { return a.name < b.name; });
-    return cases;
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-std::string replaceAll(std::string text, const std::string& token, const std::string& value) {
-    for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size()))
-        text.replace(at, token.size(), value);
-    return text;
-}
-
-// ${NAME} → the address in effect; ${upper:NAME} → the same with its ASCII letters in capitals;
-// anything else stays as it is.
-std::string withAddresses(std::string text) {
-    for (Address a : allAddresses()) {
-        const std::string value = address(a);
-        std::string upper = value;
-        for (char& c : upper)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
-        text = replaceAll(std::move(text), std::string("${") + addressName(a) + "}", value);
-        text = replaceAll(std::move(text), std::string("${upper:") + addressName(a) + "}", upper);
-    }
-    return text;
-}
-
-// Control characters made visible, so that a missing CR or TAB shows in the report.
-std::string visible(const std::string& s) {
-    std::string out;
-    for (const char c : s) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\t')
-            out += "\\t";
-        else
-            out += c;
-    }
-    return out;
-}
-
-// Keeps a cut from splitting a UTF-8 sequence.
-std::size_t toCharStart(const std::string& s, std::size_t at) {
-    while (at > 0 && at < s.size() && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80)
-        --at;
-    return at;
-}
-
-std::string around(const std::string& s, std::size_t at) {
-    const std::size_t from = toCharStart(s, at > 60 ? at - 60 : 0);
-    const std::size_t to = toCharStart(s, std::min(s.size(), at + 60));
-    return visible(s.substr(from, at - from)) + "⟦" + visible(s.substr(at, to - at)) + "⟧";
-}
-
-// Empty when equal; otherwise where the first difference is, with what stands around it on both sides.
-std::string firstDifference(const std::string& expected, const std::string& actual) {
-    if (expected == actual)
-        return {};
-    const auto mismatch = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
-    const std::size_t at = static_cast<std::size_t>(mismatch.first - expected.begin());
-    const std::size_t line = static_cast<std::size_t>(std::count(expected.begin(), mismatch.first, '\n')) + 1;
-    std::ostringstream report;
-    report << "first difference at byte " << at << " (line " << line << "; expected " << expected.size()
-           << " bytes, got " << actual.size() << ")\n  expected: " << around(expected, at)
-           << "\n  actual:   " << around(actual, at);
-    return report.str();
-}
-
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class WindowCase : public ::testing::TestWithParam<Case> {};
 
@@ -152,15 +52,9 @@ TEST(WindowCaseReport, NamesTheFirstDifferingByteWithItsLine) {
 }
 
 TEST(WindowCaseAddresses, UpperFormCapitalisesTheAddressInEffect) {
-    const char* const variable = "ORNAVO_MAKER_SHOP_ADDRESS";
-    const char* const before = std::getenv(variable);
-    const std::string saved = before ? before : "";
-    ::setenv(variable, "Shop-9.example.com/é", 1);
+    const std::optional<std::string> before = setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", "Shop-9.example.com/é");
     const std::string replaced = withAddresses("(${upper:MAKER_SHOP_ADDRESS}|${MAKER_SHOP_ADDRESS})");
-    if (before)
-        ::setenv(variable, saved.c_str(), 1);
-    else
-        ::unsetenv(variable);
+    setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", before);
     EXPECT_EQ(replaced, "(SHOP-9.EXAMPLE.COM/é|Shop-9.example.com/é)");
     EXPECT_EQ(withAddresses("${upper:NOT_AN_ADDRESS}"), "${upper:NOT_AN_ADDRESS}");
 }

@@ -7,20 +7,55 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace ornavo::testing {
 
-// A fresh folder of its own for one test, in the temporary folder ("" when none could be made).
+// A fresh folder of its own for one test, in the temporary folder ("" when none could be made). Its
+// path is UTF-8, on Windows too.
 inline std::string scratchFolder(const std::string& name) {
-    std::string pattern = ::testing::TempDir() + "ornavo-" + name + "-XXXXXX";
-    return ::mkdtemp(pattern.data()) ? pattern : std::string();
+    namespace fs = std::filesystem;
+    static std::atomic<unsigned> counter{0};
+    std::error_code error;
+    const fs::path base = fs::u8path(::testing::TempDir());
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string leaf = "ornavo-" + name + "-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(stamp % 1000000) + "-" + std::to_string(++counter);
+        if (fs::create_directory(base / fs::u8path(leaf), error))
+            return (base / fs::u8path(leaf)).u8string();
+    }
+    return {};
+}
+
+// Sets (or with nullopt removes) a variable in this process's environment; returns what it was.
+inline std::optional<std::string> setEnvironment(const std::string& name, const std::optional<std::string>& value) {
+    const char* before = std::getenv(name.c_str());
+    std::optional<std::string> was = before ? std::optional<std::string>(before) : std::nullopt;
+#ifdef _WIN32
+    // Wide, so that a value in any script arrives as it is (an empty value removes the variable).
+    const auto wide = [](const std::string& utf8) { return std::filesystem::u8path(utf8).wstring(); };
+    ::_wputenv_s(wide(name).c_str(), value ? wide(*value).c_str() : L"");
+#else
+    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+#endif
+    return was;
 }
 
 // Answers questions from a script (Yes when the script is empty) and records every message.

@@ -1,10 +1,13 @@
 #include "platform.h"
 
 #include <cerrno>
+#include <cstring>
+
+// What follows the error texts is the POSIX implementation; platform_windows.cpp has Windows's.
+#ifndef _WIN32
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,9 +17,11 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#endif
 
 namespace ornavo {
 
+#ifndef _WIN32
 namespace {
 
 // Closes the descriptor when it goes out of scope.
@@ -102,6 +107,7 @@ Failure folderFailure(const std::string& what, const std::string& folder, int er
 }
 
 } // namespace
+#endif
 
 // ---- Errors ----
 
@@ -109,8 +115,10 @@ std::string errorReason(int error) {
     switch (error) {
     case ENOSPC:
         return "磁盘已满";
+#ifdef EDQUOT
     case EDQUOT:
         return "超出了磁盘配额";
+#endif
     case EFBIG:
         return "文件超出了允许的大小";
     case EROFS:
@@ -178,6 +186,12 @@ std::string ReadFailure::english() const {
         break;
     }
     return errorText(error);
+}
+
+#ifndef _WIN32
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
 Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit) {
@@ -458,5 +472,6 @@ bool CodePageConverter::convert(const std::string& in, std::string& out) {
     out.append(buffer.data(), buffer.size() - dstLeft);
     return true;
 }
+#endif
 
 } // namespace ornavo

@@ -1,8 +1,9 @@
 #pragma once
 // Everything the model asks of the operating system, in one place: files read whole and written
 // whole, the folders the program keeps its files in, a private folder for the preview page, a scratch
-// file, and the GBK code page. No other model file calls the system; a port to another system has
-// this file's implementation to write and nothing else.
+// file, and the GBK code page. No other model file calls the system. platform.cpp implements it for
+// POSIX systems, platform_windows.cpp for Windows; a port to another system has one more such file
+// to write and nothing else. Texts and paths are UTF-8 on every system; error numbers are errno values.
 
 #include "result.h"
 
@@ -22,6 +23,12 @@ namespace ornavo {
 std::string errorReason(int error);
 // An error number in the system's own words (English), for the command line.
 std::string errorText(int error);
+
+// ---- The environment ----
+
+// A variable of the process's environment, in UTF-8 (on Windows too, whatever its code page); nothing
+// when it is not set.
+std::optional<std::string> environmentVariable(const std::string& name);
 
 // ---- Whole files ----
 
@@ -62,16 +69,27 @@ Status removeFile(const std::string& path);
 
 // ---- Paths and folders ----
 
-// "/a/b/c.txt" → "/a/b" and "c.txt"; a name without a folder is in ".".
+// What separates a folder from the names in it ("/"; "\\" on Windows, which takes "/" as well).
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+inline std::string pathInFolder(const std::string& folder, const std::string& name) {
+    return folder + kPathSeparator + name;
+}
+
+// "/a/b/c.txt" → "/a/b" and "c.txt"; a name without a folder is in ".". On Windows both separators
+// count, and a drive's root ("C:\\") is kept whole.
 std::string folderOf(const std::string& path);
 std::string fileNameOf(const std::string& path);
 
 // The program's folder in the user's state folder: $XDG_STATE_HOME/ornavo, or ~/.local/state/ornavo
-// (an XDG_STATE_HOME that is not an absolute path does not count).
+// (an XDG_STATE_HOME that is not an absolute path does not count). On Windows: %LOCALAPPDATA%\\Ornavo.
 std::string stateFolder();
 // Where the preview page goes unless told otherwise: "ornavo" in the user's runtime folder
 // ($XDG_RUNTIME_DIR) when there is one, else "ornavo-<uid>" in the temporary folder ($TMPDIR or /tmp).
-// Only computes the path.
+// On Windows: "ornavo" in the user's own temporary folder (%TEMP%). Only computes the path.
 std::string defaultPreviewFolder();
 
 // ---- A folder only the user can reach ----
@@ -117,9 +135,16 @@ class PrivateFolder {
     std::vector<Entry> entries() const;
 
   private:
+#ifdef _WIN32
+    // The folder's handle, held without leave to delete or rename the folder.
+    PrivateFolder(std::string path, void* handle) : path_(std::move(path)), handle_(handle) {}
+    std::string path_;
+    void* handle_ = nullptr;
+#else
     PrivateFolder(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
     std::string path_;
     int fd_ = -1;
+#endif
 };
 
 // ---- Processes ----
@@ -131,13 +156,15 @@ bool processRunning(long id);
 // ---- Scratch ----
 
 // An unnamed temporary file to write and read back (gone when the stream is); the failure's reason is
-// English, naming the temporary folder.
+// English, naming the temporary folder. (On Windows the file has a name until the stream closes it;
+// the system deletes it then, also when the program is killed.)
 Result<std::unique_ptr<std::iostream>> openScratchFile();
 
 // ---- The GBK code page ----
 
 // Converts whole texts between UTF-8 and GBK, strictly: any sequence that is not valid in the source
-// or that the target cannot hold fails the conversion.
+// or that the target cannot hold fails the conversion. GBK is the same on every system: its
+// user-defined areas, which Windows's code page 936 maps to private-use characters, are not text.
 class CodePageConverter {
   public:
     enum class Direction { Utf8ToGbk, GbkToUtf8 };
@@ -151,6 +178,9 @@ class CodePageConverter {
 
   private:
     void* handle_;
+#ifdef _WIN32
+    Direction direction_;
+#endif
 };
 
 } // namespace ornavo
