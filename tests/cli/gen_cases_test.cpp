@@ -154,20 +154,3 @@ TEST_F(GenBytes, AChineseTemporaryFolderTakesThePreviewAndThePipe) {
     EXPECT_EQ(written, previewPageBytes(r.out).value());
     EXPECT_NE(written.find("\xD4\xA4\xC0\xC0"), std::string::npos); // "预览" in GBK
 }
-
-// The same page from the same code, wherever it is written: head, code and tail in GBK, CR LF kept.
-TEST_F(GenBytes, ThePreviewPageIsTheModelsPage) {
-    const std::string code = "<p>\xE5\xBA\x97\r\n\t\xE2\x82\xAC \xF0\x9F\x98\x80</p>"; // 店, €, an emoji
-    const std::string recipe = "open F03\nset 超级编辑框_全屏海报代码 <p>店\\r\\n\\t€ \xF0\x9F\x98\x80</p>\n"
-                               "press 按钮_全屏海报在线预览\n";
-    Launch launch = runPiped(recipe);
-    launch.environment = temporaryFolderIs(folder);
-    const Finished r = gen(launch);
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::ifstream file(fs::u8path(pathInFolder(pathInFolder(folder, "ornavo"), kPreviewFileName)),
-                       std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(file)), {});
-    EXPECT_EQ(written, previewPageBytes(code).value());
-    EXPECT_NE(written.find("<p>\xB5\xEA\r\n\t\x80 &#128512;</p>"), std::string::npos);
-    EXPECT_EQ(written.rfind("  <!DOCTYPE html>", 0), 0u);
-}

@@ -44,6 +44,7 @@ struct Launch {
 struct Finished {
     int status = -1; // the exit status; -1 when it could not be started or did not end normally
     std::string out, err;
+    long pid = 0; // the process's number while it ran
 };
 
 using Environment = std::vector<std::pair<std::string, std::optional<std::string>>>;
@@ -192,6 +193,7 @@ inline Finished runProgram(const std::string& program, const Launch& launch) {
         feeder.join();
     if (!started)
         return done;
+    done.pid = static_cast<long>(process.dwProcessId);
     ::WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     if (::GetExitCodeProcess(process.hProcess, &code))
@@ -306,6 +308,7 @@ inline Finished runProgram(const std::string& program, const Launch& launch) {
         }
     }
     int raw = 0;
+    done.pid = spawned == 0 ? static_cast<long>(child) : 0;
     if (spawned == 0 && ::waitpid(child, &raw, 0) == child && WIFEXITED(raw))
         done.status = WEXITSTATUS(raw);
     return done;

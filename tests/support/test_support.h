@@ -20,8 +20,13 @@
 #include <vector>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <process.h>
+#include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -42,6 +47,25 @@ inline std::string scratchFolder(const std::string& name) {
             return (base / fs::u8path(leaf)).u8string();
     }
     return {};
+}
+
+// The file's number on its disk (its inode): a file written anew under the same name has another one;
+// 0 when there is no file.
+inline std::uint64_t fileNumber(const std::string& path) {
+#ifdef _WIN32
+    const HANDLE file = ::CreateFileW(std::filesystem::u8path(path).wstring().c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = ::GetFileInformationByHandle(file, &info);
+    ::CloseHandle(file);
+    return known ? (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
+#else
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_ino) : 0;
+#endif
 }
 
 // Sets (or with nullopt removes) a variable in this process's environment; returns what it was.
