@@ -3,12 +3,12 @@
 // Exits with 0; 1 when the output could not be written; 2 for wrong usage or a recipe it cannot read
 // or run (nothing printed); 3 when everything was printed but a preview page could not be written.
 
+#include "console.h"
 #include "framework/model/constants.h"
 #include "framework/model/preview_page.h"
 #include "framework/model/recipe.h"
 #include "framework/model/version.h"
 #include "generators/catalogue.h"
-#include "console.h"
 #include "save_command.h"
 
 #include <cerrno>

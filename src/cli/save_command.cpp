@@ -12,7 +12,6 @@
 
 using namespace ornavo;
 
-
 namespace {
 // Takes whatever is written and keeps nothing.
 class Discard : public std::streambuf {

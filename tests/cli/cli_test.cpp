@@ -24,7 +24,8 @@ using ornavo::testing::Launch;
 namespace {
 
 // Runs ornavo-gen with the arguments; standard input from `input` (a file) when given.
-Finished gen(std::vector<std::string> args, const std::string& input = {}, const Environment& environment = {}) {
+Finished gen(std::vector<std::string> args, const std::string& input = {},
+             const Environment& environment = {}) {
     Launch launch;
     launch.args = std::move(args);
     if (!input.empty()) {
@@ -35,7 +36,8 @@ Finished gen(std::vector<std::string> args, const std::string& input = {}, const
     return ornavo::testing::runProgram(ORNAVO_GEN, launch);
 }
 
-Finished genPiped(std::vector<std::string> args, const std::string& bytes, const Environment& environment = {}) {
+Finished genPiped(std::vector<std::string> args, const std::string& bytes,
+                  const Environment& environment = {}) {
     Launch launch;
     launch.args = std::move(args);
     launch.input = Launch::Input::Pipe;
@@ -76,7 +78,8 @@ TEST(OrnavoGen, ConstantsShowOverrides) {
     const Finished r = gen({"constants"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\nMAKER_SERVER="), std::string::npos);
-    const Finished overridden = gen({"constants"}, {}, {{"ORNAVO_MARKET_HOME_URL", "http://example.invalid/店"}});
+    const Finished overridden =
+        gen({"constants"}, {}, {{"ORNAVO_MARKET_HOME_URL", "http://example.invalid/店"}});
     EXPECT_NE(overridden.out.find("MARKET_HOME_URL=http://example.invalid/店\n"), std::string::npos);
     EXPECT_EQ(r.out.find("example.invalid"), std::string::npos);
 }
@@ -177,7 +180,11 @@ TEST(OrnavoGen, EveryFailureIsOneLineAndAStatus) {
     };
     const Case cases[] = {
         {{"run", folder}, "", {}, "Is a directory", 2},
-        {{"run", tempPath("missing.txt")}, "", {}, "cannot read " + tempPath("missing.txt") + ": No such file", 2},
+        {{"run", tempPath("missing.txt")},
+         "",
+         {},
+         "cannot read " + tempPath("missing.txt") + ": No such file",
+         2},
         {{"run", bad}, "", {}, "recipe line 4: unknown action frobnicate", 2},
         {{"run", "-"}, bad, {}, "recipe line 4: unknown action frobnicate", 2},
         // A recipe from a pipe is kept in a temporary file until it has been checked.
@@ -206,7 +213,8 @@ namespace {
 
 // Runs ornavo-gen through the shell with the arguments (a shell fragment), stdout captured, stderr into
 // `errFile`; `before` is put ahead of the command (a pipe into it, a limit).
-Finished shell(const std::string& args, const std::string& errFile = "/dev/null", const std::string& before = "") {
+Finished shell(const std::string& args, const std::string& errFile = "/dev/null",
+               const std::string& before = "") {
     const std::string command = before + ORNAVO_GEN + " " + args + " 2>" + errFile;
     Finished r;
     FILE* p = popen(command.c_str(), "r");

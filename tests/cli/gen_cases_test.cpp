@@ -102,8 +102,9 @@ GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GenCase);
 // Windows), CR LF, CR and TAB arrive and leave unchanged, however the recipe comes.
 using GenBytes = Scratch;
 TEST_F(GenBytes, ControlBytesPassThroughEveryWay) {
-    const std::string recipe = "open F03\r\nset 编辑框_海报宽度 12\x1A"
-                               "34\\r\\n\\t\r\nshow 编辑框_海报宽度\nset 编辑框_海报高度 \x1A\x1A\rshow 编辑框_海报高度\n";
+    const std::string recipe =
+        "open F03\r\nset 编辑框_海报宽度 12\x1A"
+        "34\\r\\n\\t\r\nshow 编辑框_海报宽度\nset 编辑框_海报高度 \x1A\x1A\rshow 编辑框_海报高度\n";
     const std::string expected = "12\x1A"
                                  "34\r\n\t\n\x1A\x1A\n";
     const std::string path = write("ctrl-z.recipe", recipe);

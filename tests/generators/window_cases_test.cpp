@@ -52,7 +52,8 @@ TEST(WindowCaseReport, NamesTheFirstDifferingByteWithItsLine) {
 }
 
 TEST(WindowCaseAddresses, UpperFormCapitalisesTheAddressInEffect) {
-    const std::optional<std::string> before = setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", "Shop-9.example.com/é");
+    const std::optional<std::string> before =
+        setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", "Shop-9.example.com/é");
     const std::string replaced = withAddresses("(${upper:MAKER_SHOP_ADDRESS}|${MAKER_SHOP_ADDRESS})");
     setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", before);
     EXPECT_EQ(replaced, "(SHOP-9.EXAMPLE.COM/é|Shop-9.example.com/é)");

@@ -68,7 +68,8 @@ TEST_F(Platform, SavingTheSameFileAgainReplacesIt) {
 TEST_F(Platform, ReadingSaysWhyNot) {
     const auto fault = [](const std::string& path, std::size_t limit) {
         const Result<std::string, ReadFailure> r = readFile(path, limit);
-        return r ? std::make_pair(ReadFault::Failed, -1) : std::make_pair(r.failure().fault, r.failure().error);
+        return r ? std::make_pair(ReadFault::Failed, -1)
+                 : std::make_pair(r.failure().fault, r.failure().error);
     };
     EXPECT_EQ(fault(in("没有.txt"), 10).first, ReadFault::Missing);
     EXPECT_EQ(fault(base, 10), (std::make_pair(ReadFault::NotAFile, EISDIR)));
@@ -237,10 +238,11 @@ TEST(PlatformGbk, TheSameCodePageEverywhere) {
     for (const char* userDefined : {"\xAA\xA1", "\xF8\xFE", "\xA1\x40", "\xFE\xFE"})
         EXPECT_EQ(gbkToUtf8(userDefined), std::nullopt) << userDefined;
     EXPECT_EQ(utf8ToGbk("\xEE\x80\x80"), std::nullopt); // U+E000
-    EXPECT_EQ(utf8ToGbk("a\xEE\x80\x80", Unencodable::NumericReference), std::optional<std::string>("a&#57344;"));
+    EXPECT_EQ(utf8ToGbk("a\xEE\x80\x80", Unencodable::NumericReference),
+              std::optional<std::string>("a&#57344;"));
     EXPECT_EQ(gbkLength("\xEE\x80\x80店"), 3u);
-    EXPECT_EQ(gbkToUtf8("\x81"), std::nullopt);  // a lead byte alone
-    EXPECT_EQ(gbkToUtf8("\xFF"), std::nullopt);  // never a GBK byte
+    EXPECT_EQ(gbkToUtf8("\x81"), std::nullopt); // a lead byte alone
+    EXPECT_EQ(gbkToUtf8("\xFF"), std::nullopt); // never a GBK byte
     EXPECT_EQ(gbkToUtf8(std::string("a\0b", 3)), std::optional<std::string>(std::string("a\0b", 3)));
     EXPECT_EQ(gbkToUtf8(""), std::optional<std::string>(""));
 }

@@ -411,14 +411,15 @@ TEST(RecentSettings, KeepsTheNewestEightAndTheirFolder) {
     std::vector<std::string> files;
     for (int k = 0; k < 10; ++k) {
 #ifdef _WIN32
-        files.push_back(pathInFolder(folder, "设置 " + std::to_string(k) + " .ornavo")); // no TAB in names there
+        files.push_back(
+            pathInFolder(folder, "设置 " + std::to_string(k) + " .ornavo")); // no TAB in names there
 #else
         files.push_back(folder + "/设置 " + std::to_string(k) + "\t.ornavo");
 #endif
         spit(files.back(), "x");
         EXPECT_TRUE(recent.remember(files.back()));
     }
-    EXPECT_TRUE(recent.remember(files[5])); // again: moves to the front
+    EXPECT_TRUE(recent.remember(files[5]));                     // again: moves to the front
     std::filesystem::remove(std::filesystem::u8path(files[9])); // gone: left out
     const RecentSettings reread(list);
     EXPECT_EQ(reread.folder(), folder);

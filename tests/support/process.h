@@ -136,18 +136,18 @@ inline Finished runProgram(const std::string& program, const Launch& launch) {
         ::CreatePipe(&outRead, &outWrite, &inherit, 0);
         ::SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
     } else {
-        outWrite = ::CreateFileW(detail::wide(launch.outputFile).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        outWrite = ::CreateFileW(detail::wide(launch.outputFile).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                 &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     switch (launch.input) {
     case Launch::Input::Nothing:
-        inRead = ::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
-                               nullptr);
+        inRead = ::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                               OPEN_EXISTING, 0, nullptr);
         break;
     case Launch::Input::File:
         inRead = ::CreateFileW(detail::wide(launch.inputFile).c_str(), GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inherit,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         break;
     case Launch::Input::Pipe:
         ::CreatePipe(&inRead, &inWrite, &inherit, 0);
@@ -175,7 +175,8 @@ inline Finished runProgram(const std::string& program, const Launch& launch) {
     if (started && inWrite)
         feeder = std::thread([&] {
             DWORD n = 0;
-            ::WriteFile(inWrite, launch.inputBytes.data(), static_cast<DWORD>(launch.inputBytes.size()), &n, nullptr);
+            ::WriteFile(inWrite, launch.inputBytes.data(), static_cast<DWORD>(launch.inputBytes.size()), &n,
+                        nullptr);
             ::CloseHandle(inWrite);
         });
     else if (inWrite)
@@ -286,7 +287,8 @@ inline Finished runProgram(const std::string& program, const Launch& launch) {
             if (!fds[i].revents)
                 continue;
             if (fds[i].fd == in[1]) {
-                const ssize_t w = ::write(in[1], launch.inputBytes.data() + fed, launch.inputBytes.size() - fed);
+                const ssize_t w =
+                    ::write(in[1], launch.inputBytes.data() + fed, launch.inputBytes.size() - fed);
                 if (w > 0)
                     fed += static_cast<std::size_t>(w);
                 if ((w < 0 && errno != EAGAIN) || fed == launch.inputBytes.size()) {

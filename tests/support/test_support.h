@@ -69,7 +69,8 @@ inline std::uint64_t fileNumber(const std::string& path) {
 }
 
 // Sets (or with nullopt removes) a variable in this process's environment; returns what it was.
-inline std::optional<std::string> setEnvironment(const std::string& name, const std::optional<std::string>& value) {
+inline std::optional<std::string> setEnvironment(const std::string& name,
+                                                 const std::optional<std::string>& value) {
     const char* before = std::getenv(name.c_str());
     std::optional<std::string> was = before ? std::optional<std::string>(before) : std::nullopt;
 #ifdef _WIN32

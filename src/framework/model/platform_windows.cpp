@@ -59,7 +59,8 @@ std::optional<std::string> variable(const std::wstring& name) {
     std::wstring value(256, L'\0');
     for (;;) {
         ::SetLastError(ERROR_SUCCESS);
-        const DWORD n = ::GetEnvironmentVariableW(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+        const DWORD n =
+            ::GetEnvironmentVariableW(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
         if (n == 0)
             return ::GetLastError() == ERROR_ENVVAR_NOT_FOUND ? std::nullopt : std::optional<std::string>("");
         if (n < value.size()) {
@@ -388,7 +389,7 @@ class HandleBuffer : public std::streambuf {
         setg(in_, in_, in_);
         LARGE_INTEGER distance, now;
         distance.QuadPart = off;
-        const DWORD method = dir == std::ios_base::beg ? FILE_BEGIN
+        const DWORD method = dir == std::ios_base::beg   ? FILE_BEGIN
                              : dir == std::ios_base::cur ? FILE_CURRENT
                                                          : FILE_END;
         if (!::SetFilePointerEx(file_, distance, &now, method))
@@ -506,7 +507,8 @@ bool isRegularFile(const std::string& path) {
     Handle file = openForAttributes(path, true);
     BY_HANDLE_FILE_INFORMATION info{};
     return file.valid() && ::GetFileType(file.get()) == FILE_TYPE_DISK &&
-           ::GetFileInformationByHandle(file.get(), &info) && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+           ::GetFileInformationByHandle(file.get(), &info) &&
+           !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool pathExists(const std::string& path) {
@@ -590,7 +592,8 @@ Result<PrivateFolder> PrivateFolder::open(const std::string& path, bool create) 
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(dir.get(), &info))
         return folderFailure("cannot examine the folder", path, lastErrno());
-    if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
+        !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return Failure{"the folder " + path + " is a link or not a folder", 0,
                        (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? ELOOP : ENOTDIR};
     PSID owner = nullptr;
@@ -693,8 +696,8 @@ std::vector<PrivateFolder::Entry> PrivateFolder::entries() const {
         e.name = narrow(found.cFileName);
         if (e.name == "." || e.name == "..")
             continue;
-        e.regular = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
-                                                FILE_ATTRIBUTE_DEVICE));
+        e.regular = !(found.dwFileAttributes &
+                      (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE));
         e.ageSeconds = (ticksOf(now) - ticksOf(found.ftLastWriteTime)) / 10000000;
         all.push_back(std::move(e));
     } while (::FindNextFileW(search, &found));
