@@ -47,13 +47,6 @@ Launch runPiped(const std::string& bytes) {
 
 class GenCase : public ::testing::TestWithParam<Case> {};
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name = info.param.name;
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-    return name;
-}
-
 // A folder of the test's own; removed at the end.
 class Scratch : public ::testing::Test {
   protected:

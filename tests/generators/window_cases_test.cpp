@@ -19,13 +19,6 @@ namespace {
 
 class WindowCase : public ::testing::TestWithParam<Case> {};
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name = info.param.name;
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-    return name;
-}
-
 } // namespace
 
 TEST_P(WindowCase, PrintsExactlyTheExpectedBytes) {

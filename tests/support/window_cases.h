@@ -6,7 +6,10 @@
 
 #include "framework/model/constants.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -108,6 +111,14 @@ inline std::string firstDifference(const std::string& expected, const std::strin
            << " bytes, got " << actual.size() << ")\n  expected: " << around(expected, at)
            << "\n  actual:   " << around(actual, at);
     return report.str();
+}
+
+// A case's name as a test's name: "F10/defaults" → "F10_defaults".
+inline std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name = info.param.name;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
 }
 
 inline void PrintTo(const Case& c, std::ostream* os) {
