@@ -308,20 +308,30 @@ TEST(KeptTexts, WritesAboutOnceASecondAndOnlyChanges) {
     EXPECT_EQ(inodeOf(kept.path()), secondWrite);
     EXPECT_FALSE(kept.due());
 
-    // Closing writes at once.
+    // Closing writes at once, and lets the file go; nothing is written after that.
     now += 10ms;
     w.form().pickEntry("组合框_店铺类型", "天猫店铺");
+    EXPECT_TRUE(kept.finish());
+    const std::string closed = slurp(kept.path());
+    EXPECT_NE(closed.find("pick 组合框_店铺类型 天猫店铺\n"), std::string::npos);
+    w.form().setText("编辑框_链接地址", "after closing");
+    EXPECT_FALSE(kept.due());
     EXPECT_TRUE(kept.flush());
-    EXPECT_NE(slurp(kept.path()).find("pick 组合框_店铺类型 天猫店铺\n"), std::string::npos);
+    EXPECT_EQ(slurp(kept.path()), closed);
 
     // The next window of F03 is offered them; they restore the same window.
-    OpenWindow next("F03");
-    KeptTexts again(next.form(), registry(), folder, clock);
-    auto earlier = again.readEarlier();
-    ASSERT_TRUE(earlier.settings);
-    EXPECT_FALSE(earlier.problem);
-    applySettings(next.form(), *earlier.settings);
-    EXPECT_TRUE(next.form().snapshot() == w.form().snapshot());
+    KeptTexts::Earlier earlier;
+    {
+        OpenWindow next("F03");
+        KeptTexts again(next.form(), registry(), folder, clock);
+        EXPECT_EQ(again.path(), kept.path());
+        earlier = again.readEarlier();
+        ASSERT_TRUE(earlier.settings);
+        EXPECT_FALSE(earlier.problem);
+        applySettings(next.form(), *earlier.settings);
+        w.form().setText("编辑框_链接地址", "ab");
+        EXPECT_TRUE(next.form().snapshot() == w.form().snapshot());
+    }
 
     // Kept texts that show nothing but the defaults are not offered.
     OpenWindow plain("F03");
