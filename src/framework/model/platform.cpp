@@ -504,6 +504,10 @@ bool processRunning(long id) {
     return !(::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH);
 }
 
+bool endProcess(long id) {
+    return id > 0 && ::kill(static_cast<pid_t>(id), SIGKILL) == 0;
+}
+
 // ---- Scratch ----
 
 Result<std::unique_ptr<std::iostream>> openScratchFile() {

@@ -156,6 +156,9 @@ class FileLock {
 long processId();
 // False only when the system says that no process has that number.
 bool processRunning(long id);
+// Ends the process at once, whatever it is doing (a renderer caught in a script that never ends);
+// false when it could not be ended (no such process, or not this user's).
+bool endProcess(long id);
 
 // ---- Scratch ----
 

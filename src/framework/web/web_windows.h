@@ -22,6 +22,8 @@ class QWebEngineView;
 
 namespace ornavo::web {
 
+class GuardedPage;
+
 // "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html and
 // shown from there through the program's own scheme. The browser always covers the whole window; the
 // page file is deleted when the window goes.
@@ -39,6 +41,7 @@ class PreviewWindow : public QWidget, public LiveView {
     static const char* const kBrowserName;
     static const char* const kLiveBoxName;
     static const char* const kLiveNoticeName;
+    static const char* const kPageNoticeName;
 
     // The live preview the windows opened from now on work with; nullptr: none (no check box).
     static void setLiveSwitch(LiveSwitch* live);
@@ -60,6 +63,10 @@ class PreviewWindow : public QWidget, public LiveView {
     QUrl pageUrl() const { return pageUrl_; }
     QCheckBox* liveBox() const { return liveBox_; }
     QLabel* liveNotice() const { return notice_; }
+    // The line that tells what the page's scripts did (a box they asked for, a page that stopped
+    // answering); hidden while there is nothing to tell.
+    QLabel* pageNotice() const { return pageNotice_; }
+    GuardedPage* page() const { return page_; }
 
     void showLiveCode(const std::string& code) override;
     void showLiveState(bool on, const std::string& notice) override;
@@ -83,8 +90,12 @@ class PreviewWindow : public QWidget, public LiveView {
     void putCode(const std::string& code, bool inPlace, bool keepScroll);
     void loadPage(bool keepScroll);
     void placeLiveBar();
+    void showPageNotice(const QString& line);
+    void placePageNotice();
 
     QWebEngineView* browser_ = nullptr;
+    GuardedPage* page_ = nullptr; // the browser's, kept from taking the program over by its scripts
+    QLabel* pageNotice_ = nullptr;
     std::string folder_;
     QUrl pageUrl_;
     bool loading_ = false;
