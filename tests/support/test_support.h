@@ -7,12 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace ornavo::testing {
@@ -22,6 +30,52 @@ inline std::string scratchFolder(const std::string& name) {
     std::string pattern = ::testing::TempDir() + "ornavo-" + name + "-XXXXXX";
     return ::mkdtemp(pattern.data()) ? pattern : std::string();
 }
+
+// A named pipe that nobody writes to, for tests of code that must never wait on one. Should a reader
+// still be stuck on it when the time limit has passed, a writer comes and goes, so that the reader goes
+// on and the test can say that it waited instead of hanging for good.
+class NamedPipe {
+  public:
+    explicit NamedPipe(std::string path, std::chrono::milliseconds limit = std::chrono::seconds(5))
+        : path_(std::move(path)) {
+        made_ = ::mkfifo(path_.c_str(), 0600) == 0;
+        watchdog_ = std::thread([this, limit] {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (stop_.wait_for(lock, limit, [this] { return stopping_; }))
+                return;
+            while (!stopping_) {
+                const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) { // a reader is there: it gets an empty pipe
+                    rescued_ = true;
+                    ::close(fd);
+                }
+                stop_.wait_for(lock, std::chrono::milliseconds(50), [this] { return stopping_; });
+            }
+        });
+    }
+    ~NamedPipe() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        stop_.notify_all();
+        watchdog_.join();
+        ::unlink(path_.c_str());
+    }
+    const std::string& path() const { return path_; }
+    bool made() const { return made_; }
+    // Whether a reader had to be set free.
+    bool rescued() const { return rescued_; }
+
+  private:
+    std::string path_;
+    bool made_ = false;
+    std::atomic<bool> rescued_{false};
+    std::mutex mutex_;
+    std::condition_variable stop_;
+    bool stopping_ = false;
+    std::thread watchdog_;
+};
 
 // Answers questions from a script (Yes when the script is empty) and records every message.
 struct ScriptedPrompter : Prompter {

@@ -108,12 +108,17 @@ Status KeptTexts::finish() {
 
 Status KeptTexts::write() {
     dirty_ = false;
+    // Too large whatever they hold: not worth writing out every second while the user types.
+    if (const std::size_t least = settingsSizeAtLeast(form_); least > kSettingsSizeLimit) {
+        lastWrite_ = clock_();
+        return Failure{settingsTooLargeReason()};
+    }
     const std::string text = settingsText(form_, registry_);
     if (text == kept_)
         return {};
     lastWrite_ = clock_();
     if (!fitsSettingsFile(text))
-        return Failure{settingsTooLargeReason(text.size())};
+        return Failure{settingsTooLargeReason()};
     Status written = makeFolders(folder_);
     if (written)
         written = writeFile(path_, text, Links::Refuse);

@@ -124,9 +124,17 @@ std::string settingsText(const Form& form, const Registry& registry) {
     return text + "print\n";
 }
 
-std::string settingsTooLargeReason(std::size_t size) {
-    return "设置有 " + std::to_string(size) + " 字节，超过了设置文件的上限 1 MiB（" +
-           std::to_string(kSettingsSizeLimit) + " 字节）：有的输入框或代码里的文字太长";
+std::size_t settingsSizeAtLeast(const Form& form) {
+    std::size_t size = 0;
+    for (const Control* c : allControls(form.module()))
+        if (c->kind == ControlKind::Field)
+            size += form.text(c->name).size();
+    return size;
+}
+
+std::string settingsTooLargeReason() {
+    return "设置超过了设置文件的上限 1 MiB（" + std::to_string(kSettingsSizeLimit) +
+           " 字节）：有的输入框或代码里的文字太长";
 }
 
 std::string settingsTooLargeEnglish(std::size_t size) {

@@ -41,8 +41,12 @@ std::string settingsText(const Form& form, const Registry& registry);
 inline bool fitsSettingsFile(const std::string& text) {
     return text.size() <= kSettingsSizeLimit;
 }
-// Why settings of that size are not written, for the user (Chinese) and for ornavo-gen (English).
-std::string settingsTooLargeReason(std::size_t size);
+// A size the window's settings cannot be smaller than (its fields' texts), found without writing them:
+// when it is over kSettingsSizeLimit, they do not fit whatever else they hold.
+std::size_t settingsSizeAtLeast(const Form& form);
+// Why settings that do not fit are not written: for the user (Chinese), and for ornavo-gen with their
+// size (English).
+std::string settingsTooLargeReason();
 std::string settingsTooLargeEnglish(std::size_t size);
 
 } // namespace ornavo

@@ -179,7 +179,7 @@ bool SettingsKeeper::saveTo(const std::string& path) {
     Prompter& prompter = window_.form().prompter();
     const std::string text = settingsText(window_.form(), registry_);
     const Status written =
-        fitsSettingsFile(text) ? writeFile(path, text) : Status(Failure{settingsTooLargeReason(text.size())});
+        fitsSettingsFile(text) ? writeFile(path, text) : Status(Failure{settingsTooLargeReason()});
     if (!written) {
         prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason +
                         "。\n原来的文件没有改动。");
