@@ -5,6 +5,7 @@
 #include "net/update_check.h"
 
 #include "framework/model/platform.h"
+#include "framework/model/settings_reader.h"
 #include "framework/ui/generator_window.h"
 #include "generators/catalogue.h"
 
@@ -74,6 +75,7 @@ ShellServices withDesktopDefaults(ShellServices s) {
         s.openModuleWindow = [owner](const ModuleSpec& module, std::function<void()> closed) {
             return openingIn(owner->windows)(module, std::move(closed));
         };
+        s.moduleWindow = [owner]() -> QWidget* { return owner->windows.window(); };
     }
     if (!s.checkForUpdate)
         s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress](QObject* context) {
@@ -111,6 +113,16 @@ std::function<QWidget*(const ModuleSpec&, std::function<void()>)> openingIn(Modu
     };
 }
 
+bool openSettingsFile(ModuleWindows& windows, Prompter& prompter, const std::string& path) {
+    const Result<const ModuleSpec*, SettingsProblem> named = settingsWindowOf(path, moduleRegistry());
+    if (!named) {
+        prompter.notify("无法打开设置文件“" + path + "”：" + named.failure().message + "。");
+        return false;
+    }
+    windows.open(**named, path);
+    return true;
+}
+
 Desktop::Desktop()
     : host_([this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter_); },
             [this](QWidget* from) { web::presentColourTable(from, prompter_); }),
@@ -136,6 +148,7 @@ ShellServices Desktop::shellServices() {
     services.openColourTable = [this] { host_.openColourTable(); };
     services.openPreview = [this](const std::string& code) { host_.showPreview(code); };
     services.openModuleWindow = openingIn(*windows_);
+    services.moduleWindow = [this]() -> QWidget* { return windows_->window(); };
     return services;
 }
 

@@ -23,6 +23,10 @@ ShellServices withDesktopDefaults(ShellServices services);
 // Module windows as the main window opens them: in that owner's care.
 std::function<QWidget*(const ModuleSpec&, std::function<void()>)> openingIn(ModuleWindows& windows);
 
+// `ornavo FILE`: opens the window a settings file was saved from, with the file. False, with the reason
+// told, when the file cannot be read or names no window.
+bool openSettingsFile(ModuleWindows& windows, Prompter& prompter, const std::string& path);
+
 // The program's parts for one run; make it once the application object exists.
 class Desktop {
   public:

@@ -9,6 +9,7 @@
 #include "framework/model/constants.h"
 #include "framework/model/version.h"
 #include "framework/ui/acting_window.h"
+#include "framework/ui/return_presses.h"
 #include "net/maker_site.h"
 
 #include <QAction>
@@ -188,6 +189,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 MainWindow::~MainWindow() {
     if (tray_)
         tray_->hide();
+    delete trayMenu_;
 }
 
 QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholderName,
@@ -205,6 +207,7 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
         button->setProperty("module", q(entry.key));
         button->setProperty("role", QStringLiteral("catalogue"));
         button->setAutoDefault(false);
+        ui::pressOnReturn(button);
         page->place(button, catalogueButtonRect(i));
         connect(button, &QPushButton::clicked, this, [this, &entry] { openCatalogueEntry(entry); });
     }
@@ -212,6 +215,7 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
     placeholder->setObjectName(u(placeholderName));
     placeholder->setProperty("role", QStringLiteral("catalogue"));
     placeholder->setAutoDefault(false);
+    ui::pressOnReturn(placeholder);
     page->place(placeholder, catalogueButtonRect(entries.size()));
     connect(placeholder, &QPushButton::clicked, this,
             [this] { services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None); });
@@ -301,7 +305,10 @@ void MainWindow::buildAdverts(QWidget* central) {
 void MainWindow::buildMenus() {
     auto* show = new QAction(u("显示"), this);
     show->setObjectName(QStringLiteral("显示"));
-    connect(show, &QAction::triggered, this, &MainWindow::restoreAndCentre);
+    connect(show, &QAction::triggered, this, [this] {
+        if (!bringModuleWindowBack())
+            restoreAndCentre();
+    });
     auto* hideAction = new QAction(u("隐藏"), this);
     hideAction->setObjectName(QStringLiteral("隐藏"));
     connect(hideAction, &QAction::triggered, this, &QWidget::hide);
@@ -321,8 +328,10 @@ void MainWindow::buildMenus() {
     systemMenu_ = menuBar()->addMenu(u("系统菜单"));
     systemMenu_->setObjectName(QStringLiteral("系统菜单"));
     fillSystemMenu(systemMenu_);
-    // The tray's pop-up is the same menu with the same items, as a menu of its own.
-    trayMenu_ = new QMenu(u("系统菜单"), this);
+    // The tray's pop-up is the same menu with the same items, as a menu of its own. It belongs to no
+    // window: while a module window is open the main window takes no input, and a menu inside it would
+    // take none either.
+    trayMenu_ = new QMenu(u("系统菜单"));
     trayMenu_->setObjectName(QStringLiteral("托盘菜单"));
     fillSystemMenu(trayMenu_);
 
@@ -440,7 +449,21 @@ void MainWindow::restoreAndCentre() {
     activateWindow();
 }
 
+bool MainWindow::bringModuleWindowBack() {
+    QWidget* module = moduleOpen_ && services_.moduleWindow ? services_.moduleWindow() : nullptr;
+    if (!module)
+        return false;
+    module->setWindowState(module->windowState() & ~Qt::WindowMinimized);
+    module->show();
+    module->raise();
+    module->activateWindow();
+    return true;
+}
+
 void MainWindow::toggleFromTray() {
+    // While a module window is open, that is the window the user works in: it comes to the front.
+    if (bringModuleWindowBack())
+        return;
     if (isVisible())
         hide();
     else

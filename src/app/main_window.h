@@ -50,6 +50,8 @@ struct ShellServices {
     // Opens the module's window and returns at once; `closed` runs once the window has been closed and
     // no other module window opened in its place. Returns the window, or nullptr when there is none.
     std::function<QWidget*(const ModuleSpec& module, std::function<void()> closed)> openModuleWindow;
+    // The module window open now, or nullptr.
+    std::function<QWidget*()> moduleWindow;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
@@ -91,7 +93,8 @@ class MainWindow : public QMainWindow {
     // closed come back restored and centred. Meanwhile this window takes no input.
     void openCatalogueEntry(const CatalogueEntry& entry);
     void restoreAndCentre();
-    // The tray icon's left click: hide a visible window, bring back a hidden one.
+    // The tray icon's left click: with a module window open, bring that one to the front; else hide a
+    // visible main window or bring back a hidden one.
     void toggleFromTray();
     // The menu's "退出": asks first; Yes ends the program.
     void askToQuit();
@@ -128,6 +131,8 @@ class MainWindow : public QMainWindow {
     void quitProgram();
     void centre();
     void openModule(const ModuleSpec& module);
+    // Brings the open module window to the front; false when none is open.
+    bool bringModuleWindowBack();
 
     ShellServices services_;
     std::vector<CatalogueEntry> professional_, basic_;

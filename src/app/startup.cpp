@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QTimer>
 
 #include <QEvent>
@@ -42,6 +43,10 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(moduleOption());
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A settings file (.ornavo) to open in the window it was saved from."),
+        QStringLiteral("[FILE]"));
 }
 
 // --help and --version print and end the program; neither needs the display or the skin.
@@ -117,7 +122,18 @@ int runProgram(int argc, char** argv) {
     int status = 0;
     {
         Desktop desktop;
-        if (parser.isSet(moduleOption())) {
+        // A settings file given (a double-click in a file manager): the window it names opens with it,
+        // and the run ends with that window. A file that cannot be read is said so; the main window
+        // then opens as usual.
+        const bool fromFile =
+            !parser.positionalArguments().isEmpty() &&
+            openSettingsFile(desktop.moduleWindows(), desktop.prompter(),
+                             QFile::encodeName(parser.positionalArguments().constFirst()).toStdString());
+        if (fromFile) {
+            QObject::connect(&desktop.moduleWindows(), &ModuleWindows::allClosed, &app,
+                             [] { QCoreApplication::exit(0); });
+            status = app.exec();
+        } else if (parser.isSet(moduleOption())) {
             const std::string key = parser.value(moduleOption()).toStdString();
             const ModuleSpec* module = moduleRegistry().byKey(key);
             if (!module) {

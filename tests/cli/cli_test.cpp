@@ -1,5 +1,6 @@
 // ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
 
+#include "cli/cli_support.h"
 #include "framework/model/settings_writer.h"
 #include "framework/model/version.h"
 #include "support/test_support.h"
@@ -14,41 +15,10 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-namespace {
-
-struct GenRun {
-    int status = -1;
-    std::string out;
-};
-
-// Runs ornavo-gen with the arguments (a shell fragment), stdout captured, stderr into `errFile`;
-// `environment` is put before the command ("NAME=value ").
-GenRun gen(const std::string& args, const std::string& errFile = "/dev/null",
-           const std::string& environment = "") {
-    const std::string command = environment + ORNAVO_GEN + " " + args + " 2>" + errFile;
-    GenRun r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-std::string tempPath(const std::string& name) {
-    return ::testing::TempDir() + "ornavo-cli-" + name;
-}
-
-} // namespace
+using ornavo::testing::gen;
+using ornavo::testing::GenRun;
+using ornavo::testing::slurp;
+using ornavo::testing::tempPath;
 
 TEST(OrnavoGen, ListsModulesAsKeyTabCaption) {
     const GenRun r = gen("list");

@@ -89,14 +89,73 @@ TEST_F(KeptWindow, TheBarBringsBackTheEarlierTexts) {
     EXPECT_EQ(keeper->restoreBar(), nullptr);
     EXPECT_TRUE(prompter.messages.empty());
 
-    // "忽略" leaves the defaults; the texts stay kept until the user changes something.
+    // "忽略" leaves the defaults and discards the kept texts: the bar does not come back.
+    keepEarlier();
     open();
     ASSERT_NE(keeper->restoreBar(), nullptr);
     QTest::mouseClick(keeper->restoreBar()->findChild<QPushButton*>(QStringLiteral("按钮_忽略")),
                       Qt::LeftButton);
     EXPECT_EQ(keeper->restoreBar(), nullptr);
     EXPECT_EQ(window->form().code(), "");
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(keeper->keptPath())));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(keeper->keptPath())));
+    open();
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+
+    // Opening a settings file takes the bar away: a later restore cannot replace the file's values.
+    keepEarlier();
+    open();
+    ASSERT_NE(keeper->restoreBar(), nullptr);
+    OpenWindow saved("F03");
+    saved.form().setText("编辑框_链接地址", "http://example.com/from-the-file");
+    const std::string file = state.path().toStdString() + "/opened.ornavo";
+    ASSERT_TRUE(writeFile(file, settingsText(saved.form(), moduleRegistry())));
+    ASSERT_TRUE(keeper->openFrom(file));
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+    EXPECT_EQ(shown("编辑框_链接地址"), QStringLiteral("http://example.com/from-the-file"));
+}
+
+// Ctrl+S writes to the file the window came from or was saved to last, without asking; while it has
+// none, and always with Ctrl+Shift+S, it asks for a name.
+TEST_F(KeptWindow, SaveWritesToTheWindowsOwnFile) {
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())); // its shortcuts work while it is active
+    std::vector<bool> asked;
+    QString answer;
+    keeper->setFileChooser([&](bool saving, const QString&, const QString&) {
+        asked.push_back(saving);
+        return answer;
+    });
+    const std::string first = state.path().toStdString() + "/first.ornavo";
+    const std::string second = state.path().toStdString() + "/second.ornavo";
+    window->form().setText("编辑框_链接地址", "one");
+    answer = QString::fromStdString(first);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked, std::vector<bool>{true});
+    EXPECT_EQ(keeper->file(), first);
+
+    window->form().setText("编辑框_链接地址", "two");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); // no question this time
+    EXPECT_EQ(asked.size(), 1u);
+    ASSERT_TRUE(readFile(first, kSettingsSizeLimit));
+    EXPECT_NE(readFile(first, kSettingsSizeLimit)->find("set 编辑框_链接地址 two\n"), std::string::npos);
+
+    answer = QString::fromStdString(second);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(keeper->file(), second);
+
+    // A window opened from a file saves back to it.
+    open();
+    keeper->setFileChooser([&](bool saving, const QString&, const QString&) {
+        asked.push_back(saving);
+        return QString();
+    });
+    ASSERT_TRUE(keeper->openFrom(first));
+    window->form().setText("编辑框_链接地址", "three");
+    EXPECT_TRUE(keeper->save());
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_NE(readFile(first, kSettingsSizeLimit)->find("set 编辑框_链接地址 three\n"), std::string::npos);
 }
 
 TEST_F(KeptWindow, TypingIsKeptWithinASecondAndOfferedNextTime) {
@@ -144,8 +203,8 @@ TEST_F(KeptWindow, FilesThatCannotBeOpenedChangeNothing) {
     QStringList entries;
     for (QAction* action : menu->actions())
         entries << action->text();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("打开设置…"),
-                                    QStringLiteral("最近的设置")}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("另存设置…"),
+                                    QStringLiteral("打开设置…"), QStringLiteral("最近的设置")}));
 }
 
 TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {

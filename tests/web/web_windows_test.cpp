@@ -14,6 +14,7 @@
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "net/loopback_server.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -184,10 +186,23 @@ TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
                                                "document.getElementById('probe').closest('.J_TModule').id")),
               QStringLiteral("SPAN shop4257007198"));
 
-    // The browser covers the window whatever its size.
-    EXPECT_EQ(browser->geometry(), QRect(0, 0, 1000, 600));
+    // The browser covers the window below its bar whatever its size; the page is shown whole across,
+    // scaled where the window is narrower than it (unless the user chose a scale).
+    QWidget* bar = window->findChild<QWidget*>(QStringLiteral("previewBar"));
+    ASSERT_NE(bar, nullptr);
+    const int barHeight = bar->height();
+    EXPECT_GT(barHeight, 0);
+    EXPECT_EQ(browser->geometry(), QRect(0, barHeight, 1000, 600 - barHeight));
+    EXPECT_EQ(window->scale(), 1.0);
     window->resize(640, 380);
-    EXPECT_EQ(browser->geometry(), QRect(0, 0, 640, 380));
+    EXPECT_EQ(browser->geometry(), QRect(0, barHeight, 640, 380 - barHeight));
+    EXPECT_DOUBLE_EQ(window->scale(), 0.64);
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.64);
+    EXPECT_EQ(window->scaleBox()->currentText(), QStringLiteral("适合窗口（64%）"));
+    window->scaleBox()->setCurrentIndex(window->scaleBox()->findText(QStringLiteral("90%")));
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.9);
+    window->scaleBox()->setCurrentIndex(0);
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.64);
 
     // A second press, with the window minimised: the same window, in front, showing the new code.
     window->showMinimized();
@@ -774,8 +789,7 @@ TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ::testing::InitGoogleTest(&argc, argv);

@@ -106,6 +106,12 @@ Status KeptTexts::finish() {
     return written;
 }
 
+Status KeptTexts::discard() {
+    dirty_ = false;
+    kept_.clear();
+    return removeFile(path_);
+}
+
 Status KeptTexts::write() {
     dirty_ = false;
     // Too large whatever they hold: not worth writing out every second while the user types.

@@ -59,6 +59,8 @@ class KeptTexts {
     // The window closes: writes what changed, then lets the file go to whichever copy opens the
     // window next; nothing is written after this.
     Status finish();
+    // Forgets what was kept: the file goes, and only a later change keeps texts again.
+    Status discard();
 
   private:
     Status write();

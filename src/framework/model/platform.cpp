@@ -320,6 +320,12 @@ Status renameFile(const std::string& from, const std::string& to) {
     return {};
 }
 
+Status removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        return systemFailure(errno);
+    return {};
+}
+
 // ---- Paths and folders ----
 
 std::string folderOf(const std::string& path) {

@@ -67,6 +67,8 @@ Status makeFolders(const std::string& path);
 bool isRegularFile(const std::string& path);
 bool pathExists(const std::string& path);
 Status renameFile(const std::string& from, const std::string& to);
+// Removes a file (a link itself, not what it points at); one that is not there is no failure.
+Status removeFile(const std::string& path);
 
 // ---- Paths and folders ----
 

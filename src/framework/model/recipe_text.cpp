@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
 
 namespace ornavo {
@@ -305,6 +306,16 @@ int settingsFormatOf(const std::string& headLine) {
          ++i)
         number = std::min(number * 10 + (headLine[i] - '0'), 1000000);
     return std::max(number, 1);
+}
+
+std::vector<std::string> recipeLines(const std::string& text) {
+    std::istringstream in(text);
+    RecipeLineReader reader(in);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
+    return lines;
 }
 
 bool isSkippedRecipeLine(const std::string& line) {

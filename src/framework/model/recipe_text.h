@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ornavo {
 
@@ -94,6 +95,10 @@ class RecipeLineReader {
     bool inHead_ = true; // neither an action line nor a head line read yet
     RecipeEscapes escapes_ = RecipeEscapes::Plain;
 };
+
+// Every line of a recipe's text without its end, as RecipeLineReader reads them (a byte-order mark at
+// the start dropped). Throws RecipeReadError for a line longer than RecipeLineReader::kMaxLineBytes.
+std::vector<std::string> recipeLines(const std::string& text);
 
 // True for a line without an action: empty, only blanks and TABs, or starting with '#'.
 bool isSkippedRecipeLine(const std::string& line);

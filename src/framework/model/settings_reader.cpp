@@ -157,6 +157,30 @@ const std::string& valueOf(const WindowVariables& variables, const std::string& 
 
 } // namespace
 
+Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& path,
+                                                            const Registry& registry) {
+    Result<std::string, ReadFailure> text = readFile(path, kSettingsSizeLimit);
+    if (!text)
+        return problem(0, text.failure().fault == ReadFault::TooLarge ? kTooLarge : text.failure().reason());
+    if (!isUtf8(*text) && looksLikeGbk(*text))
+        return problem(0, kSaveAsUtf8);
+    const std::vector<std::string> lines = linesOf(*text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const int number = static_cast<int>(i) + 1;
+        if (!isUtf8(line))
+            return problem(number, "不是 UTF-8 文字（" + recipeExcerpt(line) + "）");
+        if (isSkippedRecipeLine(line))
+            continue;
+        if (line.compare(0, 5, "open ") != 0)
+            return problem(number, "设置文件应以 open 开头");
+        if (const ModuleSpec* module = registry.byKey(line.substr(5)))
+            return module;
+        return problem(number, "没有窗口“" + recipeExcerpt(line.substr(5)) + "”");
+    }
+    return problem(0, "文件里没有设置");
+}
+
 void applySettings(Form& form, const LoadedSettings& settings) {
     if (settings.wholeVariables) {
         const WindowVariables before = form.variables();

@@ -45,6 +45,10 @@ SettingsRead readSettingsFile(const std::string& path, const ModuleSpec& module,
 // Why a file that could not be read is no settings file (Chinese).
 SettingsProblem settingsReadProblem(const ReadFailure& failure);
 
+// The window a settings file is for: the module its `open` line names (nothing else of it is checked).
+Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& path,
+                                                            const Registry& registry);
+
 // Brings the lines of a file written in `format` (older than kSettingsFormat) up to the current format.
 std::vector<std::string> migrateSettings(std::vector<std::string> lines, int format);
 

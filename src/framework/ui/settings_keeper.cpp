@@ -44,6 +44,9 @@ QString suggestedName(const ModuleSpec& module) {
     return name + QLatin1String(kSettingsSuffix);
 }
 
+// Ctrl+Shift+S on every desktop (some keep no standard key for "save as").
+const QKeySequence kSaveAsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+
 } // namespace
 
 SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry)
@@ -87,6 +90,8 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
 
     auto* saveKey = new QShortcut(QKeySequence::Save, &window_);
     connect(saveKey, &QShortcut::activated, this, [this] { save(); });
+    auto* saveAsKey = new QShortcut(kSaveAsKey, &window_);
+    connect(saveAsKey, &QShortcut::activated, this, [this] { saveAs(); });
     auto* openKey = new QShortcut(QKeySequence::Open, &window_);
     connect(openKey, &QShortcut::activated, this, [this] { open(); });
 
@@ -138,8 +143,14 @@ bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
 QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("settingsMenu"));
-    QAction* saveAction = menu->addAction(QStringLiteral("保存设置…"), this, [this] { save(); });
+    // Saving asks for a name only while the window has no file of its own.
+    QAction* saveAction = menu->addAction(
+        file_.empty() ? QStringLiteral("保存设置…") : QStringLiteral("保存设置"), this, [this] { save(); });
     saveAction->setShortcut(QKeySequence::Save);
+    if (!file_.empty())
+        saveAction->setToolTip(q(file_));
+    QAction* saveAsAction = menu->addAction(QStringLiteral("另存设置…"), this, [this] { saveAs(); });
+    saveAsAction->setShortcut(kSaveAsKey);
     QAction* openAction = menu->addAction(QStringLiteral("打开设置…"), this, [this] { open(); });
     openAction->setShortcut(QKeySequence::Open);
     QMenu* recent = menu->addMenu(QStringLiteral("最近的设置"));
@@ -156,8 +167,14 @@ QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
 }
 
 bool SettingsKeeper::save() {
+    // The file the window came from or was saved to last: written again without a question.
+    return file_.empty() ? saveAs() : saveTo(file_);
+}
+
+bool SettingsKeeper::saveAs() {
     const QString folder = recent_.folder().empty() ? QDir::homePath() : q(recent_.folder());
-    const QString path = chooseFile_(true, folder, suggestedName(window_.form().module()));
+    const QString suggested = file_.empty() ? suggestedName(window_.form().module()) : q(fileNameOf(file_));
+    const QString path = chooseFile_(true, folder, suggested);
     return !path.isEmpty() && saveTo(path.toStdString());
 }
 
@@ -186,6 +203,7 @@ bool SettingsKeeper::saveTo(const std::string& path) {
         return false;
     }
     (void)recent_.remember(path); // the list is a convenience: a failed write of it is no failed save
+    file_ = path;
     return true;
 }
 
@@ -210,6 +228,9 @@ bool SettingsKeeper::openFrom(const std::string& path) {
     }
     applySettings(form, *read);
     (void)recent_.remember(path);
+    file_ = path;
+    // What the window shows now is the file's: the texts kept from last time are not offered over it.
+    dismissBar();
     return true;
 }
 
@@ -217,7 +238,7 @@ void SettingsKeeper::offerEarlier(LoadedSettings earlier) {
     earlier_ = std::move(earlier);
     bar_ = new RestoreBar(&window_);
     connect(bar_, &RestoreBar::restoreClicked, this, &SettingsKeeper::restoreEarlier);
-    connect(bar_, &RestoreBar::ignoreClicked, this, &SettingsKeeper::dismissBar);
+    connect(bar_, &RestoreBar::ignoreClicked, this, &SettingsKeeper::ignoreEarlier);
     // At the top of the window, above everything it holds.
     if (auto* column = qobject_cast<QBoxLayout*>(window_.layout()))
         column->insertWidget(0, bar_);
@@ -228,6 +249,12 @@ void SettingsKeeper::offerEarlier(LoadedSettings earlier) {
 void SettingsKeeper::restoreEarlier() {
     if (earlier_)
         applySettings(window_.form(), *earlier_);
+    dismissBar();
+}
+
+void SettingsKeeper::ignoreEarlier() {
+    // Ignored is gone: the same texts are not offered again next time.
+    keep(kept_.discard());
     dismissBar();
 }
 

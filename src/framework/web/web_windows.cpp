@@ -10,9 +10,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -33,9 +36,17 @@ QPointer<PreviewWindow> previewWindow;
 QPointer<ColourTableWindow> colourTableWindow;
 LiveSwitch* liveSwitch = nullptr;
 
-// The live bar's distance from the window's top and right edges (clear of the page's scroll bar).
-constexpr int kLiveBarTop = 4;
-constexpr int kLiveBarRight = 24;
+// The width a shop page needs: its 950-pixel design area, the page's margins and its scroll bar.
+constexpr int kPageWidth = 1000;
+// The scales the user may choose instead of the one that fits the page into the window (percent).
+constexpr int kScales[] = {100, 90, 80, 75, 67, 50, 33};
+constexpr int kLeastScale = 25;
+// The preview and colour table open at least this large (besides their frames) where the screen is
+// short of room.
+const QSize kPreviewSize(1000, 600), kPreviewLeast(360, 300);
+const QSize kColourTableSize(970, 520), kColourTableLeast(420, 240);
+// A side of the screen for the opener is worth a move when it gives the new window this much more.
+constexpr int kWorthMoving = 40;
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -48,12 +59,86 @@ QString pageAsRead(const std::string& code) {
     return text ? q(*text) : QString();
 }
 
-// A new window opens beside the window that asked for it (clear of the other browser window where
-// there is room); an open one keeps its place. Either is shown, restored when minimised, and raised in
-// front of the asking window.
-void bringToFront(QWidget* window, bool created, QWidget* beside, const QWidget* other) {
-    if (created)
-        ui::placeBeside(window, beside, {other});
+long long fieldsCovered(const QRect& frame, const ui::Clearance& clearance) {
+    long long covered = 0;
+    for (const QRect& r : clearance.keepClear)
+        covered += static_cast<long long>(frame.intersected(r).width()) * frame.intersected(r).height();
+    return covered;
+}
+
+// Where a new browser window opens: never over the fields of the window that asked for it (`opener`)
+// where the screen has any room, then as little as can be over the window named first (the opener, or
+// the other browser window with `otherFirst`), then the second. Where the wanted size does not fit, the
+// window takes the room there is, down to its least size. With `besideOpener` (the preview) the whole
+// opener is kept clear: the window stands beside it, as tall as the screen where it is narrower than
+// wanted (the page is then shown scaled), and the opener moves to a side of the screen when that
+// covers less of it or gives the new window much more room.
+void placeNew(QWidget* window, QSize wanted, QSize least, QWidget* opener, const QWidget* other,
+              bool otherFirst, bool besideOpener) {
+    const QScreen* screen = opener && opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    if (!opener) {
+        window->resize(wanted.boundedTo(area.size()));
+        QRect frame(QPoint(), window->size());
+        frame.moveCenter(area.center());
+        window->move(frame.topLeft());
+        return;
+    }
+    const QSize thickness = opener->frameGeometry().size() - opener->size();
+    const QRect otherFrame =
+        other && other->isVisible() && !other->isMinimized() ? other->frameGeometry() : QRect();
+    const auto clearanceFor = [&](QPoint shift) {
+        ui::Clearance c;
+        if (const QRect fields = ui::fieldsOnScreen(opener); !fields.isEmpty())
+            c.keepClear.push_back(fields.translated(shift));
+        c.opener = opener->frameGeometry().translated(shift);
+        if (besideOpener)
+            c.keepClear.push_back(c.opener);
+        c.rather = {c.opener};
+        if (!otherFrame.isNull())
+            c.rather.insert(otherFirst ? c.rather.begin() : c.rather.end(), otherFrame);
+        return c;
+    };
+    const QSize want = wanted + thickness, fewest = least + thickness;
+    // The wanted size where it fits; where it does not, the room there is, as tall as the screen.
+    const auto placeWith = [&](const ui::Clearance& clearance) {
+        const QRect frame = ui::placeClear(want, fewest, area, clearance);
+        if (frame.width() >= want.width() || !besideOpener)
+            return frame;
+        return ui::placeClear(QSize(want.width(), area.height()), fewest, area, clearance);
+    };
+    const ui::Clearance here = clearanceFor({});
+    QRect best = placeWith(here);
+    long long bestCovered = fieldsCovered(best, here);
+    QPoint moveBy;
+    if (best.width() < want.width() && besideOpener) {
+        // The left side of the screen first: the page then stands right of the fields, as it is read.
+        const QRect o = opener->frameGeometry();
+        for (const QPoint shift : {QPoint(area.left() - o.left(), 0), QPoint(area.right() - o.right(), 0)}) {
+            if (shift.isNull())
+                continue;
+            const ui::Clearance there = clearanceFor(shift);
+            const QRect moved = placeWith(there);
+            const long long covered = fieldsCovered(moved, there);
+            if (covered < bestCovered ||
+                (covered == bestCovered && moved.width() >= best.width() + kWorthMoving)) {
+                best = moved;
+                bestCovered = covered;
+                moveBy = shift;
+            }
+        }
+    }
+    if (!moveBy.isNull())
+        opener->move(opener->pos() + moveBy);
+    window->resize(best.size() - thickness);
+    window->move(best.topLeft());
+}
+
+// A window is shown, restored when minimised, and raised in front of the asking window; a new one has
+// been placed first, an open one keeps its place.
+void bringToFront(QWidget* window) {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
@@ -149,6 +234,7 @@ const char* const PreviewWindow::kBrowserName = "超文本浏览框_在线预览
 const char* const PreviewWindow::kLiveBoxName = "选择框_实时预览";
 const char* const PreviewWindow::kLiveNoticeName = "标签_实时预览提示";
 const char* const PreviewWindow::kPageNoticeName = "标签_页面提示";
+const char* const PreviewWindow::kScaleName = "组合框_缩放";
 
 void PreviewWindow::setLiveSwitch(LiveSwitch* live) {
     liveSwitch = live;
@@ -158,12 +244,32 @@ PreviewWindow::PreviewWindow() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(kCaption));
     setObjectName(QStringLiteral("PreviewWindow"));
+    // The window's own bar above the page (the scale, and live preview's switch), then the page.
+    bar_ = new QWidget(this);
+    bar_->setObjectName(QStringLiteral("previewBar"));
+    bar_->setAttribute(Qt::WA_StyledBackground);
+    auto* row = new QHBoxLayout(bar_);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(8);
+    auto* scaleCaption = new QLabel(QStringLiteral("缩放："), bar_);
+    scale_ = new QComboBox(bar_);
+    scale_->setObjectName(QString::fromUtf8(kScaleName));
+    scale_->setAccessibleName(QStringLiteral("缩放"));
+    scaleCaption->setBuddy(scale_);
+    scale_->addItem(QString(), 0); // fits the page into the window; its text says at what scale
+    for (int percent : kScales)
+        scale_->addItem(QStringLiteral("%1%").arg(percent), percent);
+    scale_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(scale_, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { applyScale(); });
+    row->addWidget(scaleCaption);
+    row->addWidget(scale_);
+    row->addStretch(1);
     browser_ = new QWebEngineView(this);
     browser_->setObjectName(QString::fromUtf8(kBrowserName));
-    browser_->setGeometry(0, 0, 995, 570);
     // The page's scripts open no box and cannot keep it busy for good (guarded_page.h).
     page_ = new GuardedPage(QWebEngineProfile::defaultProfile(), browser_);
     browser_->setPage(page_);
+    // What the page's scripts did, in a line along the window's bottom edge, under the page.
     pageNotice_ = new QLabel(this);
     pageNotice_->setObjectName(QString::fromUtf8(kPageNoticeName));
     pageNotice_->setProperty("role", QStringLiteral("pageNotice"));
@@ -172,6 +278,12 @@ PreviewWindow::PreviewWindow() {
     pageNotice_->setContentsMargins(8, 3, 8, 3);
     pageNotice_->hide();
     connect(page_, &GuardedPage::noticeChanged, this, &PreviewWindow::showPageNotice);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(bar_);
+    column->addWidget(browser_, 1);
+    column->addWidget(pageNotice_);
     // The page comes from the program's own scheme (not as a local file, so its scripts read no file
     // of this machine) and takes its style sheets, scripts and pictures from the marketplace and the
     // maker's site; when the marketplace's widget library does not arrive, the shipped copy steps in.
@@ -179,7 +291,10 @@ PreviewWindow::PreviewWindow() {
     servePreviewScheme(browser_->page()->profile());
     browser_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     useLocalWidgetLibrary(browser_->page());
-    connect(browser_, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
+    connect(browser_, &QWebEngineView::loadStarted, this, [this] {
+        loading_ = true;
+        applyScale(); // a page loaded anew takes the scale the window shows
+    });
     connect(browser_, &QWebEngineView::loadFinished, this, [this] {
         loading_ = false;
         // Back where the user was; the shipped widget library scrolls there again once it has laid the
@@ -202,13 +317,7 @@ PreviewWindow::PreviewWindow() {
     pause_.setInterval(static_cast<int>(LivePreview::kPause.count()));
     connect(&pause_, &QTimer::timeout, this, &PreviewWindow::showPaused);
     if (liveSwitch) {
-        liveBar_ = new QWidget(this);
-        liveBar_->setObjectName(QStringLiteral("liveBar"));
-        liveBar_->setAttribute(Qt::WA_StyledBackground);
-        liveBar_->setAutoFillBackground(true);
-        auto* row = new QHBoxLayout(liveBar_);
-        row->setContentsMargins(6, 2, 6, 2);
-        row->setSpacing(8);
+        liveBar_ = bar_;
         notice_ = new QLabel(liveBar_);
         notice_->setObjectName(QString::fromUtf8(kLiveNoticeName));
         notice_->setProperty("role", QStringLiteral("liveNotice"));
@@ -226,7 +335,8 @@ PreviewWindow::PreviewWindow() {
         liveSwitch->setView(this);
         showLiveState(liveSwitch->live(), liveSwitch->notice());
     }
-    resize(1000, 600);
+    resize(kPreviewSize);
+    applyScale();
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -256,7 +366,9 @@ PreviewWindow* PreviewWindow::present(const std::string& code, const std::string
     previewWindow->display(code, folder);
     if (previewWindow->liveBar_ && liveSwitch)
         previewWindow->showLiveState(liveSwitch->live(), liveSwitch->notice());
-    bringToFront(previewWindow, created, beside, colourTableWindow);
+    if (created)
+        placeNew(previewWindow, kPreviewSize, kPreviewLeast, beside, colourTableWindow, false, true);
+    bringToFront(previewWindow);
     return previewWindow;
 }
 
@@ -296,7 +408,6 @@ void PreviewWindow::showLiveState(bool on, const std::string& notice) {
     liveBox_->setChecked(on);
     notice_->setText(q(notice));
     notice_->setVisible(!notice.empty());
-    placeLiveBar();
 }
 
 // The user paused: the page shows the code that came last.
@@ -347,36 +458,33 @@ void PreviewWindow::loadPage(bool keepScroll) {
     page_->loadWatched(pageUrl_);
 }
 
-void PreviewWindow::placeLiveBar() {
-    if (!liveBar_)
-        return;
-    liveBar_->adjustSize();
-    liveBar_->move(std::max(0, width() - liveBar_->width() - kLiveBarRight), kLiveBarTop);
-    liveBar_->raise();
+double PreviewWindow::scale() const {
+    const int chosen = scale_->currentData().toInt();
+    if (chosen > 0)
+        return chosen / 100.0;
+    // The page's whole width in the browser's, in whole percents.
+    const int fits = browser_->width() * 100 / kPageWidth;
+    return std::clamp(fits, kLeastScale, 100) / 100.0;
+}
+
+void PreviewWindow::applyScale() {
+    const double factor = scale();
+    scale_->setItemText(0, QStringLiteral("适合窗口（%1%）").arg(qRound(factor * 100)));
+    if (!qFuzzyCompare(browser_->zoomFactor(), factor))
+        browser_->setZoomFactor(factor);
 }
 
 void PreviewWindow::showPageNotice(const QString& line) {
     pageNotice_->setText(line);
     pageNotice_->setToolTip(line);
     pageNotice_->setVisible(!line.isEmpty());
-    placePageNotice();
-}
-
-// Along the window's bottom edge, over the page, as wide as its text (and no wider than the window).
-void PreviewWindow::placePageNotice() {
-    if (pageNotice_->isHidden())
-        return;
-    const int height = pageNotice_->sizeHint().height();
-    pageNotice_->setGeometry(0, this->height() - height, std::min(pageNotice_->sizeHint().width(), width()),
-                             height);
-    pageNotice_->raise();
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    browser_->setGeometry(0, 0, event->size().width(), event->size().height());
-    placeLiveBar();
-    placePageNotice();
+    if (layout())
+        layout()->activate(); // the browser has its new width before the scale follows it
+    applyScale();
 }
 
 const char* const ColourTableWindow::kCaption = "常用颜色表（颜色值请用鼠标右键复制）";
@@ -399,7 +507,7 @@ ColourTableWindow::ColourTableWindow() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(970, 520);
+    resize(kColourTableSize);
     browser_->load(address());
 }
 
@@ -415,7 +523,10 @@ ColourTableWindow* ColourTableWindow::present(QWidget* beside) {
     const bool created = !colourTableWindow;
     if (created)
         colourTableWindow = new ColourTableWindow;
-    bringToFront(colourTableWindow, created, beside, PreviewWindow::instance());
+    if (created)
+        placeNew(colourTableWindow, kColourTableSize, kColourTableLeast, beside, PreviewWindow::instance(),
+                 true, false);
+    bringToFront(colourTableWindow);
     return colourTableWindow;
 }
 

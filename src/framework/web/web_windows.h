@@ -17,6 +17,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QWebEngineView;
 
@@ -25,15 +26,18 @@ namespace ornavo::web {
 class GuardedPage;
 
 // "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html and
-// shown from there through the program's own scheme. The browser always covers the whole window; the
-// page file is deleted when the window goes.
+// shown from there through the program's own scheme. The browser fills the window below its bar (and
+// above the line that tells what the page's scripts did, when they did something); the page file is
+// deleted when the window goes.
 //
-// With live preview (framework/live_preview.h) the check box "实时预览" floats in the top right corner,
-// with a line beside it when a hand edit turned it off. Live code reaches the page once the user
-// pauses: in place, the old code's widgets stopped and the new ones started, where the shipped widget
-// library runs the page and the new code keeps to its module without scripts; otherwise the page is
-// loaded anew, at the same scroll position. A window made ahead of time (warmUp) holds the shop page
-// without code, and its first press takes the code the same way.
+// A bar above the page holds the scale (the page keeps its width and is shown scaled where the window
+// is narrower than the page: fitted to the window unless the user chose a scale) and, with live
+// preview (framework/live_preview.h), the check box "实时预览", with a line beside it when a hand edit
+// turned it off. A new window opens where it covers none of the fields of the window that asked for it. Live
+// code reaches the page once the user pauses: in place, the old code's widgets stopped and the new ones
+// started, where the shipped widget library runs the page and the new code keeps to its module without
+// scripts; otherwise the page is loaded anew, at the same scroll position. A window made ahead of time
+// (warmUp) holds the shop page without code, and its first press takes the code the same way.
 class PreviewWindow : public QWidget, public LiveView {
     Q_OBJECT
   public:
@@ -42,6 +46,7 @@ class PreviewWindow : public QWidget, public LiveView {
     static const char* const kLiveBoxName;
     static const char* const kLiveNoticeName;
     static const char* const kPageNoticeName;
+    static const char* const kScaleName;
 
     // The live preview the windows opened from now on work with; nullptr: none (no check box).
     static void setLiveSwitch(LiveSwitch* live);
@@ -62,6 +67,9 @@ class PreviewWindow : public QWidget, public LiveView {
     // shows the error page.
     QUrl pageUrl() const { return pageUrl_; }
     QCheckBox* liveBox() const { return liveBox_; }
+    QComboBox* scaleBox() const { return scale_; }
+    // The scale the page is shown at: the one chosen, else the one that fits the page's width.
+    double scale() const;
     QLabel* liveNotice() const { return notice_; }
     // The line that tells what the page's scripts did (a box they asked for, a page that stopped
     // answering); hidden while there is nothing to tell.
@@ -89,9 +97,8 @@ class PreviewWindow : public QWidget, public LiveView {
     // (at the same scroll position where asked).
     void putCode(const std::string& code, bool inPlace, bool keepScroll);
     void loadPage(bool keepScroll);
-    void placeLiveBar();
+    void applyScale();
     void showPageNotice(const QString& line);
-    void placePageNotice();
 
     QWebEngineView* browser_ = nullptr;
     GuardedPage* page_ = nullptr; // the browser's, kept from taking the program over by its scripts
@@ -102,6 +109,8 @@ class PreviewWindow : public QWidget, public LiveView {
     bool presented_ = false; // shown by present(), not only made ahead of time
     // Live preview: the bar with the check box and its notice, the code waiting for the pause, the
     // latest update (earlier answers from the page are stale), where a reload is to scroll back to.
+    QWidget* bar_ = nullptr;
+    QComboBox* scale_ = nullptr;
     QWidget* liveBar_ = nullptr;
     QCheckBox* liveBox_ = nullptr;
     QLabel* notice_ = nullptr;
