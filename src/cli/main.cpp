@@ -1,7 +1,9 @@
 // ornavo-gen: the module windows without a screen.
-//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | --help | --version
-// Exits with 0; 1 when the output could not be written; 2 for wrong usage or a recipe it cannot read
-// or run (nothing printed); 3 when everything was printed but a preview page could not be written.
+//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | page FILE [...] |
+//              page-add PAGE [...] SETTINGS... | page-relink PAGE NUMBER... | --help | --version
+// Exits with 0; 1 when the output could not be written (or a page check found an error); 2 for wrong
+// usage, a recipe it cannot read or run, or a page it cannot read (nothing printed or written); 3 when
+// everything was printed but a preview page could not be written.
 
 #include "console.h"
 #include "framework/model/constants.h"
@@ -9,12 +11,14 @@
 #include "framework/model/recipe.h"
 #include "framework/model/version.h"
 #include "generators/catalogue.h"
+#include "page_command.h"
 #include "save_command.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <vector>
 
 using namespace ornavo;
 
@@ -39,7 +43,9 @@ const char* kindName(ControlKind kind) {
 }
 
 constexpr const char* kUsage =
-    "usage: ornavo-gen list | describe KEY | constants | run FILE|- | --help | --version\n";
+    "usage: ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | "
+    "page FILE [--check|--paste-list|--preview DIR] | page-add PAGE SETTINGS... | "
+    "page-relink PAGE NUMBER... | --help | --version\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -54,8 +60,15 @@ void help() {
                  "  constants       NAME=VALUE of every address in effect\n"
                  "  run FILE|-      runs a recipe (- reads standard input) and prints what it asks for\n"
                  "  save FILE|-     runs a recipe, then prints the settings of the window it leaves open\n"
-                 "Exit status: 0 done; 1 the output could not be written; 2 wrong usage, or a recipe\n"
-                 "that cannot be read or run (nothing printed); 3 a preview page could not be written.\n"
+                 "  page FILE       every shown module's code of a page file as pasted, in page order\n"
+                 "    --check       what the page's modules do to each other, and their weight\n"
+                 "    --paste-list  where each module's code goes, and whether it changed since copied\n"
+                 "    --preview DIR writes DIR/page.html, the whole page in the preview's shop page\n"
+                 "  page-add PAGE SETTINGS...  appends modules (--link: links the files; --area AREA)\n"
+                 "  page-relink PAGE NUMBER... takes the present contents of linked settings files\n"
+                 "Exit status: 0 done; 1 the output could not be written, or --check found an error;\n"
+                 "2 wrong usage, or a recipe or page that cannot be read or run (nothing printed or\n"
+                 "written); 3 a preview page could not be written.\n"
                  "See ornavo-gen(1).\n";
 }
 
@@ -148,6 +161,13 @@ int command(const std::vector<std::string>& args) {
     }
     if (command == "save" && count == 2)
         return saveSettingsCommand(args[1]);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "page")
+        return cli::pageCommand(rest);
+    if (command == "page-add")
+        return cli::pageAddCommand(rest);
+    if (command == "page-relink")
+        return cli::pageRelinkCommand(rest);
     return usage();
 }
 

@@ -3,6 +3,7 @@
 #include "console.h"
 
 #include "framework/model/recipe.h"
+#include "framework/model/settings_reader.h"
 #include "framework/model/settings_writer.h"
 #include "generators/catalogue.h"
 
@@ -37,7 +38,18 @@ int saveSettingsCommand(const std::string& path) {
         std::cerr << "ornavo-gen: the recipe leaves no window open\n";
         return RecipeRunner::kRecipeError;
     }
-    std::cout << settingsText(*form, moduleRegistry());
+    // Only what the window and `ornavo-gen run` take back is written: nothing at all otherwise.
+    const std::string text = settingsText(*form, moduleRegistry());
+    if (!fitsSettingsFile(text)) {
+        std::cerr << "ornavo-gen: " << settingsTooLargeEnglish(text.size()) << "; nothing written\n";
+        return RecipeRunner::kRecipeError;
+    }
+    if (const SettingsRead read = readSettings(text, form->module(), moduleRegistry()); !read) {
+        std::cerr << "ornavo-gen: the window would not open these settings (line " << read.failure().line
+                  << "); nothing written\n";
+        return RecipeRunner::kRecipeError;
+    }
+    std::cout << text;
     std::cout.flush();
     return std::cout ? 0 : 1;
 }

@@ -1,5 +1,9 @@
 // ornavo-gen as a user runs it: exit status, what reaches stdout and stderr.
 
+#ifndef _WIN32
+#include "cli/cli_support.h" // the shell drives ornavo-gen in a test of pipes
+#include <sys/stat.h>
+#endif
 #include "framework/model/settings_writer.h"
 #include "framework/model/version.h"
 #include "support/process.h"
@@ -150,6 +154,52 @@ TEST(OrnavoGen, SavesTheSettingsARecipeLeaves) {
     std::ofstream(recipe) << "open F03\nclose\n";
     EXPECT_EQ(gen({"save", recipe}).status, 2);
 }
+
+// `save` prints nothing that the window or `run` would refuse: settings over the 1 MiB a settings file
+// may hold, also where only their escapes take them over it, end with status 2 and a message.
+TEST(OrnavoGen, SavesNothingTheWindowWouldRefuse) {
+    for (const std::string& text : {std::string(8 << 20, 'x'), std::string(600 << 10, '\t')}) {
+        const std::string recipe = tempPath("save-large.txt");
+        {
+            std::ofstream file(recipe, std::ios::binary);
+            file << "open F03\nset 编辑框_链接地址 ";
+            for (const char c : text)
+                file << (c == '\t' ? "\\t" : "x");
+            file << "\npress 按钮_全屏海报一键生成\n";
+        }
+        const Finished r = gen({"save", recipe});
+        EXPECT_EQ(r.status, 2) << text.size();
+        EXPECT_EQ(r.out, "") << text.size();
+        EXPECT_NE(r.err.find("more than the 1048576 (1 MiB) a settings file may hold"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("nothing written"), std::string::npos);
+    }
+}
+
+#ifndef _WIN32
+// Settings that carry window variables and escaped control characters run to the same code from a
+// file, a pipe, a process substitution and a named pipe alike (through the shell: POSIX only).
+TEST(OrnavoGen, RunsSavedSettingsFromFilesAndPipes) {
+    ornavo::testing::OpenWindow w("F03");
+    w.form().pickEntry("组合框_店铺类型", "集市店铺");
+    w.form().setText("编辑框_海报宽度", "1000");
+    w.form().setText("编辑框_链接地址", "http://x/\x1b[0m\xE2\x80\xA8");
+    w.press("按钮_全屏海报一键生成");
+    const std::string file = tempPath("variables.ornavo");
+    std::ofstream(file, std::ios::binary) << ornavo::settingsText(w.form(), ornavo::moduleRegistry());
+    ASSERT_NE(slurp(file).find("\nvar inner style = "), std::string::npos);
+    const std::string fifo = tempPath("variables.fifo");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& args : {"run " + file, "run - < " + file, "run <(cat " + file + ")",
+                                    "run " + fifo + " & cat " + file + " > " + fifo + "; wait"}) {
+        const ornavo::testing::GenRun r =
+            ornavo::testing::gen("", "/dev/null", "bash -c '" + std::string(ORNAVO_GEN) + " " + args + "' #");
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_EQ(r.out, w.form().code()) << args;
+    }
+    std::remove(fifo.c_str());
+}
+#endif
 
 TEST(OrnavoGen, HelpAndVersionGoToStdout) {
     const Finished version = gen({"--version"});

@@ -203,6 +203,36 @@ TEST_F(Platform, PrivateFolderMakesListsAndReplaces) {
     EXPECT_EQ(missing.failure().error, ENOENT);
 }
 
+// A lock is held by one holder at a time (a second take in the same process is refused too) and is
+// free again once its holder lets go; temporaries that a killed write of a file left behind go with the
+// next write of that file, and the program's own files are never read through a link.
+TEST_F(Platform, LocksLeftoversAndTheProgramsOwnFiles) {
+    const std::string lockName = in("全屏海报.ornavo.lock");
+    Result<std::optional<FileLock>> first = FileLock::take(lockName);
+    ASSERT_TRUE(first) << first.failure().reason;
+    ASSERT_TRUE(first->has_value());
+    Result<std::optional<FileLock>> second = FileLock::take(lockName);
+    ASSERT_TRUE(second);
+    EXPECT_FALSE(second->has_value()) << "a second holder took the lock";
+    first->reset();
+    Result<std::optional<FileLock>> again = FileLock::take(lockName);
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->has_value()) << "the lock stays taken after its holder let go";
+
+    // A write killed half-way, by a process that no longer runs (its number is far beyond any running).
+    const std::string file = in("设置.ornavo");
+    ASSERT_TRUE(writeFile(file, "old\n"));
+    const std::string leftover = file + ".tmp-999999998-000001";
+    std::ofstream(fs::u8path(leftover), std::ios::binary) << "half a file";
+    ASSERT_TRUE(fs::exists(fs::u8path(leftover)));
+    ASSERT_TRUE(writeFile(file, "new\n", Links::Refuse));
+    EXPECT_FALSE(fs::exists(fs::u8path(leftover))) << "the leftover of a killed write stays";
+    EXPECT_EQ(read(file), "new\n");
+    const Result<std::string, ReadFailure> own = readFile(file, 1024, Links::Refuse);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(*own, "new\n");
+}
+
 TEST(PlatformProcesses, ARunningProcessAndOneThatEnded) {
     EXPECT_TRUE(processRunning(processId()));
     ornavo::testing::Launch launch;

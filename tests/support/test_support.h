@@ -9,14 +9,20 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 #ifdef _WIN32
@@ -82,6 +88,55 @@ inline std::optional<std::string> setEnvironment(const std::string& name,
 #endif
     return was;
 }
+
+#ifndef _WIN32
+// A named pipe that nobody writes to, for tests of code that must never wait on one (POSIX: named pipes
+// live among files there). Should a reader
+// still be stuck on it when the time limit has passed, a writer comes and goes, so that the reader goes
+// on and the test can say that it waited instead of hanging for good.
+class NamedPipe {
+  public:
+    explicit NamedPipe(std::string path, std::chrono::milliseconds limit = std::chrono::seconds(5))
+        : path_(std::move(path)) {
+        made_ = ::mkfifo(path_.c_str(), 0600) == 0;
+        watchdog_ = std::thread([this, limit] {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (stop_.wait_for(lock, limit, [this] { return stopping_; }))
+                return;
+            while (!stopping_) {
+                const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) { // a reader is there: it gets an empty pipe
+                    rescued_ = true;
+                    ::close(fd);
+                }
+                stop_.wait_for(lock, std::chrono::milliseconds(50), [this] { return stopping_; });
+            }
+        });
+    }
+    ~NamedPipe() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        stop_.notify_all();
+        watchdog_.join();
+        ::unlink(path_.c_str());
+    }
+    const std::string& path() const { return path_; }
+    bool made() const { return made_; }
+    // Whether a reader had to be set free.
+    bool rescued() const { return rescued_; }
+
+  private:
+    std::string path_;
+    bool made_ = false;
+    std::atomic<bool> rescued_{false};
+    std::mutex mutex_;
+    std::condition_variable stop_;
+    bool stopping_ = false;
+    std::thread watchdog_;
+};
+#endif
 
 // Answers questions from a script (Yes when the script is empty) and records every message.
 struct ScriptedPrompter : Prompter {

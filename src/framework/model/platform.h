@@ -47,15 +47,25 @@ struct ReadFailure {
     std::string english() const;
 };
 
+// What a file operation does with a path that is a symbolic link.
+enum class Links {
+    Follow, // reads or writes the file the link points to (files the user names)
+    Refuse, // reads nothing (NotAFile), and a write replaces the link itself (the program's own files)
+};
+
 // Reads a whole regular file of at most `limit` bytes. Anything that is not a regular file is refused
 // at once, without waiting for it (a pipe with no writer, a terminal, a device).
-Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit);
+Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                          Links links = Links::Follow);
 
 // Writes the bytes to `path` through a temporary file beside it, flushed to the disk and then renamed
 // over the old file, so that a reader sees the old file or the new one, never a part. On any failure
-// the old file stays as it was and the temporary one is removed. A path that is a link is written
-// where the link points.
-Status writeFile(const std::string& path, const std::string& bytes);
+// the old file stays as it was and the temporary one is removed; temporaries that earlier writes of
+// the same path left behind when they were killed are removed after a write (removeWriteLeftovers).
+Status writeFile(const std::string& path, const std::string& bytes, Links links = Links::Follow);
+// Removes the temporaries of interrupted writes of `path` (links not followed): those of processes
+// that no longer run, and any older than ten minutes. Those of running writers are theirs to finish.
+void removeWriteLeftovers(const std::string& path, Links links = Links::Follow);
 
 // Creates the folder and the folders above it that are missing (readable by the user only).
 Status makeFolders(const std::string& path);
@@ -147,11 +157,41 @@ class PrivateFolder {
 #endif
 };
 
+// ---- Locks between running copies of the program ----
+
+// A lock that one running copy of the program holds on a name (a file, made when missing, that is
+// never written) until it lets go or ends; the system lets go of it when the process dies, however it
+// dies. Another holder, in this process too, is refused.
+class FileLock {
+  public:
+    // Takes the lock; nothing when another holder has it; a failure (Chinese reason) when it cannot be
+    // made or taken at all (a read-only folder).
+    static Result<std::optional<FileLock>> take(const std::string& path);
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+  private:
+#ifdef _WIN32
+    // The lock file's handle, which holds the lock on its first byte.
+    explicit FileLock(void* handle) : handle_(handle) {}
+    void* handle_ = nullptr;
+#else
+    explicit FileLock(int handle) : handle_(handle) {}
+    int handle_ = -1;
+#endif
+};
+
 // ---- Processes ----
 
 long processId();
 // False only when the system says that no process has that number.
 bool processRunning(long id);
+// Ends the process at once, whatever it is doing (a renderer caught in a script that never ends);
+// false when it could not be ended (no such process, or not this user's).
+bool endProcess(long id);
 
 // ---- Scratch ----
 

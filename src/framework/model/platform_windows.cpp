@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <streambuf>
@@ -271,10 +272,27 @@ std::string resolvedTarget(const std::string& path) {
 }
 
 // A name no other write of this process or another one uses at the same time.
+// "PID-NNNNNN": the writing process, and six digits of its own (as the writes of other systems name
+// their temporaries), so that a write killed half-way can be told from one going on.
 std::string uniqueSuffix() {
     static LONG counter = 0;
-    return std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::InterlockedIncrement(&counter));
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%06lu",
+                  static_cast<unsigned long>(::InterlockedIncrement(&counter)) % 1000000ul);
+    return std::to_string(::GetCurrentProcessId()) + "-" + digits;
 }
+
+// The writing process of a temporary's name after its ".tmp-"; 0 when it names none.
+long temporaryOwner(const std::string& rest) {
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() != dash + 7 ||
+        rest.find_first_not_of("0123456789") != dash)
+        return 0;
+    return std::stol(rest.substr(0, dash));
+}
+
+// A temporary this old is left over whoever wrote it: no write takes that long (in FILETIME ticks).
+constexpr std::int64_t kLeftoverAge = 10LL * 60 * 10000000;
 
 // Renames over what has the new name, the rename itself on the disk before it returns. A virus
 // scanner or an indexer that has just opened the file holds it for a moment: a few tries, briefly.
@@ -435,8 +453,14 @@ std::optional<std::string> environmentVariable(const std::string& name) {
 
 // ---- Whole files ----
 
-Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit) {
+Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit, Links links) {
     const auto failed = [](ReadFault fault, int error) { return ReadFailure{fault, error}; };
+    // The program's own files are never read through a link (a symbolic link or a junction).
+    if (links == Links::Refuse) {
+        const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            return failed(ReadFault::NotAFile, ELOOP);
+    }
     // A folder opens too (to be named as one); a pipe, a console or a device is never read.
     Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr));
@@ -470,8 +494,9 @@ Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t l
     return bytes;
 }
 
-Status writeFile(const std::string& path, const std::string& bytes) {
-    const std::string target = resolvedTarget(path);
+Status writeFile(const std::string& path, const std::string& bytes, Links links) {
+    // A link among the program's own files is replaced, never written through.
+    const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
     const std::wstring temporary = wide(target + ".tmp-" + uniqueSuffix());
     Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr));
@@ -487,7 +512,32 @@ Status writeFile(const std::string& path, const std::string& bytes) {
         return fail();
     if (!file.close() || !replaceFile(temporary, wide(target)))
         return fail();
+    removeWriteLeftovers(target, Links::Refuse);
     return {};
+}
+
+void removeWriteLeftovers(const std::string& path, Links links) {
+    const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
+    const std::string prefix = fileNameOf(target) + ".tmp-";
+    const std::string folder = folderOf(target);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(wide(pathInFolder(folder, prefix + "*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME nowFile{};
+    ::GetSystemTimeAsFileTime(&nowFile);
+    const std::int64_t now = ticksOf(nowFile);
+    do {
+        const std::string name = narrow(found.cFileName);
+        if (name.compare(0, prefix.size(), prefix) != 0 ||
+            (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            continue;
+        const long owner = temporaryOwner(name.substr(prefix.size()));
+        const bool stale = now - ticksOf(found.ftLastWriteTime) > kLeftoverAge;
+        if (stale || (owner > 0 && owner != processId() && !processRunning(owner)))
+            ::DeleteFileW(wide(pathInFolder(folder, name)).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
 }
 
 Status makeFolders(const std::string& path) {
@@ -705,10 +755,56 @@ std::vector<PrivateFolder::Entry> PrivateFolder::entries() const {
     return all;
 }
 
+// ---- Locks between running copies of the program ----
+
+Result<std::optional<FileLock>> FileLock::take(const std::string& path) {
+    // Opened to read and write, shared, so that the next copy can open it too and find it locked.
+    Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file.valid())
+        return failureFromLastError();
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return systemFailure(EINVAL);
+    // A lock of this handle's own: a second take in this process is refused as well.
+    OVERLAPPED at{};
+    if (!::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+        if (::GetLastError() == ERROR_LOCK_VIOLATION || ::GetLastError() == ERROR_IO_PENDING)
+            return std::optional<FileLock>();
+        return failureFromLastError();
+    }
+    return std::optional<FileLock>(FileLock(file.release()));
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_) {
+    other.handle_ = nullptr;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        if (handle_)
+            ::CloseHandle(static_cast<HANDLE>(handle_)); // the system lets go of the lock with the handle
+        handle_ = other.handle_;
+        other.handle_ = nullptr;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    if (handle_)
+        ::CloseHandle(static_cast<HANDLE>(handle_));
+}
+
 // ---- Processes ----
 
 long processId() {
     return static_cast<long>(::GetCurrentProcessId());
+}
+
+bool endProcess(long id) {
+    if (id <= 0)
+        return false;
+    Handle process(::OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(id)));
+    return process.valid() && ::TerminateProcess(process.get(), 1);
 }
 
 bool processRunning(long id) {

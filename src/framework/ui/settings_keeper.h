@@ -22,6 +22,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QMenu;
 
@@ -70,6 +72,7 @@ class SettingsKeeper : public QObject {
     void dismissBar();
     void schedule();
     void keep(const Status& written);
+    void tellNotices();
 
     GeneratorWindow& window_;
     const Registry& registry_;
@@ -80,6 +83,7 @@ class SettingsKeeper : public QObject {
     std::optional<LoadedSettings> earlier_;
     FileChooser chooseFile_;
     bool failureShown_ = false;
+    std::vector<std::string> notices_; // told once the window is on screen
     std::string file_;
     Subscription changes_;
 };
