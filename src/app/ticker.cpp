@@ -154,7 +154,8 @@ TickerBand::TickerBand(QWidget* parent) : QWidget(parent) {
     // whose Chinese characters take two: so the label is exactly as wide as its whole text.
     QFont face = font();
     face.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK TC"),
-                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("monospace")});
+                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("NSimSun"),
+                      QStringLiteral("monospace")});
     face.setStyleHint(QFont::TypeWriter);
     face.setPixelSize(2 * kTextPixels);
     setFont(face);

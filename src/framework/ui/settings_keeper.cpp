@@ -1,5 +1,6 @@
 #include "settings_keeper.h"
 
+#include "acting_window.h"
 #include "generator_window.h"
 #include "restore_bar.h"
 
@@ -57,12 +58,23 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
     };
 
     KeptTexts::Earlier earlier = kept_.readEarlier();
+    // Told once the window is on screen, in front of it (the keeper is made before it shows).
+    if (kept_.besideAnotherCopy())
+        notices_.push_back("本窗口已在另一个正在运行的 Ornavo 中打开，那边输入的内容暂存在那边。\n"
+                           "为了不互相覆盖，这里输入的内容另行暂存在“" +
+                           kept_.path() + "”，需要时可用“打开设置…”打开它。");
     if (earlier.problem)
-        form.prompter().notify(
+        notices_.push_back(
             "本窗口上次暂存的内容已损坏，无法恢复（" + earlier.problem->message + "）。" +
             (earlier.setAside.empty() ? std::string() : "\n损坏的文件已改名为“" + earlier.setAside + "”。"));
     else if (earlier.settings)
         offerEarlier(std::move(*earlier.settings));
+    if (!notices_.empty()) {
+        if (window_.isVisible())
+            QTimer::singleShot(0, this, &SettingsKeeper::tellNotices);
+        else
+            window_.installEventFilter(this);
+    }
 
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -73,7 +85,8 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
         kept_.changed();
         schedule();
     });
-    connect(&window_, &QDialog::finished, this, [this] { keep(kept_.flush()); });
+    // The file goes to whichever copy opens the window next, also before this window object goes.
+    connect(&window_, &QDialog::finished, this, [this] { keep(kept_.finish()); });
 
     auto* saveKey = new QShortcut(QKeySequence::Save, &window_);
     connect(saveKey, &QShortcut::activated, this, [this] { save(); });
@@ -101,6 +114,14 @@ SettingsKeeper::~SettingsKeeper() {
 }
 
 bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            // After the window has been painted, so that the notice stands in front of it.
+            QTimer::singleShot(0, this, &SettingsKeeper::tellNotices);
+        }
+        return false;
+    }
     if (event->type() != QEvent::ContextMenu)
         return false;
     QMenu* menu = nullptr;
@@ -168,11 +189,19 @@ bool SettingsKeeper::open() {
     return !path.isEmpty() && openFrom(path.toStdString());
 }
 
+void SettingsKeeper::tellNotices() {
+    const std::vector<std::string> notices = std::move(notices_);
+    notices_.clear();
+    ActingWindow acting(&window_); // in front of the window they speak of
+    for (const std::string& notice : notices)
+        window_.form().prompter().notify(notice);
+}
+
 bool SettingsKeeper::saveTo(const std::string& path) {
     Prompter& prompter = window_.form().prompter();
     const std::string text = settingsText(window_.form(), registry_);
     const Status written =
-        text.size() > kSettingsSizeLimit ? Status(Failure{"设置超过 1 MiB"}) : writeFile(path, text);
+        fitsSettingsFile(text) ? writeFile(path, text) : Status(Failure{settingsTooLargeReason()});
     if (!written) {
         prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason +
                         "。\n原来的文件没有改动。");

@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -79,6 +80,7 @@ class SettingsKeeper : public QObject {
     void dismissBar();
     void schedule();
     void keep(const Status& written);
+    void tellNotices();
 
     GeneratorWindow& window_;
     const Registry& registry_;
@@ -89,6 +91,7 @@ class SettingsKeeper : public QObject {
     std::optional<LoadedSettings> earlier_;
     FileChooser chooseFile_;
     bool failureShown_ = false;
+    std::vector<std::string> notices_; // told once the window is on screen
     std::string file_;
     std::vector<QAction*> extra_;
     Subscription changes_;

@@ -1,5 +1,7 @@
 #include "window_builder.h"
 
+#include "code_edit.h"
+
 #include "field_edit.h"
 #include "flow_line.h"
 #include "list_box.h"
@@ -103,7 +105,7 @@ BuiltWindow WindowBuilder::build(QDialog* window) {
 
     built_.bottom = new QWidget(window);
     built_.bottom->setObjectName(QStringLiteral("codeArea"));
-    built_.code = new QPlainTextEdit(built_.bottom);
+    built_.code = new CodeEdit(built_.bottom);
     built_.code->setObjectName(q(module_.codeBox.name));
     built_.code->setAccessibleName(q(spokenName(module_.codeBox)));
     built_.code->setLineWrapMode(QPlainTextEdit::WidgetWidth);

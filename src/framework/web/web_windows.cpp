@@ -1,5 +1,6 @@
 #include "web_windows.h"
 
+#include "guarded_page.h"
 #include "offline_widgets.h"
 #include "preview_scheme.h"
 
@@ -18,11 +19,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWindow>
+
+#include <cerrno>
 
 namespace ornavo::web {
 
@@ -141,13 +145,20 @@ void bringToFront(QWidget* window) {
     window->activateWindow();
 }
 
+// Why the page could not be written, in the user's language.
+std::string failureReason(const PreviewFailure& error) {
+    if (error.error == ELOOP || error.error == ENOTDIR)
+        return "那里有同名的链接或文件，不是一个真正的文件夹";
+    return error.error ? errorReason(error.error) : "代码不是有效的文字";
+}
+
 QString errorPage(const PreviewFailure& error) {
     return QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>预览失败</title></head>"
                           "<body style=\"font-family:sans-serif;margin:40px;color:#333;\">"
                           "<h3>预览页面写入失败</h3>"
                           "<p>无法在文件夹 <code>%1</code> 中写入 test.html。</p>"
-                          "<p style=\"color:#888;font-size:12px;\">%2</p></body></html>")
-        .arg(q(error.folder).toHtmlEscaped(), q(error.english).toHtmlEscaped());
+                          "<p>原因：%2</p></body></html>")
+        .arg(q(error.folder).toHtmlEscaped(), q(failureReason(error)).toHtmlEscaped());
 }
 
 // Colour values ("#" and three, six or eight hexadecimal digits) are taken whole, "#" included: a click
@@ -235,6 +246,7 @@ const char* const PreviewWindow::kCaption = "效果在线预览     Quillet工�
 const char* const PreviewWindow::kBrowserName = "超文本浏览框_在线预览";
 const char* const PreviewWindow::kLiveBoxName = "选择框_实时预览";
 const char* const PreviewWindow::kLiveNoticeName = "标签_实时预览提示";
+const char* const PreviewWindow::kPageNoticeName = "标签_页面提示";
 const char* const PreviewWindow::kScaleName = "组合框_缩放";
 
 void PreviewWindow::setLiveSwitch(LiveSwitch* live) {
@@ -267,11 +279,24 @@ PreviewWindow::PreviewWindow() {
     row->addStretch(1);
     browser_ = new QWebEngineView(this);
     browser_->setObjectName(QString::fromUtf8(kBrowserName));
+    // The page's scripts open no box and cannot keep it busy for good (guarded_page.h).
+    page_ = new GuardedPage(QWebEngineProfile::defaultProfile(), browser_);
+    browser_->setPage(page_);
+    // What the page's scripts did, in a line along the window's bottom edge, under the page.
+    pageNotice_ = new QLabel(this);
+    pageNotice_->setObjectName(QString::fromUtf8(kPageNoticeName));
+    pageNotice_->setProperty("role", QStringLiteral("pageNotice"));
+    pageNotice_->setTextFormat(Qt::PlainText);
+    pageNotice_->setAutoFillBackground(true);
+    pageNotice_->setContentsMargins(8, 3, 8, 3);
+    pageNotice_->hide();
+    connect(page_, &GuardedPage::noticeChanged, this, &PreviewWindow::showPageNotice);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(bar_);
     column->addWidget(browser_, 1);
+    column->addWidget(pageNotice_);
     // The page comes from the program's own scheme (not as a local file, so its scripts read no file
     // of this machine) and takes its style sheets, scripts and pictures from the marketplace and the
     // maker's site; when the marketplace's widget library does not arrive, the shipped copy steps in.
@@ -310,7 +335,8 @@ PreviewWindow::PreviewWindow() {
                     .arg(keepScroll_->x())
                     .arg(keepScroll_->y()));
         keepScroll_.reset();
-        if (tellLoaded_) {
+        // A page whose renderer was ended (it stopped answering) shows no code.
+        if (tellLoaded_ && !page_->stopped()) {
             tellLoaded_ = false;
             emit codeShown(false);
         }
@@ -395,7 +421,7 @@ PreviewWindow* PreviewWindow::presentPage(const std::string& pageFile, QWidget* 
     if (again && !w->loading_)
         w->keepScroll_ = w->browser_->page()->scrollPosition();
     w->tellLoaded_ = true;
-    w->browser_->load(wholePageUrl());
+    w->page_->loadWatched(wholePageUrl());
     if (w->liveBar_ && liveSwitch)
         w->showLiveState(liveSwitch->live(), liveSwitch->notice());
     if (created)
@@ -405,8 +431,9 @@ PreviewWindow* PreviewWindow::presentPage(const std::string& pageFile, QWidget* 
 }
 
 bool PreviewWindow::replaceSlot(int slot, const std::string& code) {
-    if (!wholePage_ || loading_)
-        return false;
+    if (!wholePage_ || loading_ || page_->stopped())
+        return false; // the board loads the page anew
+    page_->watch();
     // As the page holds code: what GBK lacks as references.
     const std::optional<std::string> bytes = utf8ToGbk(code, Unencodable::NumericReference);
     const std::optional<std::string> asRead = bytes ? gbkToUtf8(*bytes) : std::nullopt;
@@ -473,10 +500,11 @@ void PreviewWindow::putCode(const std::string& code, bool inPlace, bool keepScro
     if (folder_.empty() || !writePage(code))
         return;
     const QUrl shown = browser_->url();
-    if (!inPlace || loading_ || (shown != pageUrl_ && shown != barePageUrl())) {
+    if (!inPlace || loading_ || page_->stopped() || (shown != pageUrl_ && shown != barePageUrl())) {
         loadPage(keepScroll);
         return;
     }
+    page_->watch();
     // True when the code went in place (the address then names the page's file); else where the page
     // stands, for the page loaded anew (which scrolls there itself, not to where the browser would put
     // back what was in sight).
@@ -503,10 +531,10 @@ void PreviewWindow::putCode(const std::string& code, bool inPlace, bool keepScro
 }
 
 void PreviewWindow::loadPage(bool keepScroll) {
-    if (keepScroll && !keepScroll_)
+    if (keepScroll && !keepScroll_ && !page_->stopped())
         keepScroll_ = browser_->page()->scrollPosition();
     tellLoaded_ = true;
-    browser_->load(pageUrl_);
+    page_->loadWatched(pageUrl_);
 }
 
 double PreviewWindow::scale() const {
@@ -523,6 +551,12 @@ void PreviewWindow::applyScale() {
     scale_->setItemText(0, QStringLiteral("适合窗口（%1%）").arg(qRound(factor * 100)));
     if (!qFuzzyCompare(browser_->zoomFactor(), factor))
         browser_->setZoomFactor(factor);
+}
+
+void PreviewWindow::showPageNotice(const QString& line) {
+    pageNotice_->setText(line);
+    pageNotice_->setToolTip(line);
+    pageNotice_->setVisible(!line.isEmpty());
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {

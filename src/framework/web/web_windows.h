@@ -24,9 +24,12 @@ class QWebEngineView;
 
 namespace ornavo::web {
 
+class GuardedPage;
+
 // "效果在线预览     Quillet工作室": the code inside the shop page, written to folder/test.html and
-// shown from there through the program's own scheme. The browser always covers the whole window; the
-// page file is deleted when the window goes.
+// shown from there through the program's own scheme. The browser fills the window below its bar (and
+// above the line that tells what the page's scripts did, when they did something); the page file is
+// deleted when the window goes.
 //
 // A bar above the page holds the scale (the page keeps its width and is shown scaled where the window
 // is narrower than the page: fitted to the window unless the user chose a scale) and, with live
@@ -43,6 +46,7 @@ class PreviewWindow : public QWidget, public LiveView {
     static const char* const kBrowserName;
     static const char* const kLiveBoxName;
     static const char* const kLiveNoticeName;
+    static const char* const kPageNoticeName;
     static const char* const kScaleName;
 
     // The live preview the windows opened from now on work with; nullptr: none (no check box).
@@ -81,6 +85,10 @@ class PreviewWindow : public QWidget, public LiveView {
     // The scale the page is shown at: the one chosen, else the one that fits the page's width.
     double scale() const;
     QLabel* liveNotice() const { return notice_; }
+    // The line that tells what the page's scripts did (a box they asked for, a page that stopped
+    // answering); hidden while there is nothing to tell.
+    QLabel* pageNotice() const { return pageNotice_; }
+    GuardedPage* page() const { return page_; }
 
     void showLiveCode(const std::string& code) override;
     void showLiveState(bool on, const std::string& notice) override;
@@ -104,8 +112,11 @@ class PreviewWindow : public QWidget, public LiveView {
     void putCode(const std::string& code, bool inPlace, bool keepScroll);
     void loadPage(bool keepScroll);
     void applyScale();
+    void showPageNotice(const QString& line);
 
     QWebEngineView* browser_ = nullptr;
+    GuardedPage* page_ = nullptr; // the browser's, kept from taking the program over by its scripts
+    QLabel* pageNotice_ = nullptr;
     std::string folder_;
     QUrl pageUrl_;
     bool loading_ = false;
