@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -29,6 +30,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
@@ -335,5 +337,22 @@ int main(int argc, char** argv) {
     ui::installChineseTranslations();
     LoopbackOnly interceptor;
     QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
+    // A box the program raises by itself is one no test expects: it fails the test that raised it
+    // and goes, instead of holding the test's waits until ctest ends the run.
+    QTimer boxWatch;
+    QPointer<QWidget> seen;
+    int seenFor = 0;
+    QObject::connect(&boxWatch, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        seenFor = box && box == seen ? seenFor + 1 : 0;
+        seen = box;
+        if (box && seenFor >= 10) {
+            const auto* message = qobject_cast<QMessageBox*>(box);
+            ADD_FAILURE() << "a box stood unanswered: "
+                          << (message ? message->text() : box->windowTitle()).toStdString();
+            box->close();
+        }
+    });
+    boxWatch.start(1000);
     return RUN_ALL_TESTS();
 }
