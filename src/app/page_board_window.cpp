@@ -33,6 +33,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 namespace ornavo::app {
@@ -323,6 +324,7 @@ void PageBoardWindow::buildMenus() {
             onSelected(&PageBoardWindow::editModule)),
         add(edit, QStringLiteral("复制代码"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
             onSelected(&PageBoardWindow::copyModule)),
+        add(edit, QStringLiteral("更新链接…"), QKeySequence(), onSelected(&PageBoardWindow::offerLinkUpdate)),
         add(edit, QStringLiteral("上移"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveSelected(-1); }),
         add(edit, QStringLiteral("下移"), QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveSelected(1); }),
         add(edit, QStringLiteral("复制一份"), QKeySequence(Qt::CTRL | Qt::Key_D),
@@ -575,7 +577,7 @@ bool PageBoardWindow::openPage(const std::string& path) {
     refresh();
     if (!board_.changedLinks().empty() && services_.prompter)
         services_.prompter->notify("页面中有链接的设置文件在保存页面之后改动过，请在页面检查中查看，"
-                                   "选中模块后用“编辑模块”查看改动。");
+                                   "选中模块后可用“编辑模块”查看改动，用“更新链接…”采用改动。");
     return true;
 }
 
@@ -671,6 +673,13 @@ void PageBoardWindow::editModule(std::size_t index) {
         return;
     }
     editingId_ = m.id;
+    editingLinkBytes_.reset();
+    if (m.linked()) {
+        const Result<std::string, ReadFailure> bytes =
+            readFile(linkedPath(m.link, board_.folder()), kSettingsSizeLimit);
+        if (bytes)
+            editingLinkBytes_ = *bytes;
+    }
     if (m.linked())
         editing_ = services_.windows->open(*spec, linkedPath(m.link, board_.folder()));
     else
@@ -693,11 +702,37 @@ void PageBoardWindow::moduleWindowClosing(ui::GeneratorWindow* window) {
         // window's kept texts, the file is not written behind the user's back.
         const Result<std::string, ReadFailure> bytes =
             readFile(linkedPath(m.link, board_.folder()), kSettingsSizeLimit);
-        if (bytes && board_.changedLinks().size() && board_.acceptLinkedFile(*index, *bytes))
+        // Saved from the window: the file differs from what the window opened.
+        if (bytes && editingLinkBytes_ && *bytes != *editingLinkBytes_ &&
+            board_.acceptLinkedFile(*index, *bytes))
             refresh();
         return;
     }
     if (board_.setSettings(*index, settingsText(window->form(), moduleRegistry())))
+        refresh();
+}
+
+void PageBoardWindow::offerLinkUpdate(std::size_t index) {
+    if (!services_.prompter || index >= board_.page().modules.size())
+        return;
+    const PageModule& m = board_.page().modules[index];
+    const std::vector<std::size_t> changed = board_.changedLinks();
+    if (!m.linked() || std::find(changed.begin(), changed.end(), index) == changed.end()) {
+        services_.prompter->notify("模块“" + m.label + "”的设置文件没有改动，无需更新。");
+        return;
+    }
+    const std::string path = linkedPath(m.link, board_.folder());
+    const Result<std::string, ReadFailure> bytes = readFile(path, kSettingsSizeLimit);
+    if (!bytes) {
+        services_.prompter->notify("无法读取设置文件“" + path + "”：" + bytes.failure().reason("1 MiB") +
+                                   "。");
+        return;
+    }
+    if (services_.prompter->ask("模块“" + m.label + "”链接的设置文件“" + path +
+                                "”在链接之后改动过。\n用文件现在的内容更新页面中的这个模块吗？") !=
+        Answer::Yes)
+        return;
+    if (board_.acceptLinkedFile(index, *bytes))
         refresh();
 }
 

@@ -89,6 +89,7 @@ class PageBoardWindow : public QMainWindow {
 
     // What the list's module entries do: edit in its window, copy its code (marking it copied).
     void editModule(std::size_t index);
+    void offerLinkUpdate(std::size_t index); // asks before the changed linked file is taken
     void copyModule(std::size_t index);
     void previewPage();
     // Selects the module with that number on the page (a click in the page preview).
@@ -128,6 +129,7 @@ class PageBoardWindow : public QMainWindow {
     // The module whose window is open for editing, by its number on the page.
     QPointer<ui::GeneratorWindow> editing_;
     int editingId_ = 0;
+    std::optional<std::string> editingLinkBytes_; // the linked file as the window opened it
     bool pagePreviewShown_ = false;
     std::vector<QAction*> moduleActions_; // the actions that need a selected module
     QAction* undo_ = nullptr;

@@ -502,7 +502,8 @@ TEST_F(MainWindowTest, TrayIconTogglesTheWindowAndOffersTheSystemMenu) {
     EXPECT_EQ(tray->toolTip(), QStringLiteral("OrnavoV2.0.1"));
     EXPECT_FALSE(tray->icon().isNull());
     ASSERT_EQ(tray->contextMenu(), window->trayMenu());
-    EXPECT_EQ(itemsOf(tray->contextMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+    EXPECT_EQ(itemsOf(tray->contextMenu()),
+              (std::vector<std::string>{"显示", "隐藏", "-", "页面看板", "新建页面", "-", "退出"}));
 
     window->show();
     window->move(3, 3);
@@ -520,7 +521,8 @@ TEST_F(MainWindowTest, MenuItems) {
     for (QAction* a : window->menuBar()->actions())
         bar.push_back(a->text().toStdString());
     EXPECT_EQ(bar, (std::vector<std::string>{"系统菜单", "帮助"}));
-    EXPECT_EQ(itemsOf(window->systemMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+    EXPECT_EQ(itemsOf(window->systemMenu()),
+              (std::vector<std::string>{"显示", "隐藏", "-", "页面看板", "新建页面", "-", "退出"}));
     EXPECT_EQ(itemsOf(window->helpMenu()), (std::vector<std::string>{"使用教程", "颜色对照表", "-", "关于"}));
 
     window->show();

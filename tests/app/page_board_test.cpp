@@ -202,6 +202,42 @@ TEST_F(Board, FilesJoinThePageAndAKeptPageComesBack) {
     EXPECT_TRUE(QFile::exists(chosen));
 }
 
+// A linked settings file changed behind the page's back is never taken silently: not when the page
+// opens, not when its window closes unsaved; "更新链接…" asks, and only a yes takes it.
+TEST_F(Board, AChangedLinkIsOfferedNotTaken) {
+    OpenWindow poster("F03");
+    poster.form().setText("编辑框_链接地址", "http://example.com/linked");
+    poster.form().press("按钮_全屏海报一键生成");
+    const std::string file = state.path().toStdString() + "/poster.ornavo";
+    ASSERT_TRUE(writeFile(file, settingsText(poster.form(), moduleRegistry())));
+    ASSERT_TRUE(board->addFromFile(file, true));
+    const std::string linkedHash = board->board().page().modules[0].linkHash;
+    poster.form().setText("编辑框_链接地址", "http://example.com/changed");
+    poster.form().press("按钮_全屏海报一键生成");
+    ASSERT_TRUE(writeFile(file, settingsText(poster.form(), moduleRegistry())));
+
+    board->editModule(0);
+    ASSERT_NE(windows.window(), nullptr);
+    windows.window()->done(QDialog::Accepted); // looked at, not saved
+    EXPECT_EQ(board->board().page().modules[0].linkHash, linkedHash) << "taken when its window closed";
+
+    board->list()->setCurrentItem(board->list()->topLevelItem(2)->child(0));
+    prompter.answers = {Answer::No};
+    action("更新链接")->trigger();
+    EXPECT_EQ(board->board().page().modules[0].linkHash, linkedHash) << "taken though the user said no";
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_NE(prompter.messages.back().find("poster.ornavo"), std::string::npos) << prompter.messages.back();
+    prompter.answers = {Answer::Yes};
+    action("更新链接")->trigger();
+    EXPECT_NE(board->board().page().modules[0].linkHash, linkedHash);
+    EXPECT_NE(board->board().shown()[0].module.pageCode.find("http://example.com/changed"),
+              std::string::npos);
+    const std::size_t told = prompter.messages.size();
+    action("更新链接")->trigger(); // nothing left to take
+    ASSERT_EQ(prompter.messages.size(), told + 1);
+    EXPECT_NE(prompter.messages.back().find("没有改动"), std::string::npos) << prompter.messages.back();
+}
+
 // Every control of the board has a name a screen reader can say; the whole board fits a laptop's
 // screen.
 TEST_F(Board, EveryControlIsNamedAndTheBoardFitsALaptop) {

@@ -170,7 +170,8 @@ TEST(OrnavoGen, SavesNothingTheWindowWouldRefuse) {
         const Finished r = gen({"save", recipe});
         EXPECT_EQ(r.status, 2) << text.size();
         EXPECT_EQ(r.out, "") << text.size();
-        EXPECT_NE(r.err.find("more than the 1048576 (1 MiB) a settings file may hold"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("more than the 1048576 (1 MiB) a settings file may hold"), std::string::npos)
+            << r.err;
         EXPECT_NE(r.err.find("nothing written"), std::string::npos);
     }
 }

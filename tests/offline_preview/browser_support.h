@@ -2,7 +2,6 @@
 // The embedded browser without the marketplace, for tests: every request that is neither for the
 // preview's own scheme nor for this machine is blocked, and pages are asked questions in JavaScript.
 
-#include "support/offscreen_desktop.h"
 #include "framework/web/preview_scheme.h"
 #include "support/offscreen_desktop.h"
 

@@ -759,8 +759,9 @@ std::vector<PrivateFolder::Entry> PrivateFolder::entries() const {
 
 Result<std::optional<FileLock>> FileLock::take(const std::string& path) {
     // Opened to read and write, shared, so that the next copy can open it too and find it locked.
-    Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.valid())
         return failureFromLastError();
     if (::GetFileType(file.get()) != FILE_TYPE_DISK)
