@@ -13,7 +13,8 @@
  * window.ornavoPreview holds the state ("loading", "ready" or "failed") and the started widgets.
  *
  * ornavoPreview.replaceCode(page, bare) shows new code without loading the page again (live preview):
- * see there.
+ * see there. On a whole-page preview, ornavoPreview.replaceSlot(slot, code) puts new code into one
+ * module's slot and starts its widgets, the other slots' widgets running on.
  */
 (function (win, doc) {
     'use strict';
@@ -146,6 +147,16 @@
         throw new Error('unknown widget type "' + type + '"');
     }
 
+    // The slot of a whole-page preview that holds the element (null on a module's own preview).
+    function slotOf(element) {
+        for (var e = element; e && e.nodeType === 1; e = e.parentNode) {
+            if (e.hasAttribute('data-ornavo-slot')) {
+                return e;
+            }
+        }
+        return null;
+    }
+
     function startWidgets(S, Switchable, Overlay, root) {
         var elements = root.querySelectorAll('.J_TWidget');
         for (var i = 0; i < elements.length; i++) {
@@ -159,12 +170,12 @@
                 var config = win.OrnavoWidgetConfig.parse(element.getAttribute('data-widget-config'));
                 var instance = create(S, Switchable, Overlay, element, type, config);
                 element.setAttribute('data-ornavo-widget', 'started');
-                state.widgets.push({ element: element, type: type, instance: instance });
+                state.widgets.push({ element: element, type: type, instance: instance, slot: slotOf(element) });
             } catch (e) {
                 var message = (e && e.message) ? e.message : String(e);
                 element.setAttribute('data-ornavo-widget', 'failed');
                 element.setAttribute('data-ornavo-widget-error', message);
-                state.failures.push({ element: element, type: type, error: message });
+                state.failures.push({ element: element, type: type, error: message, slot: slotOf(element) });
                 if (win.console) {
                     win.console.error('ornavo preview: ' + type + ' widget: ' + message);
                 }
@@ -223,9 +234,13 @@
     var loadedFrame = null; // the frame of the page as loaded
     var bareFrame = null;   // the frame of the page without code
 
-    // Every widget comes from the code (the page around it has none): all of them go with it.
-    function stopWidgets() {
-        state.widgets.forEach(function (w) {
+    // Every widget comes from the code (the page around it has none): all of them go with it; or,
+    // given a slot, those of that slot.
+    function stopWidgets(slot) {
+        var mine = function (w) {
+            return !slot || w.slot === slot;
+        };
+        state.widgets.filter(mine).forEach(function (w) {
             try {
                 if (typeof w.instance.stop === 'function') {
                     w.instance.stop(); // autoplay
@@ -235,8 +250,12 @@
                 // it goes with its element anyway
             }
         });
-        state.widgets = [];
-        state.failures = [];
+        state.widgets = state.widgets.filter(function (w) {
+            return !mine(w);
+        });
+        state.failures = state.failures.filter(function (w) {
+            return !mine(w);
+        });
     }
 
     // The page's own scripts after the code ran over the new code as over a fresh page (the one that
@@ -294,6 +313,41 @@
         showLazyImages(content);
         startWidgets(library.S, library.Switchable, library.Overlay, content);
         win.scrollTo(x, y); // where the user was, not where the browser's anchoring would take it
+        return true;
+    };
+
+    /*
+     * Whole-page preview: puts `code` into the slot whose data-ornavo-slot is `slot` (a module's number
+     * on the page, or "navigation" for the navigation's style sheet), parsed on its own as the page
+     * parsed it, stops the widgets that slot had and starts those of the new code; the other slots and
+     * their widgets stay as they are. Returns false, changing nothing, when this library does not run
+     * the page or the page has no such slot.
+     */
+    state.replaceSlot = function (slot, code) {
+        if (state.state !== 'ready' || !library) {
+            return false;
+        }
+        var holders = doc.querySelectorAll('[data-ornavo-slot]'), holder = null;
+        for (var i = 0; i < holders.length && !holder; i++) {
+            if (holders[i].getAttribute('data-ornavo-slot') === String(slot)) {
+                holder = holders[i];
+            }
+        }
+        if (!holder) {
+            return false;
+        }
+        if (holder.tagName === 'STYLE') {
+            holder.textContent = code;
+            return true;
+        }
+        var content = holder.querySelector('.skin-box-bd > span');
+        if (!content) {
+            return false;
+        }
+        stopWidgets(holder);
+        content.innerHTML = code;
+        showLazyImages(content);
+        startWidgets(library.S, library.Switchable, library.Overlay, content);
         return true;
     };
 

@@ -5,11 +5,16 @@
 #include "net/update_check.h"
 
 #include "framework/model/platform.h"
+#include "framework/model/settings_reader.h"
 #include "framework/ui/generator_window.h"
+#include "framework/ui/live_preview_link.h"
+#include "framework/ui/window_placement.h"
 #include "generators/catalogue.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QSystemTrayIcon>
 #include <QUrl>
 
@@ -74,6 +79,7 @@ ShellServices withDesktopDefaults(ShellServices s) {
         s.openModuleWindow = [owner](const ModuleSpec& module, std::function<void()> closed) {
             return openingIn(owner->windows)(module, std::move(closed));
         };
+        s.moduleWindow = [owner]() -> QWidget* { return owner->windows.window(); };
     }
     if (!s.checkForUpdate)
         s.checkForUpdate = [fetch = s.fetchText, open = s.openAddress](QObject* context) {
@@ -111,6 +117,24 @@ std::function<QWidget*(const ModuleSpec&, std::function<void()>)> openingIn(Modu
     };
 }
 
+bool isPageFile(const std::string& path) {
+    const std::string suffix = kPageSuffix;
+    if (path.size() > suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0)
+        return true;
+    const Result<std::string, ReadFailure> head = readFile(path, kPageSizeLimit);
+    return head && head->substr(0, head->find('\n')).find("page format ") != std::string::npos;
+}
+
+bool openSettingsFile(ModuleWindows& windows, Prompter& prompter, const std::string& path) {
+    const Result<const ModuleSpec*, SettingsProblem> named = settingsWindowOf(path, moduleRegistry());
+    if (!named) {
+        prompter.notify("无法打开设置文件“" + path + "”：" + named.failure().message + "。");
+        return false;
+    }
+    windows.open(**named, path);
+    return true;
+}
+
 Desktop::Desktop()
     : host_([this](const std::string& code, QWidget* from) { web::presentPreview(code, from, prompter_); },
             [this](QWidget* from) { web::presentColourTable(from, prompter_); }),
@@ -125,7 +149,8 @@ Desktop::Desktop()
 }
 
 Desktop::~Desktop() {
-    windows_.reset(); // its windows go before the live preview they follow
+    delete board_.data(); // it works with the module windows
+    windows_.reset();     // its windows go before the live preview they follow
     // So does the preview window, which reaches live preview too (the preview page goes with it).
     web::closeBrowserWindows();
 }
@@ -136,7 +161,46 @@ ShellServices Desktop::shellServices() {
     services.openColourTable = [this] { host_.openColourTable(); };
     services.openPreview = [this](const std::string& code) { host_.showPreview(code); };
     services.openModuleWindow = openingIn(*windows_);
+    services.moduleWindow = [this]() -> QWidget* { return windows_->window(); };
+    services.openPageBoard = [this](bool newPage) { openPageBoard(newPage); };
     return services;
+}
+
+PageBoardWindow* Desktop::openPageBoard(bool newPage, const std::string& file) {
+    const bool made = !board_;
+    if (made) {
+        BoardServices services;
+        services.windows = windows_.get();
+        services.prompter = &prompter_;
+        services.copy = [](const std::string& text) {
+            QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        };
+        services.showPage = [this](const std::string& pageFile, QWidget* from,
+                                   std::function<void(int)> selected,
+                                   std::function<void(const std::string&)> liveCode) {
+            web::presentPagePreview(pageFile, from, std::move(selected), std::move(liveCode), prompter_);
+        };
+        services.followLive = [this](ui::GeneratorWindow* window) {
+            if (auto* link = window->companion<ui::LivePreviewLink>())
+                live_.followWindow(&link->live());
+        };
+        services.updateSlot = [](int slot, const std::string& code) {
+            return web::updatePageSlot(slot, code);
+        };
+        services.stateFolder = stateFolder();
+        services.previewFolder = defaultPreviewFolder();
+        board_ = new PageBoardWindow(std::move(services));
+        ui::placeBeside(board_, nullptr);
+    }
+    if (!file.empty())
+        board_->openPage(file);
+    else if (newPage && !made)
+        board_->newPage();
+    board_->show();
+    board_->setWindowState(board_->windowState() & ~Qt::WindowMinimized);
+    board_->raise();
+    board_->activateWindow();
+    return board_;
 }
 
 } // namespace ornavo::app

@@ -6,10 +6,13 @@
 
 #include "main_window.h"
 #include "module_windows.h"
+#include "page_board_window.h"
 
 #include "framework/model/live_preview.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/message_boxes.h"
+
+#include <QPointer>
 
 #include <memory>
 
@@ -23,6 +26,14 @@ ShellServices withDesktopDefaults(ShellServices services);
 // Module windows as the main window opens them: in that owner's care.
 std::function<QWidget*(const ModuleSpec&, std::function<void()>)> openingIn(ModuleWindows& windows);
 
+// `ornavo FILE`: opens the window a settings file was saved from, with the file. False, with the reason
+// told, when the file cannot be read or names no window.
+bool openSettingsFile(ModuleWindows& windows, Prompter& prompter, const std::string& path);
+
+// Whether the file is a page of the page board: its name ends with ".ornavo-page", or its head line
+// names a page format.
+bool isPageFile(const std::string& path);
+
 // The program's parts for one run; make it once the application object exists.
 class Desktop {
   public:
@@ -33,6 +44,9 @@ class Desktop {
 
     ModuleWindows& moduleWindows() { return *windows_; }
     Prompter& prompter() { return prompter_; }
+    // The page board, made on first use: with a new page when asked, else as it is; with a page file,
+    // that page (after the board asked about unsaved changes). Returns the board.
+    PageBoardWindow* openPageBoard(bool newPage, const std::string& file = {});
     // The main window's services: everything above, and the desktop's own for the rest.
     ShellServices shellServices();
 
@@ -41,6 +55,7 @@ class Desktop {
     ui::DesktopHost host_;
     LivePreview live_;
     std::unique_ptr<ModuleWindows> windows_;
+    QPointer<PageBoardWindow> board_;
 };
 
 } // namespace ornavo::app

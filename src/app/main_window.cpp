@@ -9,6 +9,7 @@
 #include "framework/model/constants.h"
 #include "framework/model/version.h"
 #include "framework/ui/acting_window.h"
+#include "framework/ui/return_presses.h"
 #include "net/maker_site.h"
 
 #include <QAction>
@@ -219,6 +220,18 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
         u("基础版店铺装修"));
     pages_->addTab(new PageLater(pages_, [this] { return buildSoftwarePage(); }), u("设计软件下载"));
     pages_->addTab(new PageLater(pages_, [this] { return buildMaterialPage(); }), u("设计素材下载"));
+    // The page board's button stands at the right of the tab headers, clear of the catalogue's buttons.
+    pageBoardButton_ = new QPushButton(u("页面看板"));
+    pageBoardButton_->setObjectName(QStringLiteral("按钮_页面看板"));
+    pageBoardButton_->setProperty("role", QStringLiteral("small"));
+    pageBoardButton_->setToolTip(u("把多个模块排成一整页：预览整页、检查冲突、逐个复制粘贴"));
+    pageBoardButton_->setAutoDefault(false);
+    ui::pressOnReturn(pageBoardButton_);
+    pages_->setCornerWidget(pageBoardButton_, Qt::TopRightCorner);
+    connect(pageBoardButton_, &QPushButton::clicked, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(false);
+    });
 
     buildAdverts(central);
     buildMenus();
@@ -228,6 +241,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 MainWindow::~MainWindow() {
     if (tray_)
         tray_->hide();
+    delete trayMenu_;
 }
 
 QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholderName,
@@ -245,6 +259,7 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
         button->setProperty("module", q(entry.key));
         button->setProperty("role", QStringLiteral("catalogue"));
         button->setAutoDefault(false);
+        ui::pressOnReturn(button);
         page->place(button, catalogueButtonRect(i));
         connect(button, &QPushButton::clicked, this, [this, &entry] { openCatalogueEntry(entry); });
     }
@@ -252,6 +267,7 @@ QWidget* MainWindow::buildCataloguePage(Edition edition, const char* placeholder
     placeholder->setObjectName(u(placeholderName));
     placeholder->setProperty("role", QStringLiteral("catalogue"));
     placeholder->setAutoDefault(false);
+    ui::pressOnReturn(placeholder);
     page->place(placeholder, catalogueButtonRect(entries.size()));
     connect(placeholder, &QPushButton::clicked, this,
             [this] { services_.notify(kNoticeCaption, kInDevelopment, NoticeIcon::None); });
@@ -341,7 +357,10 @@ void MainWindow::buildAdverts(QWidget* central) {
 void MainWindow::buildMenus() {
     auto* show = new QAction(u("显示"), this);
     show->setObjectName(QStringLiteral("显示"));
-    connect(show, &QAction::triggered, this, &MainWindow::restoreAndCentre);
+    connect(show, &QAction::triggered, this, [this] {
+        if (!bringModuleWindowBack())
+            restoreAndCentre();
+    });
     auto* hideAction = new QAction(u("隐藏"), this);
     hideAction->setObjectName(QStringLiteral("隐藏"));
     connect(hideAction, &QAction::triggered, this, &QWidget::hide);
@@ -352,17 +371,38 @@ void MainWindow::buildMenus() {
     exit->setObjectName(QStringLiteral("退出"));
     connect(exit, &QAction::triggered, this, &MainWindow::askToQuit);
 
+    // The page board, which plans a whole shop page: as it is, or with a new page.
+    auto* board = new QAction(u("页面看板"), this);
+    board->setObjectName(QStringLiteral("页面看板"));
+    connect(board, &QAction::triggered, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(false);
+    });
+    auto* newPage = new QAction(u("新建页面"), this);
+    newPage->setObjectName(QStringLiteral("新建页面"));
+    newPage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(newPage, &QAction::triggered, this, [this] {
+        if (services_.openPageBoard)
+            services_.openPageBoard(true);
+    });
+    addAction(newPage); // the key works anywhere in the window
+
     auto fillSystemMenu = [&](QMenu* menu) {
         menu->addAction(show);
         menu->addAction(hideAction);
+        menu->addSeparator();
+        menu->addAction(board);
+        menu->addAction(newPage);
         menu->addSeparator();
         menu->addAction(exit);
     };
     systemMenu_ = menuBar()->addMenu(u("系统菜单"));
     systemMenu_->setObjectName(QStringLiteral("系统菜单"));
     fillSystemMenu(systemMenu_);
-    // The tray's pop-up is the same menu with the same items, as a menu of its own.
-    trayMenu_ = new QMenu(u("系统菜单"), this);
+    // The tray's pop-up is the same menu with the same items, as a menu of its own. It belongs to no
+    // window: while a module window is open the main window takes no input, and a menu inside it would
+    // take none either.
+    trayMenu_ = new QMenu(u("系统菜单"));
     trayMenu_->setObjectName(QStringLiteral("托盘菜单"));
     fillSystemMenu(trayMenu_);
 
@@ -480,7 +520,21 @@ void MainWindow::restoreAndCentre() {
     activateWindow();
 }
 
+bool MainWindow::bringModuleWindowBack() {
+    QWidget* module = moduleOpen_ && services_.moduleWindow ? services_.moduleWindow() : nullptr;
+    if (!module)
+        return false;
+    module->setWindowState(module->windowState() & ~Qt::WindowMinimized);
+    module->show();
+    module->raise();
+    module->activateWindow();
+    return true;
+}
+
 void MainWindow::toggleFromTray() {
+    // While a module window is open, that is the window the user works in: it comes to the front.
+    if (bringModuleWindowBack())
+        return;
     if (isVisible())
         hide();
     else

@@ -22,6 +22,7 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QSystemTrayIcon;
 class QTabWidget;
 
@@ -50,6 +51,10 @@ struct ShellServices {
     // Opens the module's window and returns at once; `closed` runs once the window has been closed and
     // no other module window opened in its place. Returns the window, or nullptr when there is none.
     std::function<QWidget*(const ModuleSpec& module, std::function<void()> closed)> openModuleWindow;
+    // The module window open now, or nullptr.
+    std::function<QWidget*()> moduleWindow;
+    // The page board: with a new page when asked, else as it is (a new page when none is open).
+    std::function<void(bool newPage)> openPageBoard;
     std::function<void()> openColourTable;
     // What a module window's preview button opens.
     std::function<void(const std::string& code)> openPreview;
@@ -91,7 +96,8 @@ class MainWindow : public QMainWindow {
     // closed come back restored and centred. Meanwhile this window takes no input.
     void openCatalogueEntry(const CatalogueEntry& entry);
     void restoreAndCentre();
-    // The tray icon's left click: hide a visible window, bring back a hidden one.
+    // The tray icon's left click: with a module window open, bring that one to the front; else hide a
+    // visible main window or bring back a hidden one.
     void toggleFromTray();
     // The menu's "退出": asks first; Yes ends the program.
     void askToQuit();
@@ -102,6 +108,7 @@ class MainWindow : public QMainWindow {
     QMenu* systemMenu() const { return systemMenu_; }
     QMenu* helpMenu() const { return helpMenu_; }
     QMenu* trayMenu() const { return trayMenu_; }
+    QPushButton* pageBoardButton() const { return pageBoardButton_; }
     QLabel* advertSlot(int slot) const { return adverts_.at(static_cast<std::size_t>(slot - 1)); }
     bool hidesWhenMinimised() const;
 
@@ -128,6 +135,8 @@ class MainWindow : public QMainWindow {
     void quitProgram();
     void centre();
     void openModule(const ModuleSpec& module);
+    // Brings the open module window to the front; false when none is open.
+    bool bringModuleWindowBack();
 
     ShellServices services_;
     std::vector<CatalogueEntry> professional_, basic_;
@@ -138,6 +147,7 @@ class MainWindow : public QMainWindow {
     QMenu* systemMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QMenu* trayMenu_ = nullptr;
+    QPushButton* pageBoardButton_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     std::set<std::string> opening_; // links, and link files, on their way to the default browser
     bool moduleOpen_ = false;

@@ -39,11 +39,19 @@ class ModuleWindows : public QObject {
     void setLivePreview(LivePreview* live) { live_ = live; }
     void setOnShown(std::function<void(QWidget* window)> onShown) { onShown_ = std::move(onShown); }
     void setPictureFetch(ui::PictureFetch fetch) { fetch_ = std::move(fetch); }
+    // With a page to add to: every window offers "加入页面" (its menu, Ctrl+J), which hands the window
+    // to `add`; nullptr: none.
+    void setAddToPage(std::function<void(ui::GeneratorWindow& window)> add);
 
     // Opens the module's window and shows it; with a settings file, the window then opens that file
     // (a file it cannot take leaves the window as it opened, and the user is told why). While a window
     // is open, it is brought to the front instead and returned.
     ui::GeneratorWindow* open(const ModuleSpec& module, const std::string& settingsFile = {});
+    // The same with settings handed over as text (`source` names them in a message).
+    ui::GeneratorWindow* openWithSettings(const ModuleSpec& module, const std::string& settingsText,
+                                          const std::string& source);
+    // A window opened for the page: a bar at its top says that "加入页面" adds it to the page.
+    ui::GeneratorWindow* openForPage(const ModuleSpec& module, const std::string& pageName);
     // The window that is open, or nullptr.
     ui::GeneratorWindow* window() const;
     Session& session() { return session_; }
@@ -58,6 +66,8 @@ class ModuleWindows : public QObject {
 
   private:
     void finished();
+    // The window's "加入页面", when there is a page to add to.
+    void offerAddToPage(ui::GeneratorWindow* window);
 
     const Registry& registry_;
     Prompter& prompter_;
@@ -65,6 +75,7 @@ class ModuleWindows : public QObject {
     LivePreview* live_ = nullptr;
     std::function<void(QWidget*)> onShown_;
     ui::PictureFetch fetch_;
+    std::function<void(ui::GeneratorWindow&)> addToPage_;
     Session session_;
     QPointer<ui::GeneratorWindow> window_;
     // A settings file of another window, to open once the open one has closed.

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QTimer>
 
 #include <QEvent>
@@ -42,6 +43,10 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(moduleOption());
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A settings file (.ornavo) to open in the window it was saved from."),
+        QStringLiteral("[FILE]"));
 }
 
 // --help and --version print and end the program; neither needs the display or the skin.
@@ -117,7 +122,22 @@ int runProgram(int argc, char** argv) {
     int status = 0;
     {
         Desktop desktop;
-        if (parser.isSet(moduleOption())) {
+        // A file given (a double-click in a file manager): a page opens in the page board, settings in
+        // the window they were saved from; the run ends with that window. A file that cannot be read
+        // is said so; the main window then opens as usual.
+        const std::string file =
+            parser.positionalArguments().isEmpty()
+                ? std::string()
+                : QFile::encodeName(parser.positionalArguments().constFirst()).toStdString();
+        if (!file.empty() && isPageFile(file)) {
+            PageBoardWindow* board = desktop.openPageBoard(false, file);
+            QObject::connect(board, &QObject::destroyed, &app, [] { QCoreApplication::exit(0); });
+            status = app.exec();
+        } else if (!file.empty() && openSettingsFile(desktop.moduleWindows(), desktop.prompter(), file)) {
+            QObject::connect(&desktop.moduleWindows(), &ModuleWindows::allClosed, &app,
+                             [] { QCoreApplication::exit(0); });
+            status = app.exec();
+        } else if (parser.isSet(moduleOption())) {
             const std::string key = parser.value(moduleOption()).toStdString();
             const ModuleSpec* module = moduleRegistry().byKey(key);
             if (!module) {

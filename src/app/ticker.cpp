@@ -268,7 +268,8 @@ TickerBand::TickerBand(QWidget* parent, TickerSurface::Showing showing, StepCloc
     // whose Chinese characters take two: so the label is exactly as wide as its whole text.
     QFont face = font();
     face.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Sans Mono CJK TC"),
-                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("monospace")});
+                      QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("NSimSun"),
+                      QStringLiteral("monospace")});
     face.setStyleHint(QFont::TypeWriter);
     // Latin and Chinese need no OpenType shaping (nor the face's tables for it), as in the skin.
     face.setStyleStrategy(QFont::StyleStrategy(face.styleStrategy() | QFont::PreferNoShaping));

@@ -1,20 +1,24 @@
 // ornavo-gen: the module windows without a screen.
-//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | --help | --version
-// Exits with 0; 1 when the output could not be written; 2 for wrong usage or a recipe it cannot read
-// or run (nothing printed); 3 when everything was printed but a preview page could not be written.
+//   ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | page FILE [...] |
+//              page-add PAGE [...] SETTINGS... | page-relink PAGE NUMBER... | --help | --version
+// Exits with 0; 1 when the output could not be written (or a page check found an error); 2 for wrong
+// usage, a recipe it cannot read or run, or a page it cannot read (nothing printed or written); 3 when
+// everything was printed but a preview page could not be written.
 
+#include "console.h"
 #include "framework/model/constants.h"
 #include "framework/model/preview_page.h"
 #include "framework/model/recipe.h"
 #include "framework/model/version.h"
 #include "generators/catalogue.h"
+#include "page_command.h"
 #include "save_command.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <unistd.h>
+#include <vector>
 
 using namespace ornavo;
 
@@ -39,7 +43,9 @@ const char* kindName(ControlKind kind) {
 }
 
 constexpr const char* kUsage =
-    "usage: ornavo-gen list | describe KEY | constants | run FILE|- | --help | --version\n";
+    "usage: ornavo-gen list | describe KEY | constants | run FILE|- | save FILE|- | "
+    "page FILE [--check|--paste-list|--preview DIR] | page-add PAGE SETTINGS... | "
+    "page-relink PAGE NUMBER... | --help | --version\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -54,8 +60,15 @@ void help() {
                  "  constants       NAME=VALUE of every address in effect\n"
                  "  run FILE|-      runs a recipe (- reads standard input) and prints what it asks for\n"
                  "  save FILE|-     runs a recipe, then prints the settings of the window it leaves open\n"
-                 "Exit status: 0 done; 1 the output could not be written; 2 wrong usage, or a recipe\n"
-                 "that cannot be read or run (nothing printed); 3 a preview page could not be written.\n"
+                 "  page FILE       every shown module's code of a page file as pasted, in page order\n"
+                 "    --check       what the page's modules do to each other, and their weight\n"
+                 "    --paste-list  where each module's code goes, and whether it changed since copied\n"
+                 "    --preview DIR writes DIR/page.html, the whole page in the preview's shop page\n"
+                 "  page-add PAGE SETTINGS...  appends modules (--link: links the files; --area AREA)\n"
+                 "  page-relink PAGE NUMBER... takes the present contents of linked settings files\n"
+                 "Exit status: 0 done; 1 the output could not be written, or --check found an error;\n"
+                 "2 wrong usage, or a recipe or page that cannot be read or run (nothing printed or\n"
+                 "written); 3 a preview page could not be written.\n"
                  "See ornavo-gen(1).\n";
 }
 
@@ -109,46 +122,52 @@ int describe(const std::string& key) {
     return 0;
 }
 
-int command(int argc, char** argv) {
-    if (argc < 2)
+int command(const std::vector<std::string>& args) {
+    if (args.empty())
         return usage();
-    const std::string command = argv[1];
-    if ((command == "--help" || command == "-h") && argc == 2) {
+    const std::string& command = args[0];
+    const std::size_t count = args.size();
+    if ((command == "--help" || command == "-h") && count == 1) {
         help();
         return 0;
     }
-    if ((command == "--version" || command == "-v") && argc == 2) {
+    if ((command == "--version" || command == "-v") && count == 1) {
         std::cout << "ornavo-gen " << programVersion() << "\n";
         return 0;
     }
-    if (command == "list" && argc == 2) {
+    if (command == "list" && count == 1) {
         for (const ModuleSpec& m : moduleRegistry().all())
             std::cout << m.key << "\t" << m.caption << "\n";
         return 0;
     }
-    if (command == "describe" && argc == 3)
-        return describe(argv[2]);
-    if (command == "constants" && argc == 2) {
+    if (command == "describe" && count == 2)
+        return describe(args[1]);
+    if (command == "constants" && count == 1) {
         for (Address a : allAddresses())
             std::cout << addressName(a) << "=" << address(a) << "\n";
         return 0;
     }
-    if (command == "run" && argc == 3) {
+    if (command == "run" && count == 2) {
         Session session;
         RecipeRunner runner(moduleRegistry(), session);
         runner.setPreviewWriter([](const std::string& code) { return writePreviewPage(code); });
-        const std::string path = argv[2];
+        const std::string& path = args[1];
         if (path == "-")
             return runner.run(std::cin, std::cout, std::cerr);
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "ornavo-gen: cannot read " << path << ": " << std::strerror(errno) << "\n";
+        std::ifstream file;
+        if (!cli::openRecipeFile(path, file))
             return RecipeRunner::kRecipeError;
-        }
         return runner.run(file, std::cout, std::cerr);
     }
-    if (command == "save" && argc == 3)
-        return saveSettingsCommand(argv[2]);
+    if (command == "save" && count == 2)
+        return saveSettingsCommand(args[1]);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "page")
+        return cli::pageCommand(rest);
+    if (command == "page-add")
+        return cli::pageAddCommand(rest);
+    if (command == "page-relink")
+        return cli::pageRelinkCommand(rest);
     return usage();
 }
 
@@ -157,7 +176,7 @@ int command(int argc, char** argv) {
 int finishOutput(int status) {
     errno = 0;
     bool written = static_cast<bool>(std::cout.flush());
-    if (written && ::close(STDOUT_FILENO) != 0 && errno != EBADF)
+    if (written && !cli::closeStandardOutput())
         written = false;
     if (written)
         return status;
@@ -170,8 +189,9 @@ int finishOutput(int status) {
 } // namespace
 
 int main(int argc, char** argv) {
+    cli::prepareStandardStreams();
     // Standard input and output through the streams' own buffers: a failed read is then an error the
     // recipe runner sees (not an early end), and output goes out in large writes.
     std::ios::sync_with_stdio(false);
-    return finishOutput(command(argc, argv));
+    return finishOutput(command(cli::commandArguments(argc, argv)));
 }

@@ -1,6 +1,9 @@
 #include "save_command.h"
 
+#include "console.h"
+
 #include "framework/model/recipe.h"
+#include "framework/model/settings_reader.h"
 #include "framework/model/settings_writer.h"
 #include "generators/catalogue.h"
 
@@ -21,13 +24,8 @@ class Discard : public std::streambuf {
 
 int saveSettingsCommand(const std::string& path) {
     std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "ornavo-gen: cannot read " << path << "\n";
-            return RecipeRunner::kRecipeError;
-        }
-    }
+    if (path != "-" && !cli::openRecipeFile(path, file))
+        return RecipeRunner::kRecipeError;
     Session session;
     RecipeRunner runner(moduleRegistry(), session);
     Discard dropped;
@@ -40,7 +38,18 @@ int saveSettingsCommand(const std::string& path) {
         std::cerr << "ornavo-gen: the recipe leaves no window open\n";
         return RecipeRunner::kRecipeError;
     }
-    std::cout << settingsText(*form, moduleRegistry());
+    // Only what the window and `ornavo-gen run` take back is written: nothing at all otherwise.
+    const std::string text = settingsText(*form, moduleRegistry());
+    if (!fitsSettingsFile(text)) {
+        std::cerr << "ornavo-gen: " << settingsTooLargeEnglish(text.size()) << "; nothing written\n";
+        return RecipeRunner::kRecipeError;
+    }
+    if (const SettingsRead read = readSettings(text, form->module(), moduleRegistry()); !read) {
+        std::cerr << "ornavo-gen: the window would not open these settings (line " << read.failure().line
+                  << "); nothing written\n";
+        return RecipeRunner::kRecipeError;
+    }
+    std::cout << text;
     std::cout.flush();
     return std::cout ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // The windows need an application object; the tests drive them without a screen.
 #include "framework/ui/translations.h"
+#include "support/offscreen_desktop.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -7,7 +8,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     // Module windows keep what is typed in the user's state folder: a folder of the tests' own.
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", state.path().toUtf8());

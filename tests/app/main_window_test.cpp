@@ -401,6 +401,44 @@ TEST_F(MainWindowTest, ModuleWindowHidesTheMainWindowAndClosingItBringsItBackCen
     EXPECT_TRUE(module.isNull());
 }
 
+// While a module window is open the tray still answers: its menu can be used (the main window takes no
+// input then, its menus none either), and a left click brings the module window back to the front
+// rather than a main window that cannot be used.
+TEST_F(MainWindowTest, TheTrayReachesTheOpenModuleWindow) {
+    ScriptedPrompter prompter;
+    app::ShellServices services = shell.services();
+    services.prompter = &prompter;
+    services.openModuleWindow = nullptr;
+    services.moduleWindow = nullptr;
+    window = std::make_unique<MainWindow>(services);
+    window->showAtStart();
+    clickOnPage(0, "按钮_F03全屏海报");
+    QPointer<ui::GeneratorWindow> module = openModuleWindow();
+    ASSERT_NE(module, nullptr);
+    ASSERT_FALSE(window->isEnabled());
+
+    QMenu* menu = window->trayIcon()->contextMenu();
+    EXPECT_TRUE(menu->isEnabled());
+    menu->popup(QPoint(10, 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+    EXPECT_TRUE(item(menu, "退出")->isEnabled());
+    menu->hide();
+
+    module->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return module->isMinimized(); }, 2000));
+    emit window->trayIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(module->isMinimized());
+    EXPECT_TRUE(module->isVisible());
+    EXPECT_FALSE(window->isVisible()) << "the main window came back while it cannot be used";
+    item(menu, "显示")->trigger(); // the same from the menu
+    EXPECT_FALSE(window->isVisible());
+
+    module->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报退出"))->click();
+    EXPECT_TRUE(window->isVisible());
+    emit window->trayIcon()->activated(QSystemTrayIcon::Trigger); // no module window: hides as before
+    EXPECT_FALSE(window->isVisible());
+}
+
 // A settings file of another module's window, opened in a module window and answered yes: that window
 // closes and the other one opens with the file's texts; the main window comes back only after it.
 TEST_F(MainWindowTest, ASettingsFileOfAnotherWindowOpensItInItsPlace) {
@@ -466,7 +504,8 @@ TEST_F(MainWindowTest, TrayIconTogglesTheWindowAndOffersTheSystemMenu) {
     EXPECT_EQ(tray->toolTip(), QStringLiteral("OrnavoV2.0.1"));
     EXPECT_FALSE(tray->icon().isNull());
     ASSERT_EQ(tray->contextMenu(), window->trayMenu());
-    EXPECT_EQ(itemsOf(tray->contextMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+    EXPECT_EQ(itemsOf(tray->contextMenu()),
+              (std::vector<std::string>{"显示", "隐藏", "-", "页面看板", "新建页面", "-", "退出"}));
 
     window->show();
     window->move(3, 3);
@@ -484,7 +523,8 @@ TEST_F(MainWindowTest, MenuItems) {
     for (QAction* a : window->menuBar()->actions())
         bar.push_back(a->text().toStdString());
     EXPECT_EQ(bar, (std::vector<std::string>{"系统菜单", "帮助"}));
-    EXPECT_EQ(itemsOf(window->systemMenu()), (std::vector<std::string>{"显示", "隐藏", "-", "退出"}));
+    EXPECT_EQ(itemsOf(window->systemMenu()),
+              (std::vector<std::string>{"显示", "隐藏", "-", "页面看板", "新建页面", "-", "退出"}));
     EXPECT_EQ(itemsOf(window->helpMenu()), (std::vector<std::string>{"使用教程", "颜色对照表", "-", "关于"}));
 
     window->show();

@@ -1,6 +1,7 @@
 // The one owner of module windows: what every window gets, one window at a time, a settings file
 // opened with the window, and a hand-over from one window to another that counts as one stay.
 
+#include "app/desktop.h"
 #include "app/module_windows.h"
 #include "framework/model/live_preview.h"
 #include "framework/model/settings_writer.h"
@@ -118,4 +119,33 @@ TEST(ModuleWindows, AHandOverOpensTheOtherWindowWithTheFile) {
     second->done(QDialog::Accepted);
     EXPECT_EQ(allClosed.count(), 1);
     std::remove(file.c_str());
+}
+
+// `ornavo FILE`: the window the file names opens with the file; a file that cannot be read, or that
+// names no window, is said so and opens nothing.
+TEST(ModuleWindows, ASettingsFileGivenToTheProgramOpensItsWindow) {
+    ScriptedPrompter prompter;
+    RecordingHost host;
+    app::ModuleWindows windows(moduleRegistry(), prompter, host);
+    OpenWindow saved("F04");
+    saved.form().setText("编辑框_图片地址01", "from the file");
+    const std::string file = writeSettingsOf(saved, "given.ornavo");
+    ASSERT_TRUE(app::openSettingsFile(windows, prompter, file));
+    ASSERT_NE(windows.window(), nullptr);
+    EXPECT_EQ(windows.window()->form().module().key, "F04");
+    EXPECT_EQ(windows.window()->form().text("编辑框_图片地址01"), "from the file");
+    EXPECT_TRUE(prompter.messages.empty());
+    windows.window()->done(QDialog::Accepted);
+
+    const std::string foreign = writeSettingsOf(saved, "unknown.ornavo");
+    std::ofstream(foreign, std::ios::binary) << "open F99\nprint\n";
+    for (const std::string& bad : {foreign, file + ".missing", QDir::tempPath().toStdString()}) {
+        prompter.messages.clear();
+        EXPECT_FALSE(app::openSettingsFile(windows, prompter, bad)) << bad;
+        EXPECT_EQ(windows.window(), nullptr) << bad;
+        ASSERT_EQ(prompter.messages.size(), 1u) << bad;
+        EXPECT_EQ(prompter.messages[0].rfind("无法打开设置文件", 0), 0u) << prompter.messages[0];
+    }
+    std::remove(file.c_str());
+    std::remove(foreign.c_str());
 }

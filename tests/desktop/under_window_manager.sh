@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a program on a virtual X screen of its own, managed by the given window manager:
 #   under_window_manager.sh WM PROGRAM [ARGS...]
+# The screen is 2560x1440 unless ORNAVO_SCREEN says otherwise (WIDTHxHEIGHTxDEPTH, e.g. 1366x768x24).
 # The screen and the window manager end with the program, whose status is returned.
 set -eu
 wm=$1
@@ -18,7 +19,7 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 # Xvfb picks a free display and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${ORNAVO_SCREEN:-2560x1440x24}" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 x_pid=$!
 tries=0
 until grep -q . "$work/display" 2>/dev/null; do

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <set>
 
@@ -257,6 +258,25 @@ TEST_P(EveryModule, TabControlsHaveNamedCaptionedPages) {
         for (const TabPage& page : t->pages)
             EXPECT_FALSE(page.caption.empty()) << t->name;
     }
+}
+
+// Saved settings carry the window variables by name (`var`): every variable the window's handlers set,
+// whatever the user picks, chooses or types, must be one the window names.
+TEST_P(EveryModule, NamesEveryWindowVariableItsHandlersSet) {
+    OpenWindow w(GetParam());
+    for (const Control* c : allControls(module())) {
+        if (c->kind == ControlKind::List)
+            for (int k = 0; k < static_cast<int>(c->entries.size()); ++k)
+                w.form().pick(c->name, k);
+        else if (c->kind == ControlKind::Radio)
+            w.form().choose(c->name);
+        else if (c->kind == ControlKind::Field)
+            w.form().setText(c->name, "12");
+    }
+    const std::vector<std::string> named = windowVariables(module());
+    for (const auto& [name, value] : w.variables())
+        EXPECT_NE(std::find(named.begin(), named.end(), name), named.end()) << name;
+    EXPECT_EQ(std::set<std::string>(named.begin(), named.end()).size(), named.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryModule, ::testing::ValuesIn(allKeys()),

@@ -6,19 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <optional>
 
 namespace ornavo::testing {
 namespace {
 
 TEST(NineCellCarousel, AttributionCapitalisesTheShopAddressInEffect) {
     const char* const variable = "ORNAVO_MAKER_SHOP_ADDRESS";
-    const char* const before = std::getenv(variable);
-    const std::string saved = before ? before : "";
-    ::setenv(variable, "Shop-7.example.com/店", 1);
+    const std::optional<std::string> before = setEnvironment(variable, "Shop-7.example.com/店");
     OpenWindow w("F12");
     const std::string html = w.press("按钮_F12一键生成");
-    before ? (void)::setenv(variable, saved.c_str(), 1) : (void)::unsetenv(variable);
+    setEnvironment(variable, before);
 
     // ASCII letters only; the rest of the address is kept.
     EXPECT_EQ(countOf(html, "Tessaly（SHOP-7.EXAMPLE.COM/店"), 3u);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One check of the installed program (see CMakeLists.txt beside this file for the settings):
-#   check_install.sh stage | files | ornavo_gen_recipe | ornavo_version | desktop_entry | metainfo |
-#                    manual_pages
+#   check_install.sh stage | files | ornavo_gen_recipe | ornavo_version | desktop_entry | mime_type |
+#                    metainfo | manual_pages
 # Exits 0 when the check holds, 1 when it does not, 77 when a validator it needs is missing.
 set -uo pipefail
 
@@ -40,6 +40,7 @@ expected_files() {
     echo share/man/man1/ornavo.1.gz
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
+    echo "share/mime/packages/$id.xml"
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     for size in "${icon_sizes[@]}"; do
       echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -158,6 +159,30 @@ check_desktop_entry() {
   icon=$(sed -n 's/^Icon=//p' "$entry")
   [[ -x $root/bin/$exec ]] || fail "the menu entry starts '$exec', which is not installed in $ORNAVO_PREFIX/bin"
   [[ -f $root/share/icons/hicolor/scalable/apps/$icon.svg ]] || fail "the menu entry's icon '$icon' is not installed"
+  # It opens settings files: it takes a file and names their type.
+  grep -qE '^Exec=[^ ]+ %[fF]$' "$entry" || fail "the menu entry's Exec takes no file"
+  grep -qxF 'MimeType=application/x-ornavo-settings;application/x-ornavo-page;' "$entry" ||
+    fail "the menu entry names not the settings and page types"
+}
+
+# The settings files' type: the shared MIME database takes the installed description, and a saved file
+# (by its name, and by its first line under another name) is of that type.
+check_mime_type() {
+  command -v update-mime-database >/dev/null || skip "update-mime-database (shared-mime-info) is missing"
+  local packages=$root/share/mime/packages/$id.xml
+  [[ -f $packages ]] || { fail "no MIME type description $packages"; finish; }
+  make_workdir
+  mkdir -p "$workdir/mime/packages"
+  cp "$packages" "$workdir/mime/packages/"
+  XDG_DATA_DIRS=$workdir update-mime-database "$workdir/mime" 2>"$workdir/errors" || fail "update-mime-database rejects $id.xml"
+  [[ -s $workdir/errors ]] && { cat "$workdir/errors"; fail "update-mime-database warns about $id.xml"; }
+  grep -qF 'application/x-ornavo-settings:*.ornavo' "$workdir/mime/globs" ||
+    fail "*.ornavo is not application/x-ornavo-settings"
+  grep -qF "application/x-ornavo-settings:$id" "$workdir/mime/icons" 2>/dev/null ||
+    fail "the settings type does not show the program's icon"
+  grep -qF 'application/x-ornavo-settings' "$workdir/mime/magic" || fail "the settings type has no magic"
+  grep -qF 'application/x-ornavo-page:*.ornavo-page' "$workdir/mime/globs" ||
+    fail "*.ornavo-page is not application/x-ornavo-page"
 }
 
 check_metainfo() {
@@ -191,9 +216,9 @@ check_manual_pages() {
 }
 
 case ${1:-} in
-stage | files | ornavo_gen_recipe | ornavo_version | desktop_entry | metainfo | manual_pages) "check_$1" ;;
+stage | files | ornavo_gen_recipe | ornavo_version | desktop_entry | mime_type | metainfo | manual_pages) "check_$1" ;;
 *)
-  echo "usage: $0 stage|files|ornavo_gen_recipe|ornavo_version|desktop_entry|metainfo|manual_pages" >&2
+  echo "usage: $0 stage|files|ornavo_gen_recipe|ornavo_version|desktop_entry|mime_type|metainfo|manual_pages" >&2
   exit 2
   ;;
 esac

@@ -1,10 +1,11 @@
 #include "framework/model/constants.h"
 #include "framework/model/markup.h"
 #include "framework/model/tabbed_lines.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <optional>
 
 using namespace ornavo;
 
@@ -33,11 +34,11 @@ TEST(BasicEditionBreakout, WrapsTheProfessionalCode) {
 
 TEST(Addresses, EnvironmentOverridesTheBuiltInValue) {
     const std::string builtIn = compiledDefault(Address::MAKER_SERVER);
-    ::unsetenv("ORNAVO_MAKER_SERVER");
+    ornavo::testing::setEnvironment("ORNAVO_MAKER_SERVER", std::nullopt);
     EXPECT_EQ(makerServer(), builtIn);
-    ::setenv("ORNAVO_MAKER_SERVER", "http://127.0.0.1:9999", 1);
+    ornavo::testing::setEnvironment("ORNAVO_MAKER_SERVER", "http://127.0.0.1:9999");
     EXPECT_EQ(makerServer(), "http://127.0.0.1:9999");
-    ::unsetenv("ORNAVO_MAKER_SERVER");
+    ornavo::testing::setEnvironment("ORNAVO_MAKER_SERVER", std::nullopt);
     EXPECT_EQ(makerServer(), builtIn);
 }
 
@@ -53,13 +54,13 @@ TEST(Addresses, EveryNameIsListedOnceWithAValue) {
 }
 
 TEST(Attribution, TextsCarryTheShopAddress) {
-    ::setenv("ORNAVO_MAKER_SHOP_ADDRESS", "shop.example", 1);
+    ornavo::testing::setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", "shop.example");
     EXPECT_EQ(markup::attributionTitleSoftware(), "软件开发：Tessaly   http://shop.example");
     EXPECT_EQ(markup::attributionTitleOneSlash(), "TessalyOrnavo http:/shop.example");
     EXPECT_EQ(markup::customAreaC("1041992425", "t"),
               "<div data-componentid=\"5003\" data-spm=\"110.0.5003-1041992425\" data-title=\"t\" "
               "data-widgetid=\"1041992425\">");
-    ::unsetenv("ORNAVO_MAKER_SHOP_ADDRESS");
+    ornavo::testing::setEnvironment("ORNAVO_MAKER_SHOP_ADDRESS", std::nullopt);
 }
 
 TEST(TabbedLines, EveryLineCountsEvenWhenEmpty) {

@@ -8,11 +8,11 @@
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "net/loopback_server.h"
+#include "offline_preview/browser_support.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -23,73 +23,26 @@
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace ornavo;
+using ornavo::testing::evaluate;
+using ornavo::testing::interceptor;
+using ornavo::testing::json;
+using ornavo::testing::waitForWidgets;
 using web::PreviewWindow;
 
 namespace {
-
-class NothingFromOutside : public QWebEngineUrlRequestInterceptor {
-  public:
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        const QUrl url = info.requestUrl();
-        if (!web::isPreviewUrl(url) && url.host() != QLatin1String("127.0.0.1")) {
-            info.block(true);
-            ++blocked;
-        }
-    }
-    std::atomic<int> blocked{0};
-};
-
-NothingFromOutside* interceptor() {
-    static NothingFromOutside* instance = [] {
-        auto* i = new NothingFromOutside;
-        QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(i);
-        return i;
-    }();
-    return instance;
-}
-
-QVariant evaluate(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
-        ADD_FAILURE() << "the page did not answer " << script.toStdString();
-    return result;
-}
-
-// The value of a JavaScript expression whose result is JSON text.
-QJsonValue json(QWebEngineView* view, const QString& expression) {
-    const QString text = evaluate(view, QStringLiteral("JSON.stringify(%1)").arg(expression)).toString();
-    return QJsonDocument::fromJson(("[" + text + "]").toUtf8()).array().at(0);
-}
 
 // Presents the code in the preview window and waits until the shipped library has run.
 QWebEngineView* previewOffline(const std::string& code, const std::string& folder) {
     PreviewWindow* window = PreviewWindow::present(code, folder);
     QWebEngineView* view = window->browser();
-    const bool ready = QTest::qWaitFor(
-        [&] {
-            const QString state =
-                evaluate(view, QStringLiteral("window.ornavoPreview ? ornavoPreview.state : ''")).toString();
-            return state == QLatin1String("ready") || state == QLatin1String("failed");
-        },
-        15000);
-    EXPECT_TRUE(ready) << "the shipped widget library never ran";
-    EXPECT_EQ(evaluate(view, QStringLiteral("ornavoPreview.state + ' ' + ornavoPreview.error")).toString(),
-              QStringLiteral("ready "));
+    waitForWidgets(view);
     return view;
 }
 
@@ -447,12 +400,5 @@ TEST_F(OfflinePreview, APageWithItsOwnLibraryIsLeftAlone) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    return ornavo::testing::runBrowserTests(argc, argv);
 }

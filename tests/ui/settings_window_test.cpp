@@ -4,16 +4,20 @@
 
 #include "framework/model/platform.h"
 #include "framework/model/settings_writer.h"
+#include "framework/ui/code_edit.h"
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/live_preview_link.h"
 #include "framework/ui/settings_keeper.h"
 #include "support/test_support.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -85,14 +89,73 @@ TEST_F(KeptWindow, TheBarBringsBackTheEarlierTexts) {
     EXPECT_EQ(keeper->restoreBar(), nullptr);
     EXPECT_TRUE(prompter.messages.empty());
 
-    // "忽略" leaves the defaults; the texts stay kept until the user changes something.
+    // "忽略" leaves the defaults and discards the kept texts: the bar does not come back.
+    keepEarlier();
     open();
     ASSERT_NE(keeper->restoreBar(), nullptr);
     QTest::mouseClick(keeper->restoreBar()->findChild<QPushButton*>(QStringLiteral("按钮_忽略")),
                       Qt::LeftButton);
     EXPECT_EQ(keeper->restoreBar(), nullptr);
     EXPECT_EQ(window->form().code(), "");
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(keeper->keptPath())));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(keeper->keptPath())));
+    open();
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+
+    // Opening a settings file takes the bar away: a later restore cannot replace the file's values.
+    keepEarlier();
+    open();
+    ASSERT_NE(keeper->restoreBar(), nullptr);
+    OpenWindow saved("F03");
+    saved.form().setText("编辑框_链接地址", "http://example.com/from-the-file");
+    const std::string file = state.path().toStdString() + "/opened.ornavo";
+    ASSERT_TRUE(writeFile(file, settingsText(saved.form(), moduleRegistry())));
+    ASSERT_TRUE(keeper->openFrom(file));
+    EXPECT_EQ(keeper->restoreBar(), nullptr);
+    EXPECT_EQ(shown("编辑框_链接地址"), QStringLiteral("http://example.com/from-the-file"));
+}
+
+// Ctrl+S writes to the file the window came from or was saved to last, without asking; while it has
+// none, and always with Ctrl+Shift+S, it asks for a name.
+TEST_F(KeptWindow, SaveWritesToTheWindowsOwnFile) {
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get())); // its shortcuts work while it is active
+    std::vector<bool> asked;
+    QString answer;
+    keeper->setFileChooser([&](bool saving, const QString&, const QString&) {
+        asked.push_back(saving);
+        return answer;
+    });
+    const std::string first = state.path().toStdString() + "/first.ornavo";
+    const std::string second = state.path().toStdString() + "/second.ornavo";
+    window->form().setText("编辑框_链接地址", "one");
+    answer = QString::fromStdString(first);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(asked, std::vector<bool>{true});
+    EXPECT_EQ(keeper->file(), first);
+
+    window->form().setText("编辑框_链接地址", "two");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); // no question this time
+    EXPECT_EQ(asked.size(), 1u);
+    ASSERT_TRUE(readFile(first, kSettingsSizeLimit));
+    EXPECT_NE(readFile(first, kSettingsSizeLimit)->find("set 编辑框_链接地址 two\n"), std::string::npos);
+
+    answer = QString::fromStdString(second);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(keeper->file(), second);
+
+    // A window opened from a file saves back to it.
+    open();
+    keeper->setFileChooser([&](bool saving, const QString&, const QString&) {
+        asked.push_back(saving);
+        return QString();
+    });
+    ASSERT_TRUE(keeper->openFrom(first));
+    window->form().setText("编辑框_链接地址", "three");
+    EXPECT_TRUE(keeper->save());
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_NE(readFile(first, kSettingsSizeLimit)->find("set 编辑框_链接地址 three\n"), std::string::npos);
 }
 
 TEST_F(KeptWindow, TypingIsKeptWithinASecondAndOfferedNextTime) {
@@ -140,8 +203,8 @@ TEST_F(KeptWindow, FilesThatCannotBeOpenedChangeNothing) {
     QStringList entries;
     for (QAction* action : menu->actions())
         entries << action->text();
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("打开设置…"),
-                                    QStringLiteral("最近的设置")}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("保存设置…"), QStringLiteral("另存设置…"),
+                                    QStringLiteral("打开设置…"), QStringLiteral("最近的设置")}));
 }
 
 TEST_F(KeptWindow, AFileOfAnotherWindowOpensThere) {
@@ -201,4 +264,89 @@ TEST_F(KeptWindow, AKeeperAndALiveLinkMayGoWhileTheFormChanges) {
     EXPECT_EQ(keeper, nullptr);
     EXPECT_EQ(find<QLineEdit>("编辑框_链接地址")->text(), QString());
     EXPECT_EQ(find<QPlainTextEdit>("超级编辑框_全屏海报代码")->toPlainText(), QString());
+}
+
+// Whatever stands where a settings file is opened or the kept texts are, the window never waits for
+// it: a pipe nobody writes to, a device that never ends. Each is refused at once, in Chinese, and the
+// window stays as it was; the notice about kept texts found that way comes once the window is on screen.
+TEST_F(KeptWindow, NothingButAFileIsOpenedAndNothingWaits) {
+    ASSERT_TRUE(makeFolders(folder));
+    NamedPipe kept(folder + "/F03.ornavo");
+    window = std::make_unique<ui::GeneratorWindow>(*moduleRegistry().byKey("F03"), vars, prompter, host);
+    keeper = std::make_unique<ui::SettingsKeeper>(*window, moduleRegistry());
+    EXPECT_TRUE(prompter.messages.empty()) << "told before the window is there";
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !prompter.messages.empty(); }, 2000));
+    EXPECT_FALSE(kept.rescued());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find("那不是普通文件（是管道、设备或套接字）"), std::string::npos)
+        << prompter.messages[0];
+    EXPECT_NE(prompter.messages[0].find("F03.ornavo.damaged"), std::string::npos) << prompter.messages[0];
+
+    NamedPipe pipe(state.path().toStdString() + "/pipe.ornavo");
+    const FormSnapshot before = window->form().snapshot();
+    for (const std::string& path : {pipe.path(), std::string("/dev/zero")}) {
+        EXPECT_FALSE(keeper->openFrom(path));
+        EXPECT_EQ(prompter.messages.back(),
+                  "无法打开设置文件“" + path +
+                      "”：那不是普通文件（是管道、设备或套接字）。\n窗口的内容没有改动。");
+    }
+    EXPECT_FALSE(pipe.rescued());
+    EXPECT_TRUE(window->form().snapshot() == before);
+}
+
+// A second copy of the program with the same window open: it says so once its window is there, and
+// each keeps its own user's typing.
+TEST_F(KeptWindow, ASecondCopyKeepsItsTypingUnderANameOfItsOwn) {
+    open();
+    ScriptedPrompter otherPrompter;
+    WindowVariables otherVars;
+    ui::GeneratorWindow other(*moduleRegistry().byKey("F03"), otherVars, otherPrompter, host);
+    ui::SettingsKeeper otherKeeper(other, moduleRegistry());
+    EXPECT_EQ(otherKeeper.keptPath(), folder + "/F03-2.ornavo");
+    EXPECT_TRUE(otherPrompter.messages.empty());
+    other.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !otherPrompter.messages.empty(); }, 2000));
+    EXPECT_NE(otherPrompter.messages[0].find("另一个正在运行的 Ornavo"), std::string::npos);
+    EXPECT_NE(otherPrompter.messages[0].find(folder + "/F03-2.ornavo"), std::string::npos);
+    EXPECT_TRUE(prompter.messages.empty());
+
+    window->form().setText("编辑框_链接地址", "first");
+    other.form().setText("编辑框_链接地址", "second");
+    window->done(QDialog::Accepted);
+    other.done(QDialog::Accepted);
+    EXPECT_NE(readFile(folder + "/F03.ornavo", kSettingsSizeLimit)->find("set 编辑框_链接地址 first\n"),
+              std::string::npos);
+    EXPECT_NE(readFile(folder + "/F03-2.ornavo", kSettingsSizeLimit)->find("set 编辑框_链接地址 second\n"),
+              std::string::npos);
+}
+
+// The code box breaks lines at word boundaries, and anywhere while it holds a word so long that the
+// text layout would take seconds to break it again and again (shown, or pasted by the user).
+TEST_F(KeptWindow, TheCodeBoxBreaksOverlongWordsAnywhere) {
+    open();
+    auto* code = find<ui::CodeEdit>("超级编辑框_全屏海报代码");
+    ASSERT_NE(code, nullptr);
+    EXPECT_EQ(code->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const std::string word(300000, 'w');
+    window->form().setText("编辑框_链接地址", word);
+    window->form().press("按钮_全屏海报一键生成");
+    code->grab();
+    EXPECT_EQ(code->wordWrapMode(), QTextOption::WrapAnywhere);
+    window->form().press("按钮_全屏海报清空内容");
+    window->form().press("按钮_全屏海报一键生成");
+    EXPECT_EQ(code->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    auto* pasted = new QMimeData;
+    pasted->setText(QString::fromStdString(word));
+    code->setFocus();
+    code->insertPlainText(QString()); // the box takes the focus and the cursor
+    QGuiApplication::clipboard()->setMimeData(pasted);
+    code->paste();
+    EXPECT_EQ(code->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_NE(window->form().code().find(word), std::string::npos);
+    code->grab();
+    EXPECT_TRUE(ui::CodeEdit::holdsLongWord(QString(2001, QLatin1Char('x'))));
+    EXPECT_FALSE(
+        ui::CodeEdit::holdsLongWord(QString(3000, QLatin1Char('x')).replace(1500, 1, QLatin1Char(' '))));
 }

@@ -8,6 +8,7 @@
 #include "framework/ui/picture_box.h"
 #include "net/http_fetch.h"
 #include "net/loopback_server.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <QApplication>
@@ -250,7 +251,7 @@ TEST(SamplePictures, TheFlipSampleShowsItsBackUnderThePointer) {
 }
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

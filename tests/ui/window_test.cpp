@@ -1,5 +1,6 @@
 // The generic module window under the offscreen platform, driven through its widgets.
 
+#include "framework/model/live_preview.h"
 #include "framework/model/markup.h"
 #include "framework/ui/acting_window.h"
 #include "framework/ui/desktop_host.h"
@@ -7,6 +8,7 @@
 #include "framework/ui/message_boxes.h"
 #include "framework/ui/translations.h"
 #include "framework/ui/window_placement.h"
+#include "support/offscreen_desktop.h"
 #include "support/sample_module.h"
 #include "support/test_support.h"
 
@@ -185,6 +187,35 @@ TEST_F(PosterWindowUi, ExitButtonClosesAfterYesAndTheStateLivesOn) {
     ui::GeneratorWindow again(*moduleRegistry().byKey("F03"), vars, prompter, host);
     again.findChild<QPushButton*>(QString::fromUtf8("按钮_全屏海报一键生成"))->click();
     EXPECT_NE(again.form().code().find("target=\"_self\""), std::string::npos);
+}
+
+// Tab leaves the code box as it leaves any field (no TAB typed into the code, no hand edit that would
+// stop live preview), and Return presses the button that has the keyboard.
+TEST_F(PosterWindowUi, TheKeyboardMovesOnAndReturnPresses) {
+    LivePreview live("");
+    live.setLive(true);
+    LiveWindow link(window->form(), live);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* generate = window->findChild<QPushButton*>(QStringLiteral("按钮_全屏海报一键生成"));
+    generate->setFocus();
+    QTest::keyClick(generate, Qt::Key_Return);
+    const std::string generated = window->form().code();
+    ASSERT_FALSE(generated.empty()) << "Return did not press 一键生成";
+
+    auto* code = window->findChild<QPlainTextEdit*>(QStringLiteral("超级编辑框_全屏海报代码"));
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_Tab);
+    EXPECT_FALSE(code->hasFocus()) << "Tab stays in the code box";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(code->hasFocus()) << "Shift+Tab does not come back";
+    EXPECT_EQ(window->form().code(), generated) << "moving through the code box changed the code";
+    EXPECT_FALSE(link.stoppedByHandEdit()) << "moving through the code box counted as a hand edit";
+    // Return in a field presses nothing.
+    auto* link_ = window->findChild<QLineEdit*>(QStringLiteral("编辑框_链接地址"));
+    window->form().setText("超级编辑框_全屏海报代码", "");
+    QTest::keyClick(link_, Qt::Key_Return);
+    EXPECT_EQ(window->form().code(), "");
 }
 
 TEST(EveryWindowUi, BuildsWithEveryControlFoundByName) {
@@ -442,7 +473,7 @@ TEST(WindowPlacement, BesideTheOwnerWhereTheScreenAllows) {
 }
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

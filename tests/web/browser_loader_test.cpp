@@ -7,6 +7,7 @@
 #include "framework/ui/generator_window.h"
 #include "framework/web/browser_loader.h"
 #include "framework/web/sandbox_check.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -314,8 +315,7 @@ TEST(WarmUpQuit, QuittingWhileTheLibraryLoadsEndsAtOnce) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

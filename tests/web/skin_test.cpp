@@ -6,6 +6,7 @@
 #include "framework/ui/message_boxes.h"
 #include "framework/web/browser_loader.h"
 #include "framework/web/sandbox_check.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -157,8 +158,7 @@ TEST(Skin, CompactControlsOfTheMainWindow) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

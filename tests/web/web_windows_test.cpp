@@ -9,10 +9,12 @@
 #include "framework/ui/live_preview_link.h"
 #include "framework/ui/translations.h"
 #include "framework/web/browser_loader.h"
+#include "framework/web/guarded_page.h"
 #include "framework/web/offline_widgets.h"
 #include "framework/web/preview_scheme.h"
 #include "framework/web/web_windows.h"
 #include "net/loopback_server.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +23,9 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -182,10 +186,23 @@ TEST_F(WebWindows, PreviewShowsThePageFollowsResizesReloadsAndCleansUp) {
                                                "document.getElementById('probe').closest('.J_TModule').id")),
               QStringLiteral("SPAN shop4257007198"));
 
-    // The browser covers the window whatever its size.
-    EXPECT_EQ(browser->geometry(), QRect(0, 0, 1000, 600));
+    // The browser covers the window below its bar whatever its size; the page is shown whole across,
+    // scaled where the window is narrower than it (unless the user chose a scale).
+    QWidget* bar = window->findChild<QWidget*>(QStringLiteral("previewBar"));
+    ASSERT_NE(bar, nullptr);
+    const int barHeight = bar->height();
+    EXPECT_GT(barHeight, 0);
+    EXPECT_EQ(browser->geometry(), QRect(0, barHeight, 1000, 600 - barHeight));
+    EXPECT_EQ(window->scale(), 1.0);
     window->resize(640, 380);
-    EXPECT_EQ(browser->geometry(), QRect(0, 0, 640, 380));
+    EXPECT_EQ(browser->geometry(), QRect(0, barHeight, 640, 380 - barHeight));
+    EXPECT_DOUBLE_EQ(window->scale(), 0.64);
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.64);
+    EXPECT_EQ(window->scaleBox()->currentText(), QStringLiteral("适合窗口（64%）"));
+    window->scaleBox()->setCurrentIndex(window->scaleBox()->findText(QStringLiteral("90%")));
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.9);
+    window->scaleBox()->setCurrentIndex(0);
+    EXPECT_DOUBLE_EQ(browser->zoomFactor(), 0.64);
 
     // A second press, with the window minimised: the same window, in front, showing the new code.
     window->showMinimized();
@@ -292,6 +309,8 @@ TEST_F(WebWindows, FailedWriteShowsAnErrorPageNamingTheFolder) {
     ASSERT_TRUE(nextLoad(window->browser()));
     EXPECT_TRUE(window->pageUrl().isEmpty());
     EXPECT_TRUE(pageText(window->browser()).contains(QString::fromStdString(folder)));
+    EXPECT_TRUE(pageText(window->browser()).contains(QStringLiteral("原因：文件或文件夹不存在")))
+        << pageText(window->browser()).toStdString();
 
     // Once the folder can be written, the next press shows the page.
     PreviewWindow::present("<b id=\"probe\">ok</b>", base + "/ornavo");
@@ -579,6 +598,150 @@ TEST_F(LivePreviewWindows, AHandEditOfTheCodeBoxTurnsItOff) {
               QStringLiteral("false"));
 }
 
+// Whether the process no longer runs (gone, or ended and not yet reaped: either way it takes no time).
+bool processEnded(qint64 pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return true;
+    const auto close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] == 'Z';
+}
+
+// The module window's code box previewed: the page's scripts may ask for boxes as often as they like,
+// none opens and nothing is blocked; the first is told in the preview's own line, the rest counted,
+// and the page goes on (confirm and prompt answered "Cancel").
+TEST_F(WebWindows, PageScriptsOpenNoBoxes) {
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter, host);
+    module.show();
+    BlockWatch watch;
+    qApp->installEventFilter(&watch);
+    module.form().setText("超级编辑框_全屏海报代码",
+                          "<script>for (var i = 0; i < 300; ++i) alert('第' + i + '个\\n提示');"
+                          "document.title = String(confirm('确定吗')) + ' ' + String(prompt('名字', 'x'));"
+                          "</script><p id=\"probe\">还在</p>");
+    buttonOf(&module, "按钮_全屏海报在线预览")->click();
+    PreviewWindow* window = PreviewWindow::instance();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(nextLoad(window->browser()));
+    EXPECT_EQ(window->browser()->title(), QStringLiteral("false null"));
+    EXPECT_EQ(evaluate(window->browser(), QStringLiteral("document.getElementById('probe').textContent")),
+              QStringLiteral("还在"));
+    QLabel* notice = window->pageNotice();
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(notice->isHidden());
+    EXPECT_EQ(notice->text(), QStringLiteral("页面的提示：“第0个 提示”（另有 301 个弹框未显示）"));
+    EXPECT_EQ(notice->geometry().bottom(), window->height() - 1); // along the bottom edge
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && w != &module && w != window) << w->metaObject()->className();
+    QApplication::processEvents();
+    EXPECT_FALSE(watch.isBlocked(&module));
+    qApp->removeEventFilter(&watch);
+
+    // The next page shown starts without the line. A page that asks before it is left (once the user
+    // has clicked into it) is left without a question for the next one.
+    module.form().setText("超级编辑框_全屏海报代码",
+                          "<script>window.addEventListener('beforeunload', function (e) {"
+                          " e.preventDefault(); e.returnValue = '留下'; return '留下'; });</script>"
+                          "<p id=\"probe\">别走</p>");
+    buttonOf(&module, "按钮_全屏海报在线预览")->click();
+    ASSERT_TRUE(nextLoad(window->browser()));
+    EXPECT_TRUE(notice->isHidden());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QTest::mouseClick(window->browser()->focusProxy(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::keyClick(window->browser()->focusProxy(), Qt::Key_Space);
+    module.form().setText("超级编辑框_全屏海报代码", "<p id=\"probe\">安静</p>");
+    buttonOf(&module, "按钮_全屏海报在线预览")->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluate(window->browser(),
+                            QStringLiteral("document.getElementById('probe') ? "
+                                           "document.getElementById('probe').textContent : ''")) ==
+                   QStringLiteral("安静");
+        },
+        15000));
+    EXPECT_TRUE(notice->isHidden()) << notice->text().toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A page whose script never ends, or asks for boxes without end, is noticed within seconds: its
+// renderer is ended (no longer taking the processor), the preview says so in one line, the module
+// window stays usable, and the next press shows the page again.
+TEST_F(WebWindows, AHungPageIsStoppedAndTheNextPreviewShowsItAgain) {
+    ui::GeneratorWindow module(*moduleRegistry().byKey("F03"), vars, prompter, host);
+    module.show();
+    for (const char* runaway :
+         {"<script>while (true) {}</script>", "<script>for (;;) alert('又来了');</script>"}) {
+        SCOPED_TRACE(runaway);
+        module.form().setText("超级编辑框_全屏海报代码", runaway);
+        QElapsedTimer pressed;
+        pressed.start();
+        buttonOf(&module, "按钮_全屏海报在线预览")->click();
+        PreviewWindow* window = PreviewWindow::instance();
+        ASSERT_NE(window, nullptr);
+        QSignalSpy hung(window->page(), &web::GuardedPage::hung);
+        qint64 renderer = 0;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                if (const qint64 pid = window->page()->renderProcessPid())
+                    renderer = pid;
+                return !hung.isEmpty();
+            },
+            web::GuardedPage::kAnswerLimitMs + 8000));
+        EXPECT_LT(pressed.elapsed(), web::GuardedPage::kAnswerLimitMs + 8000);
+        ASSERT_GT(renderer, 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return processEnded(renderer); }, 3000)) << "renderer " << renderer;
+        EXPECT_FALSE(window->pageNotice()->isHidden());
+        EXPECT_EQ(window->pageNotice()->text(), web::GuardedPage::stoppedNotice());
+        EXPECT_FALSE(window->pageNotice()->text().contains(QLatin1Char('\n')));
+        // The module window went on answering meanwhile.
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+        // Pressed at once, while the engine may not yet have seen the renderer go.
+        module.form().setText("超级编辑框_全屏海报代码", "<p id=\"probe\">又好了</p>");
+        QSignalSpy loads(window->browser(), &QWebEngineView::loadFinished);
+        buttonOf(&module, "按钮_全屏海报在线预览")->click();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (const QList<QVariant>& load : loads)
+                    if (load.at(0).toBool())
+                        return true;
+                return false;
+            },
+            20000));
+        EXPECT_EQ(evaluate(window->browser(), QStringLiteral("document.getElementById('probe').textContent")),
+                  QStringLiteral("又好了"));
+        EXPECT_TRUE(window->pageNotice()->isHidden());
+        EXPECT_FALSE(window->page()->stopped());
+    }
+}
+
+// A live update that brings a script that never ends: noticed within seconds of the update, the page
+// stopped and said so; the next update shows the page again.
+TEST_F(LivePreviewWindows, AnUpdateThatHangsThePageIsStoppedAndTheNextOneShowsIt) {
+    QTest::mouseClick(window->liveBox(), Qt::LeftButton, {}, QPoint(6, window->liveBox()->height() / 2));
+    ASSERT_TRUE(window->liveBox()->isChecked());
+    QSignalSpy hung(window->page(), &web::GuardedPage::hung);
+    QElapsedTimer typed;
+    type("编辑框_链接地址", QStringLiteral("\"><script>for (;;) {}</script><a href=\"x"));
+    typed.start();
+    ASSERT_TRUE(
+        hung.wait(static_cast<int>(LivePreview::kPause.count()) + web::GuardedPage::kAnswerLimitMs + 8000));
+    EXPECT_LT(typed.elapsed(),
+              static_cast<int>(LivePreview::kPause.count()) + web::GuardedPage::kAnswerLimitMs + 8000);
+    EXPECT_EQ(window->pageNotice()->text(), web::GuardedPage::stoppedNotice());
+
+    // The stopped page is loaded anew with the next update (not put in place).
+    QSignalSpy shown(window, &PreviewWindow::codeShown);
+    type("编辑框_链接地址", QStringLiteral("http://shop.example/好了"));
+    ASSERT_TRUE(shown.wait(20000));
+    EXPECT_FALSE(shown.at(0).at(0).toBool());
+    EXPECT_EQ(evaluate(window->browser(), QStringLiteral("document.querySelector('#shop4257007198 a').href")),
+              QStringLiteral("http://shop.example/%E5%A5%BD%E4%BA%86"));
+    EXPECT_TRUE(window->pageNotice()->isHidden());
+}
+
 // The program does not link these windows: it loads them from their library on the first press. The
 // same windows come from there, and they go with closeBrowserWindows().
 TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
@@ -626,8 +789,7 @@ TEST_F(WebWindows, TheProgramsWayThroughTheLoadedLibrary) {
 }
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ::testing::InitGoogleTest(&argc, argv);

@@ -8,6 +8,7 @@
 #include "framework/ui/desktop_host.h"
 #include "framework/ui/generator_window.h"
 #include "framework/ui/picture_box.h"
+#include "support/offscreen_desktop.h"
 #include "support/test_support.h"
 
 #include <QAccessible>
@@ -220,6 +221,22 @@ TEST_P(EveryWindowLayout, EveryFieldHasAName) {
     });
 }
 
+// A list says its caption as its name whichever entry is picked, and the picked entry as its value.
+TEST_P(EveryWindowLayout, AListKeepsItsNameOnceAnEntryIsPicked) {
+    for (QComboBox* list : window_->findChildren<QComboBox*>()) {
+        if (list->count() == 0 || list->objectName().isEmpty())
+            continue;
+        const std::string before = accessibleName(list);
+        EXPECT_FALSE(before.empty()) << nameOf(list);
+        window_->form().pick(list->objectName().toStdString(), list->count() - 1);
+        EXPECT_EQ(accessibleName(list), before) << nameOf(list) << " is named after its entry";
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Value), list->itemText(list->count() - 1)) << nameOf(list);
+        EXPECT_EQ(face->role(), QAccessible::ComboBox) << nameOf(list);
+    }
+}
+
 // The tab key moves on to the right along a line, then down, or up into a column further right; it
 // never goes back left along a line nor up within a column.
 TEST_P(EveryWindowLayout, TabOrderFollowsTheVisualOrder) {
@@ -321,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, EveryWindowLayout, ::testing::ValuesIn(allKeys
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ornavo::testing::useOffscreenDesktop();
     QApplication app(argc, argv);
     app::applySkin(app);
     ::testing::InitGoogleTest(&argc, argv);

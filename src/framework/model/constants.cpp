@@ -1,8 +1,9 @@
 #include "constants.h"
 
 #include "constants_defaults.h"
+#include "platform.h"
 
-#include <cstdlib>
+#include <optional>
 
 namespace ornavo {
 
@@ -30,8 +31,8 @@ std::string compiledDefault(Address which) {
 
 std::string address(Address which) {
     const std::string variable = std::string("ORNAVO_") + addressName(which);
-    if (const char* value = std::getenv(variable.c_str()))
-        return value;
+    if (std::optional<std::string> value = environmentVariable(variable))
+        return *value;
     return compiledDefault(which);
 }
 

@@ -107,6 +107,8 @@ class Form {
     // Window variables (empty until set).
     const std::string& var(const std::string& name) const;
     void setVar(const std::string& name, std::string value);
+    // Every window variable set so far (also those set to the empty text).
+    const WindowVariables& variables() const { return vars_; }
 
     // Changes as the user or a handler makes them; each runs the control's handler when the value
     // actually changes.

@@ -67,6 +67,9 @@ class LivePreview : public LiveSwitch {
     // Why the choice could not be written last time ("" when it was).
     const std::string& failure() const { return failure_; }
 
+    // The preview follows this window from now on, as after a press of its preview button.
+    void followWindow(LiveWindow* window) { follow(window); }
+
     bool live() const override;
     std::string notice() const override;
     void setLive(bool on) override;

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "markup.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace ornavo {
@@ -97,20 +98,22 @@ Control choiceList(std::string name, std::string caption, std::vector<Choice> ch
     std::vector<std::string> entries;
     for (const Choice& c : choices)
         entries.push_back(c.entry);
-    Handler onPick = [name, choices = std::move(choices), variable = std::move(variable)](Form& form) {
+    Handler onPick = [name, choices = std::move(choices), variable](Form& form) {
         const int picked = form.index(name);
         if (picked >= 0)
             form.setVar(variable, choices[static_cast<std::size_t>(picked)].value);
     };
-    return list(std::move(name), std::move(caption), std::move(entries), std::move(onPick));
+    Control c = list(std::move(name), std::move(caption), std::move(entries), std::move(onPick));
+    c.variable = std::move(variable);
+    return c;
 }
 
 Control choiceRadio(std::string name, std::string caption, std::string variable, std::string value,
                     std::string group) {
-    Handler onChoose = [variable = std::move(variable), value = std::move(value)](Form& form) {
-        form.setVar(variable, value);
-    };
-    return radio(std::move(name), std::move(caption), std::move(onChoose), std::move(group));
+    Handler onChoose = [variable, value = std::move(value)](Form& form) { form.setVar(variable, value); };
+    Control c = radio(std::move(name), std::move(caption), std::move(onChoose), std::move(group));
+    c.variable = std::move(variable);
+    return c;
 }
 
 std::string twoDigits(int k, int width) {
@@ -420,6 +423,14 @@ std::vector<const Control*> allControls(const ModuleSpec& module) {
     for (const PlacedControl& p : placedControls(module))
         out.push_back(p.control);
     return out;
+}
+
+std::vector<std::string> windowVariables(const ModuleSpec& module) {
+    std::vector<std::string> names = module.variables;
+    for (const Control* c : allControls(module))
+        if (!c->variable.empty() && std::find(names.begin(), names.end(), c->variable) == names.end())
+            names.push_back(c->variable);
+    return names;
 }
 
 std::vector<const Button*> allButtons(const ModuleSpec& module) {

@@ -39,6 +39,7 @@ struct Control {
     std::string hover;                // picture: the picture shown while the pointer is over it, if any
     int boxWidth = 0;                 // picture: the size of its box in the window, pixels
     int boxHeight = 0;
+    std::string variable; // a choice list's or radio's: the window variable its pick sets
 };
 
 enum class Action { Generate, Copy, Clear, Preview, ColourPicker, Exit };
@@ -119,6 +120,9 @@ struct ModuleSpec {
     std::vector<Section> sections;
     Control codeBox;             // kind CodeBox
     std::vector<Button> buttons; // the column beside the code box
+    // The window variables that handlers of the window's own set (choice lists and radio buttons name
+    // theirs themselves; see windowVariables).
+    std::vector<std::string> variables;
 };
 
 // Messages every window shares.
@@ -254,5 +258,8 @@ std::vector<const Control*> allControls(const ModuleSpec& module);
 std::vector<const Button*> allButtons(const ModuleSpec& module);
 // Every tab control.
 std::vector<const TabControl*> allTabControls(const ModuleSpec& module);
+// Every window variable the window's handlers may set: its own list, then those of its choice lists
+// and radio buttons in their order.
+std::vector<std::string> windowVariables(const ModuleSpec& module);
 
 } // namespace ornavo

@@ -1,22 +1,28 @@
 #include "platform.h"
 
 #include <cerrno>
+#include <cstring>
+
+// What follows the error texts is the POSIX implementation; platform_windows.cpp has Windows's.
+#ifndef _WIN32
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iconv.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
+#endif
 
 namespace ornavo {
 
+#ifndef _WIN32
 namespace {
 
 // Closes the descriptor when it goes out of scope.
@@ -63,6 +69,24 @@ Failure systemFailure(int error) {
     return Failure{errorReason(error), 0, error};
 }
 
+// Temporaries of a write of `path` are named path + ".tmp-" + the writer's process number + "-" + six
+// characters (and were path + ".tmp-" + six characters before they carried the number).
+std::string temporaryPrefix(const std::string& path) {
+    return path + ".tmp-";
+}
+
+// The writing process of a temporary's name after its prefix; 0 when it names none.
+long temporaryOwner(const std::string& rest) {
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() != dash + 7 ||
+        rest.find_first_not_of("0123456789") != dash)
+        return 0;
+    return std::stol(rest.substr(0, dash));
+}
+
+// A temporary this old is left over whoever wrote it: no write takes that long.
+constexpr time_t kLeftoverAge = 10 * 60;
+
 // A file that is a link is written where the link points.
 std::string resolvedTarget(const std::string& path) {
     struct stat st;
@@ -73,9 +97,10 @@ std::string resolvedTarget(const std::string& path) {
 }
 
 // The mode a new file gets: the old file's, or what the user's file-creation mask allows.
-mode_t modeFor(const std::string& path) {
+mode_t modeFor(const std::string& path, Links links) {
     struct stat st;
-    if (::stat(path.c_str(), &st) == 0)
+    if ((links == Links::Follow ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st)) == 0 &&
+        S_ISREG(st.st_mode))
         return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -102,6 +127,7 @@ Failure folderFailure(const std::string& what, const std::string& folder, int er
 }
 
 } // namespace
+#endif
 
 // ---- Errors ----
 
@@ -109,8 +135,10 @@ std::string errorReason(int error) {
     switch (error) {
     case ENOSPC:
         return "磁盘已满";
+#ifdef EDQUOT
     case EDQUOT:
         return "超出了磁盘配额";
+#endif
     case EFBIG:
         return "文件超出了允许的大小";
     case EROFS:
@@ -157,7 +185,9 @@ std::string ReadFailure::reason(const std::string& limitText) const {
     case ReadFault::Missing:
         return "文件不存在";
     case ReadFault::NotAFile:
-        return error == EISDIR ? "那是一个文件夹，不是文件" : "那不是普通文件（是管道、设备或套接字）";
+        return error == EISDIR  ? "那是一个文件夹，不是文件"
+               : error == ELOOP ? "那是一个符号链接，不是普通文件"
+                                : "那不是普通文件（是管道、设备或套接字）";
     case ReadFault::TooLarge:
         return limitText.empty() ? "文件太大" : "文件超过 " + limitText;
     case ReadFault::Failed:
@@ -171,7 +201,9 @@ std::string ReadFailure::english() const {
     case ReadFault::Missing:
         return "no such file";
     case ReadFault::NotAFile:
-        return error == EISDIR ? "it is a folder" : "it is not a regular file";
+        return error == EISDIR  ? "it is a folder"
+               : error == ELOOP ? "it is a symbolic link"
+                                : "it is not a regular file";
     case ReadFault::TooLarge:
         return "the file is too large";
     case ReadFault::Failed:
@@ -180,12 +212,25 @@ std::string ReadFailure::english() const {
     return errorText(error);
 }
 
-Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit) {
+#ifndef _WIN32
+std::optional<std::string> environmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit, Links links) {
     const auto failed = [](ReadFault fault, int error) { return ReadFailure{fault, error}; };
     // Not blocking: opening a pipe that nobody writes to would otherwise wait for a writer for ever.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0)
+    const int noFollow = links == Links::Refuse ? O_NOFOLLOW : 0;
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noFollow));
+    if (file.get() < 0) {
+        if (errno == ELOOP && links == Links::Refuse) {
+            struct stat st;
+            if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+                return failed(ReadFault::NotAFile, ELOOP);
+        }
         return failed(errno == ENOENT ? ReadFault::Missing : ReadFault::Failed, errno);
+    }
     struct stat st;
     if (::fstat(file.get(), &st) != 0)
         return failed(ReadFault::Failed, errno);
@@ -211,9 +256,10 @@ Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t l
     return bytes;
 }
 
-Status writeFile(const std::string& path, const std::string& bytes) {
-    const std::string target = resolvedTarget(path);
-    std::string temporary = target + ".tmp-XXXXXX";
+Status writeFile(const std::string& path, const std::string& bytes, Links links) {
+    const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
+    // Named after the writing process, so that a write killed half-way can be told from one going on.
+    std::string temporary = temporaryPrefix(target) + std::to_string(::getpid()) + "-XXXXXX";
     Descriptor file(::mkstemp(temporary.data()));
     if (file.get() < 0)
         return systemFailure(errno);
@@ -222,7 +268,7 @@ Status writeFile(const std::string& path, const std::string& bytes) {
         ::unlink(temporary.c_str());
         return systemFailure(error);
     };
-    if (::fchmod(file.get(), modeFor(target)) != 0 || !writeAll(file.get(), bytes) ||
+    if (::fchmod(file.get(), modeFor(target, links)) != 0 || !writeAll(file.get(), bytes) ||
         ::fsync(file.get()) != 0)
         return fail();
     if (!file.close() || ::rename(temporary.c_str(), target.c_str()) != 0)
@@ -231,7 +277,32 @@ Status writeFile(const std::string& path, const std::string& bytes) {
     Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
+    removeWriteLeftovers(target, Links::Refuse);
     return {};
+}
+
+void removeWriteLeftovers(const std::string& path, Links links) {
+    const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
+    const std::string prefix = fileNameOf(temporaryPrefix(target));
+    const std::string folder = folderOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string leftover = folder + "/" + name;
+        struct stat st;
+        if (::lstat(leftover.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const long owner = temporaryOwner(name.substr(prefix.size()));
+        const bool stale = now - st.st_mtime > kLeftoverAge;
+        if (stale || (owner > 0 && owner != ::getpid() && !processRunning(owner)))
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
 }
 
 Status makeFolders(const std::string& path) {
@@ -259,6 +330,12 @@ bool pathExists(const std::string& path) {
 
 Status renameFile(const std::string& from, const std::string& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0)
+        return systemFailure(errno);
+    return {};
+}
+
+Status removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
         return systemFailure(errno);
     return {};
 }
@@ -397,6 +474,46 @@ std::vector<PrivateFolder::Entry> PrivateFolder::entries() const {
     return all;
 }
 
+// ---- Locks between running copies of the program ----
+
+Result<std::optional<FileLock>> FileLock::take(const std::string& path) {
+    Descriptor file(
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
+    if (file.get() < 0)
+        return systemFailure(errno);
+    struct stat st;
+    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return systemFailure(EINVAL);
+    // An open file description of its own: a second take in this process is refused as well.
+    while (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno == EWOULDBLOCK)
+            return std::optional<FileLock>();
+        return systemFailure(errno);
+    }
+    return std::optional<FileLock>(FileLock(file.release()));
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_) {
+    other.handle_ = -1;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        if (handle_ >= 0)
+            ::close(handle_);
+        handle_ = other.handle_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    if (handle_ >= 0)
+        ::close(handle_);
+}
+
 // ---- Processes ----
 
 long processId() {
@@ -405,6 +522,10 @@ long processId() {
 
 bool processRunning(long id) {
     return !(::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH);
+}
+
+bool endProcess(long id) {
+    return id > 0 && ::kill(static_cast<pid_t>(id), SIGKILL) == 0;
 }
 
 // ---- Scratch ----
@@ -452,5 +573,6 @@ bool CodePageConverter::convert(const std::string& in, std::string& out) {
     out.append(buffer.data(), buffer.size() - dstLeft);
     return true;
 }
+#endif
 
 } // namespace ornavo

@@ -1,8 +1,9 @@
 #pragma once
 // Everything the model asks of the operating system, in one place: files read whole and written
 // whole, the folders the program keeps its files in, a private folder for the preview page, a scratch
-// file, and the GBK code page. No other model file calls the system; a port to another system has
-// this file's implementation to write and nothing else.
+// file, and the GBK code page. No other model file calls the system. platform.cpp implements it for
+// POSIX systems, platform_windows.cpp for Windows; a port to another system has one more such file
+// to write and nothing else. Texts and paths are UTF-8 on every system; error numbers are errno values.
 
 #include "result.h"
 
@@ -23,6 +24,12 @@ std::string errorReason(int error);
 // An error number in the system's own words (English), for the command line.
 std::string errorText(int error);
 
+// ---- The environment ----
+
+// A variable of the process's environment, in UTF-8 (on Windows too, whatever its code page); nothing
+// when it is not set.
+std::optional<std::string> environmentVariable(const std::string& name);
+
 // ---- Whole files ----
 
 enum class ReadFault {
@@ -40,15 +47,25 @@ struct ReadFailure {
     std::string english() const;
 };
 
+// What a file operation does with a path that is a symbolic link.
+enum class Links {
+    Follow, // reads or writes the file the link points to (files the user names)
+    Refuse, // reads nothing (NotAFile), and a write replaces the link itself (the program's own files)
+};
+
 // Reads a whole regular file of at most `limit` bytes. Anything that is not a regular file is refused
 // at once, without waiting for it (a pipe with no writer, a terminal, a device).
-Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit);
+Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t limit,
+                                          Links links = Links::Follow);
 
 // Writes the bytes to `path` through a temporary file beside it, flushed to the disk and then renamed
 // over the old file, so that a reader sees the old file or the new one, never a part. On any failure
-// the old file stays as it was and the temporary one is removed. A path that is a link is written
-// where the link points.
-Status writeFile(const std::string& path, const std::string& bytes);
+// the old file stays as it was and the temporary one is removed; temporaries that earlier writes of
+// the same path left behind when they were killed are removed after a write (removeWriteLeftovers).
+Status writeFile(const std::string& path, const std::string& bytes, Links links = Links::Follow);
+// Removes the temporaries of interrupted writes of `path` (links not followed): those of processes
+// that no longer run, and any older than ten minutes. Those of running writers are theirs to finish.
+void removeWriteLeftovers(const std::string& path, Links links = Links::Follow);
 
 // Creates the folder and the folders above it that are missing (readable by the user only).
 Status makeFolders(const std::string& path);
@@ -57,19 +74,32 @@ Status makeFolders(const std::string& path);
 bool isRegularFile(const std::string& path);
 bool pathExists(const std::string& path);
 Status renameFile(const std::string& from, const std::string& to);
+// Removes a file (a link itself, not what it points at); one that is not there is no failure.
+Status removeFile(const std::string& path);
 
 // ---- Paths and folders ----
 
-// "/a/b/c.txt" → "/a/b" and "c.txt"; a name without a folder is in ".".
+// What separates a folder from the names in it ("/"; "\\" on Windows, which takes "/" as well).
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+inline std::string pathInFolder(const std::string& folder, const std::string& name) {
+    return folder + kPathSeparator + name;
+}
+
+// "/a/b/c.txt" → "/a/b" and "c.txt"; a name without a folder is in ".". On Windows both separators
+// count, and a drive's root ("C:\\") is kept whole.
 std::string folderOf(const std::string& path);
 std::string fileNameOf(const std::string& path);
 
 // The program's folder in the user's state folder: $XDG_STATE_HOME/ornavo, or ~/.local/state/ornavo
-// (an XDG_STATE_HOME that is not an absolute path does not count).
+// (an XDG_STATE_HOME that is not an absolute path does not count). On Windows: %LOCALAPPDATA%\\Ornavo.
 std::string stateFolder();
 // Where the preview page goes unless told otherwise: "ornavo" in the user's runtime folder
 // ($XDG_RUNTIME_DIR) when there is one, else "ornavo-<uid>" in the temporary folder ($TMPDIR or /tmp).
-// Only computes the path.
+// On Windows: "ornavo" in the user's own temporary folder (%TEMP%). Only computes the path.
 std::string defaultPreviewFolder();
 
 // ---- A folder only the user can reach ----
@@ -115,9 +145,43 @@ class PrivateFolder {
     std::vector<Entry> entries() const;
 
   private:
+#ifdef _WIN32
+    // The folder's handle, held without leave to delete or rename the folder.
+    PrivateFolder(std::string path, void* handle) : path_(std::move(path)), handle_(handle) {}
+    std::string path_;
+    void* handle_ = nullptr;
+#else
     PrivateFolder(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
     std::string path_;
     int fd_ = -1;
+#endif
+};
+
+// ---- Locks between running copies of the program ----
+
+// A lock that one running copy of the program holds on a name (a file, made when missing, that is
+// never written) until it lets go or ends; the system lets go of it when the process dies, however it
+// dies. Another holder, in this process too, is refused.
+class FileLock {
+  public:
+    // Takes the lock; nothing when another holder has it; a failure (Chinese reason) when it cannot be
+    // made or taken at all (a read-only folder).
+    static Result<std::optional<FileLock>> take(const std::string& path);
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+  private:
+#ifdef _WIN32
+    // The lock file's handle, which holds the lock on its first byte.
+    explicit FileLock(void* handle) : handle_(handle) {}
+    void* handle_ = nullptr;
+#else
+    explicit FileLock(int handle) : handle_(handle) {}
+    int handle_ = -1;
+#endif
 };
 
 // ---- Processes ----
@@ -125,17 +189,22 @@ class PrivateFolder {
 long processId();
 // False only when the system says that no process has that number.
 bool processRunning(long id);
+// Ends the process at once, whatever it is doing (a renderer caught in a script that never ends);
+// false when it could not be ended (no such process, or not this user's).
+bool endProcess(long id);
 
 // ---- Scratch ----
 
 // An unnamed temporary file to write and read back (gone when the stream is); the failure's reason is
-// English, naming the temporary folder.
+// English, naming the temporary folder. (On Windows the file has a name until the stream closes it;
+// the system deletes it then, also when the program is killed.)
 Result<std::unique_ptr<std::iostream>> openScratchFile();
 
 // ---- The GBK code page ----
 
 // Converts whole texts between UTF-8 and GBK, strictly: any sequence that is not valid in the source
-// or that the target cannot hold fails the conversion.
+// or that the target cannot hold fails the conversion. GBK is the same on every system: its
+// user-defined areas, which Windows's code page 936 maps to private-use characters, are not text.
 class CodePageConverter {
   public:
     enum class Direction { Utf8ToGbk, GbkToUtf8 };
@@ -149,6 +218,9 @@ class CodePageConverter {
 
   private:
     void* handle_;
+#ifdef _WIN32
+    Direction direction_;
+#endif
 };
 
 } // namespace ornavo

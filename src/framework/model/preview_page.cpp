@@ -124,7 +124,7 @@ Result<std::string, PreviewFailure> writePreviewPage(const std::string& code, co
         written[folder] = *created;
     }
     removeLeftovers(dir);
-    return folder + "/" + kPreviewFileName;
+    return pathInFolder(folder, kPreviewFileName);
 }
 
 bool removePreviewPage(const std::string& folder) {

@@ -3,6 +3,7 @@
 #include "platform.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <deque>
 #include <istream>
@@ -149,7 +150,21 @@ void RecipeRunner::execute(const std::string& line) {
         // Fields hold text: bytes that are no UTF-8 text would reach the markup and the preview page.
         if (!isUtf8(argument))
             throw RecipeError(RecipeFault::NotUtf8, name, argument);
-        form.setText(name, unescapeRecipeText(argument));
+        form.setText(name, unescapeRecipeText(argument, escapes_));
+    } else if (verb == "var") {
+        // var NAME = TEXT: the name may hold blanks, the text anything (with the escapes of set).
+        Form& form = openForm();
+        const auto equals = rest.find(" =");
+        const bool wellFormed =
+            equals != std::string::npos && (equals + 2 == rest.size() || rest[equals + 2] == ' ');
+        const std::string variable = wellFormed ? rest.substr(0, equals) : rest;
+        const std::vector<std::string> known = windowVariables(form.module());
+        if (!wellFormed || std::find(known.begin(), known.end(), variable) == known.end())
+            throw RecipeError(RecipeFault::NoVariable, variable);
+        const std::string text = equals + 3 <= rest.size() ? rest.substr(equals + 3) : std::string();
+        if (!isUtf8(text))
+            throw RecipeError(RecipeFault::NotUtf8, variable, text);
+        form.setVar(variable, unescapeRecipeText(text, escapes_));
     } else if (verb == "pick") {
         Form& form = requireControl(ControlKind::List, RecipeFault::NoList);
         if (!form.pickEntry(name, argument))
@@ -205,6 +220,7 @@ int RecipeRunner::runLines(RecipeLineReader& lines, std::ostream* out, std::ostr
     try {
         std::string line;
         while (status == 0 && lines.next(line)) {
+            escapes_ = lines.escapes();
             try {
                 execute(line);
             } catch (const OutputError&) {
@@ -235,6 +251,11 @@ int RecipeRunner::runLines(RecipeLineReader& lines, std::ostream* out, std::ostr
     host_->start(nullptr, false);
     out_ = nullptr;
     return status;
+}
+
+int RecipeRunner::replay(std::istream& recipe, std::ostream& err) {
+    RecipeLineReader lines(recipe);
+    return runLines(lines, nullptr, err, true);
 }
 
 int RecipeRunner::run(std::istream& recipe, std::ostream& out, std::ostream& err) {

@@ -1,10 +1,12 @@
 #pragma once
 // Drives module windows from a recipe, one user action per line, without any widgets:
-//   open KEY | set NAME [TEXT] | pick NAME ENTRY | choose NAME | answer yes|no | press NAME |
-//   print | show NAME | clipboard | close
+//   open KEY | set NAME [TEXT] | var NAME = [TEXT] | pick NAME ENTRY | choose NAME | answer yes|no |
+//   press NAME | print | show NAME | clipboard | close
 // The recipe is UTF-8 text, optionally after a byte-order mark; lines end with LF, CR LF or CR.
 // Lines that are empty, hold only blanks and TABs, or start with '#' are skipped. TEXT is the rest of
-// the line after one blank, with the escapes \t \r \n \\.
+// the line after one blank, with the escapes \t \r \n \\ (and, in settings files of format 2 on,
+// \xNN and \uNNNN: see recipe_text.h). `var` sets one of the window's variables, as its lists and
+// radio buttons do; saved settings carry those that their choices alone would not give back.
 
 #include "form.h"
 #include "preview_page.h"
@@ -47,6 +49,11 @@ class RecipeRunner {
     // to `out` failed, which ends the run; or kPreviewFailed when every line ran but a preview page
     // could not be written.
     int run(std::istream& recipe, std::ostream& out, std::ostream& err);
+    // Runs the recipe once, on the session, as run() checks it: nothing is printed and no preview page
+    // is written; notices and the first error go to `err`. For recipes held in memory whose window is
+    // all that counts (a settings file read or written): form() is then that window. Returns 0 or
+    // kRecipeError.
+    int replay(std::istream& recipe, std::ostream& err);
     // The window the recipe opened last (nullptr before the first `open`), as the run left it.
     const Form* form() const { return form_.get(); }
     // What stopped the last run (a recipe that cannot be read or a line that cannot be run); nothing
@@ -66,7 +73,8 @@ class RecipeRunner {
     Session& session_;
     std::unique_ptr<Host> host_;
     std::unique_ptr<Form> form_;
-    std::ostream* out_ = nullptr; // the running reading's output; nullptr while checking
+    std::ostream* out_ = nullptr;                  // the running reading's output; nullptr while checking
+    RecipeEscapes escapes_ = RecipeEscapes::Plain; // of the recipe being read
     PreviewWriter previewWriter_;
     std::optional<RecipeFailure> failure_;
 };

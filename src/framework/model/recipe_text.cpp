@@ -2,8 +2,10 @@
 
 #include "text.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
 
 namespace ornavo {
@@ -70,6 +72,9 @@ std::string RecipeFailure::english() const {
     case RecipeFault::BadAnswer:
         what = "answer takes yes or no";
         break;
+    case RecipeFault::NoVariable:
+        what = "the window has no variable " + recipeExcerpt(subject) + " (var takes NAME = TEXT)";
+        break;
     case RecipeFault::Failed:
         what = detail;
         break;
@@ -107,6 +112,8 @@ std::string RecipeFailure::chinese() const {
         return "给" + quoted(subject) + "的文字不是 UTF-8";
     case RecipeFault::BadAnswer:
         return "answer 后面只能是 yes 或 no";
+    case RecipeFault::NoVariable:
+        return "窗口里没有变量" + quoted(subject) + "（var 行的写法是 var 名称 = 文字）";
     case RecipeFault::Failed:
         break;
     }
@@ -147,31 +154,108 @@ std::string recipeExcerpt(const std::string& text, std::size_t limit) {
     return out;
 }
 
-std::string escapeRecipeText(const std::string& text) {
+namespace {
+
+// Characters that the full escapes write as \uNNNN: C1 controls, the line and paragraph separators
+// and the byte-order mark.
+bool escapedInFull(char32_t cp) {
+    return (cp >= 0x80 && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029 || cp == 0xFEFF;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The value of `digits` hexadecimal digits at text[at]; -1 when they are not all there.
+long hexAt(const std::string& text, std::size_t at, std::size_t digits) {
+    if (at + digits > text.size())
+        return -1;
+    long value = 0;
+    for (std::size_t i = 0; i < digits; ++i) {
+        const int digit = hexValue(text[at + i]);
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string escapeRecipeText(const std::string& text, RecipeEscapes escapes) {
+    static const char* hex = "0123456789ABCDEF";
     std::string out;
     out.reserve(text.size() + text.size() / 8);
-    for (const char c : text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char c = text[pos];
         switch (c) {
         case '\\':
             out += "\\\\";
-            break;
+            ++pos;
+            continue;
         case '\t':
             out += "\\t";
-            break;
+            ++pos;
+            continue;
         case '\r':
             out += "\\r";
-            break;
+            ++pos;
+            continue;
         case '\n':
             out += "\\n";
-            break;
+            ++pos;
+            continue;
         default:
-            out += c;
+            break;
         }
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (escapes == RecipeEscapes::Full && (byte < 0x20 || byte == 0x7F)) {
+            out += std::string("\\x") + hex[byte >> 4] + hex[byte & 0x0F];
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t length = byte < 0x80 ? 1 : utf8Sequence(text, pos, cp);
+        if (escapes == RecipeEscapes::Full && length > 1 && escapedInFull(cp)) {
+            out += std::string("\\u") + hex[(cp >> 12) & 0x0F] + hex[(cp >> 8) & 0x0F] +
+                   hex[(cp >> 4) & 0x0F] + hex[cp & 0x0F];
+            pos += length;
+            continue;
+        }
+        // A byte that begins no well-formed sequence goes as it is (fields hold UTF-8; nothing else
+        // reaches here).
+        const std::size_t take = length == 0 ? 1 : length;
+        out.append(text, pos, take);
+        pos += take;
     }
     return out;
 }
 
-std::string unescapeRecipeText(const std::string& text) {
+std::string unescapeRecipeText(const std::string& text, RecipeEscapes escapes) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -187,10 +271,51 @@ std::string unescapeRecipeText(const std::string& text) {
                 ++i;
                 continue;
             }
+            if (escapes == RecipeEscapes::Full && next == 'x') {
+                const long value = hexAt(text, i + 2, 2);
+                if (value >= 0 && value < 0x80) {
+                    out += static_cast<char>(value);
+                    i += 3;
+                    continue;
+                }
+            }
+            if (escapes == RecipeEscapes::Full && next == 'u') {
+                const long value = hexAt(text, i + 2, 4);
+                if (value >= 0 && (value < 0xD800 || value > 0xDFFF)) { // no surrogate halves
+                    appendUtf8(out, static_cast<char32_t>(value));
+                    i += 5;
+                    continue;
+                }
+            }
         }
         out += text[i];
     }
     return out;
+}
+
+int settingsFormatOf(const std::string& headLine) {
+    const std::string mark = "# Ornavo ";
+    if (headLine.compare(0, mark.size(), mark) != 0)
+        return 0;
+    const std::string format = "settings format ";
+    const auto at = headLine.find(format);
+    if (at == std::string::npos)
+        return 1;
+    int number = 0;
+    for (std::size_t i = at + format.size(); i < headLine.size() && headLine[i] >= '0' && headLine[i] <= '9';
+         ++i)
+        number = std::min(number * 10 + (headLine[i] - '0'), 1000000);
+    return std::max(number, 1);
+}
+
+std::vector<std::string> recipeLines(const std::string& text) {
+    std::istringstream in(text);
+    RecipeLineReader reader(in);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
+    return lines;
 }
 
 bool isSkippedRecipeLine(const std::string& line) {
@@ -239,9 +364,19 @@ bool RecipeLineReader::readLine(std::string& line) {
 }
 
 bool RecipeLineReader::next(std::string& line) {
-    while (readLine(line))
-        if (!isSkippedRecipeLine(line))
+    while (readLine(line)) {
+        if (!isSkippedRecipeLine(line)) {
+            inHead_ = false;
             return true;
+        }
+        // The first head line of Ornavo's among the comments before the first action names the format.
+        if (inHead_)
+            if (const int format = settingsFormatOf(line)) {
+                inHead_ = false;
+                if (format >= kFullEscapesFormat)
+                    escapes_ = RecipeEscapes::Full;
+            }
+    }
     return false;
 }
 

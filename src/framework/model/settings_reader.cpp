@@ -60,8 +60,13 @@ int formatOf(const std::vector<std::string>& lines) {
 } // namespace
 
 std::vector<std::string> migrateSettings(std::vector<std::string> lines, int format) {
-    // Format 1 is the first: nothing to bring up to date yet. A later format adds its step here, as
-    // `if (format < 2) { …lines of format 1 made format 2…; format = 2; }`, in order.
+    // Each step brings the lines of one format to the next, in order, as
+    // `if (format < N) { …lines of format N-1 made format N…; format = N; }`.
+    //
+    // 1 → 2: nothing to change. Format 2 adds `var` lines, which a file of format 1 has none of (its
+    // variables are what its choices set, applied over the window's own), and the full escapes, which
+    // the recipe runner reads only in a file whose head line names format 2: the texts of a format-1
+    // file, head line and all, keep meaning what they meant.
     (void)format;
     return lines;
 }
@@ -108,7 +113,7 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
             if (!isGenerateButton(module, rest))
                 return problem(number,
                                "设置文件只按生成按钮，“" + recipeExcerpt(rest) + "”不是本窗口的生成按钮");
-        } else if (verb != "set" && verb != "pick" && verb != "choose" && verb != "print") {
+        } else if (verb != "set" && verb != "var" && verb != "pick" && verb != "choose" && verb != "print") {
             return problem(number, "设置文件里不能有“" + recipeExcerpt(verb) + "”");
         }
         last = number;
@@ -122,26 +127,83 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
     Session session;
     RecipeRunner runner(registry, session);
     std::istringstream in(joined(lines));
-    std::ostringstream out, err;
-    if (runner.run(in, out, err) != 0 || !runner.form()) {
+    std::ostringstream err;
+    if (runner.replay(in, err) != 0 || !runner.form()) {
         if (const auto& failure = runner.failure())
             return problem(failure->line, failure->chinese());
         return problem(0, "文件中的设置无法执行");
     }
-    return LoadedSettings{runner.form()->snapshot(), session.variables(module.key)};
+    return LoadedSettings{runner.form()->snapshot(), session.variables(module.key), format >= 2};
+}
+
+SettingsProblem settingsReadProblem(const ReadFailure& failure) {
+    return problem(0, failure.fault == ReadFault::TooLarge ? kTooLarge : failure.reason());
 }
 
 SettingsRead readSettingsFile(const std::string& path, const ModuleSpec& module, const Registry& registry) {
     Result<std::string, ReadFailure> text = readFile(path, kSettingsSizeLimit);
     if (!text)
-        return problem(0, text.failure().fault == ReadFault::TooLarge ? kTooLarge : text.failure().reason());
+        return settingsReadProblem(text.failure());
     return readSettings(*text, module, registry);
 }
 
+namespace {
+
+const std::string& valueOf(const WindowVariables& variables, const std::string& name) {
+    static const std::string empty;
+    const auto it = variables.find(name);
+    return it == variables.end() ? empty : it->second;
+}
+
+} // namespace
+
+Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& path,
+                                                            const Registry& registry) {
+    Result<std::string, ReadFailure> text = readFile(path, kSettingsSizeLimit);
+    if (!text)
+        return problem(0, text.failure().fault == ReadFault::TooLarge ? kTooLarge : text.failure().reason());
+    if (!isUtf8(*text) && looksLikeGbk(*text))
+        return problem(0, kSaveAsUtf8);
+    const std::vector<std::string> lines = linesOf(*text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const int number = static_cast<int>(i) + 1;
+        if (!isUtf8(line))
+            return problem(number, "不是 UTF-8 文字（" + recipeExcerpt(line) + "）");
+        if (isSkippedRecipeLine(line))
+            continue;
+        if (line.compare(0, 5, "open ") != 0)
+            return problem(number, "设置文件应以 open 开头");
+        if (const ModuleSpec* module = registry.byKey(line.substr(5)))
+            return module;
+        return problem(number, "没有窗口“" + recipeExcerpt(line.substr(5)) + "”");
+    }
+    return problem(0, "文件里没有设置");
+}
+
 void applySettings(Form& form, const LoadedSettings& settings) {
+    if (settings.wholeVariables) {
+        const WindowVariables before = form.variables();
+        for (const auto& [name, value] : before)
+            if (!settings.variables.count(name))
+                form.setVar(name, "");
+    }
     for (const auto& [name, value] : settings.variables)
         form.setVar(name, value);
     form.restore(settings.snapshot);
+}
+
+bool sameAsWindow(const LoadedSettings& settings, const Form& form) {
+    if (settings.snapshot != form.snapshot())
+        return false;
+    for (const auto& [name, value] : settings.variables)
+        if (value != form.var(name))
+            return false;
+    if (settings.wholeVariables)
+        for (const auto& [name, value] : form.variables())
+            if (value != valueOf(settings.variables, name))
+                return false;
+    return true;
 }
 
 } // namespace ornavo

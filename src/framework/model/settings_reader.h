@@ -9,6 +9,7 @@
 // first (each change of the format adds its step there).
 
 #include "form.h"
+#include "platform.h"
 #include "registry.h"
 #include "result.h"
 
@@ -24,26 +25,38 @@ struct SettingsProblem {
     std::string otherKey; // the file holds another window's settings: that window's key
 };
 
-// What the window takes over: everything it shows, and the window variables its choices set.
+// What the window takes over: everything it shows, and its window variables.
 struct LoadedSettings {
     FormSnapshot snapshot;
     WindowVariables variables;
+    // The variables are the saved window's, all of them (format 2 on): a variable they leave out was
+    // empty there. Files of format 1 carry none of their own; theirs are what their choices set.
+    bool wholeVariables = false;
 };
 
 using SettingsRead = Result<LoadedSettings, SettingsProblem>;
 
 // Reads settings text for the module's window. It must be UTF-8 throughout, open that window first,
-// hold nothing but set, pick, choose, presses of generate buttons and print, end with print (a cut
-// file does not), and run without an error.
+// hold nothing but set, var, pick, choose, presses of generate buttons and print, end with print (a
+// cut file does not), and run without an error.
 SettingsRead readSettings(const std::string& text, const ModuleSpec& module, const Registry& registry);
 // The same from a file, refused unread when larger than kSettingsSizeLimit or not a regular file.
 SettingsRead readSettingsFile(const std::string& path, const ModuleSpec& module, const Registry& registry);
+// Why a file that could not be read is no settings file (Chinese).
+SettingsProblem settingsReadProblem(const ReadFailure& failure);
+
+// The window a settings file is for: the module its `open` line names (nothing else of it is checked).
+Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& path,
+                                                            const Registry& registry);
 
 // Brings the lines of a file written in `format` (older than kSettingsFormat) up to the current format.
 std::vector<std::string> migrateSettings(std::vector<std::string> lines, int format);
 
 // Shows the settings in the window: every field, choice and the code box, and the window variables
-// its choices set. No handler runs, so no derived field is worked out anew.
+// (with whole variables, those the file leaves out are emptied). No handler runs, so no derived field
+// is worked out anew.
 void applySettings(Form& form, const LoadedSettings& settings);
+// Whether the window would look and generate the same after applySettings.
+bool sameAsWindow(const LoadedSettings& settings, const Form& form);
 
 } // namespace ornavo

@@ -1,6 +1,7 @@
 #include "form_binding.h"
 
 #include "acting_window.h"
+#include "code_edit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,7 +98,10 @@ void FormBinding::refresh(const std::string& name) {
         const QString text = forDisplay(form_.code());
         if (code->toPlainText() != text) {
             codeShown();
-            code->setPlainText(text);
+            if (auto* box = qobject_cast<CodeEdit*>(code))
+                box->showText(text);
+            else
+                code->setPlainText(text);
         }
     }
     syncing_ = false;

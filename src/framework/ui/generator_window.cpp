@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace ornavo::ui {
 
@@ -31,6 +32,39 @@ GeneratorWindow::GeneratorWindow(const ModuleSpec& module, WindowVariables& vari
         move(area.center().x() - module.width / 2,
              module.top ? *module.top : area.center().y() - module.height / 2);
     }
+    fitIntoWorkArea();
+}
+
+void GeneratorWindow::fitIntoWorkArea() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame the window manager puts around it, once known; before, a title bar of the usual height.
+    const QRect frame = frameGeometry();
+    const bool framed = frame.height() > height();
+    const int frameHeight = framed ? frame.height() - height() : kFrameGuess;
+    const int most = area.height() - frameHeight;
+    // Taller than the desktop leaves room for: the code box gives up height (the fitter shares what
+    // is left), down to what the settings and the buttons need.
+    if (height() > most && most > 0) {
+        setMinimumHeight(std::min(minimumHeight(), most));
+        resize(width(), most);
+    }
+    // The frame stands inside the desktop's room, its top first.
+    const int top = framed ? frame.top() : y();
+    if (top < area.top() || top + frameHeight + height() > area.bottom() + 1)
+        move(x(), std::max(area.top(), area.bottom() + 1 - frameHeight - height()));
+}
+
+void GeneratorWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (fitted_)
+        return;
+    fitted_ = true;
+    // The window manager tells the frame's size a moment after the window is up.
+    for (int after : {0, 150, 500})
+        QTimer::singleShot(after, this, [this] { fitIntoWorkArea(); });
 }
 
 GeneratorWindow::~GeneratorWindow() {

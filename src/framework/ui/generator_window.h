@@ -41,14 +41,21 @@ class GeneratorWindow : public QDialog {
         return nullptr;
     }
 
+    // A window taller than the desktop's work area (the screen less its panels) gives up code-box
+    // height until its frame fits, and its frame is moved inside that area.
+    void fitIntoWorkArea();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    static constexpr int kFrameGuess = 30;
     std::unique_ptr<Form> form_;
     FormBinding* binding_ = nullptr;
     SettingsFitter* fitter_ = nullptr;
+    bool fitted_ = false;
     std::vector<std::unique_ptr<QObject>> companions_; // after form_: destroyed before it
 };
 

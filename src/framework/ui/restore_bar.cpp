@@ -1,5 +1,7 @@
 #include "restore_bar.h"
 
+#include "return_presses.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +28,8 @@ RestoreBar::RestoreBar(QWidget* parent) : QFrame(parent) {
     auto* ignore = new QPushButton(QStringLiteral("忽略"));
     ignore->setObjectName(QStringLiteral("按钮_忽略"));
     ignore->setAutoDefault(false);
+    pressOnReturn(restore);
+    pressOnReturn(ignore);
     row->addWidget(restore);
     row->addWidget(ignore);
     connect(restore, &QPushButton::clicked, this, &RestoreBar::restoreClicked);

@@ -1,5 +1,6 @@
 #include "settings_keeper.h"
 
+#include "acting_window.h"
 #include "generator_window.h"
 #include "restore_bar.h"
 
@@ -43,6 +44,9 @@ QString suggestedName(const ModuleSpec& module) {
     return name + QLatin1String(kSettingsSuffix);
 }
 
+// Ctrl+Shift+S on every desktop (some keep no standard key for "save as").
+const QKeySequence kSaveAsKey(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+
 } // namespace
 
 SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry)
@@ -54,12 +58,23 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
     };
 
     KeptTexts::Earlier earlier = kept_.readEarlier();
+    // Told once the window is on screen, in front of it (the keeper is made before it shows).
+    if (kept_.besideAnotherCopy())
+        notices_.push_back("本窗口已在另一个正在运行的 Ornavo 中打开，那边输入的内容暂存在那边。\n"
+                           "为了不互相覆盖，这里输入的内容另行暂存在“" +
+                           kept_.path() + "”，需要时可用“打开设置…”打开它。");
     if (earlier.problem)
-        form.prompter().notify(
+        notices_.push_back(
             "本窗口上次暂存的内容已损坏，无法恢复（" + earlier.problem->message + "）。" +
             (earlier.setAside.empty() ? std::string() : "\n损坏的文件已改名为“" + earlier.setAside + "”。"));
     else if (earlier.settings)
         offerEarlier(std::move(*earlier.settings));
+    if (!notices_.empty()) {
+        if (window_.isVisible())
+            QTimer::singleShot(0, this, &SettingsKeeper::tellNotices);
+        else
+            window_.installEventFilter(this);
+    }
 
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -70,10 +85,13 @@ SettingsKeeper::SettingsKeeper(GeneratorWindow& window, const Registry& registry
         kept_.changed();
         schedule();
     });
-    connect(&window_, &QDialog::finished, this, [this] { keep(kept_.flush()); });
+    // The file goes to whichever copy opens the window next, also before this window object goes.
+    connect(&window_, &QDialog::finished, this, [this] { keep(kept_.finish()); });
 
     auto* saveKey = new QShortcut(QKeySequence::Save, &window_);
     connect(saveKey, &QShortcut::activated, this, [this] { save(); });
+    auto* saveAsKey = new QShortcut(kSaveAsKey, &window_);
+    connect(saveAsKey, &QShortcut::activated, this, [this] { saveAs(); });
     auto* openKey = new QShortcut(QKeySequence::Open, &window_);
     connect(openKey, &QShortcut::activated, this, [this] { open(); });
 
@@ -96,6 +114,14 @@ SettingsKeeper::~SettingsKeeper() {
 }
 
 bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            // After the window has been painted, so that the notice stands in front of it.
+            QTimer::singleShot(0, this, &SettingsKeeper::tellNotices);
+        }
+        return false;
+    }
     if (event->type() != QEvent::ContextMenu)
         return false;
     QMenu* menu = nullptr;
@@ -117,8 +143,14 @@ bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
 QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("settingsMenu"));
-    QAction* saveAction = menu->addAction(QStringLiteral("保存设置…"), this, [this] { save(); });
+    // Saving asks for a name only while the window has no file of its own.
+    QAction* saveAction = menu->addAction(
+        file_.empty() ? QStringLiteral("保存设置…") : QStringLiteral("保存设置"), this, [this] { save(); });
     saveAction->setShortcut(QKeySequence::Save);
+    if (!file_.empty())
+        saveAction->setToolTip(q(file_));
+    QAction* saveAsAction = menu->addAction(QStringLiteral("另存设置…"), this, [this] { saveAs(); });
+    saveAsAction->setShortcut(kSaveAsKey);
     QAction* openAction = menu->addAction(QStringLiteral("打开设置…"), this, [this] { open(); });
     openAction->setShortcut(QKeySequence::Open);
     QMenu* recent = menu->addMenu(QStringLiteral("最近的设置"));
@@ -131,12 +163,23 @@ QMenu* SettingsKeeper::makeMenu(QWidget* parent) {
     recent->setToolTipsVisible(true);
     if (files.empty())
         recent->addAction(QStringLiteral("（没有）"))->setEnabled(false);
+    if (!extra_.empty()) {
+        menu->addSeparator();
+        for (QAction* action : extra_)
+            menu->addAction(action);
+    }
     return menu;
 }
 
 bool SettingsKeeper::save() {
+    // The file the window came from or was saved to last: written again without a question.
+    return file_.empty() ? saveAs() : saveTo(file_);
+}
+
+bool SettingsKeeper::saveAs() {
     const QString folder = recent_.folder().empty() ? QDir::homePath() : q(recent_.folder());
-    const QString path = chooseFile_(true, folder, suggestedName(window_.form().module()));
+    const QString suggested = file_.empty() ? suggestedName(window_.form().module()) : q(fileNameOf(file_));
+    const QString path = chooseFile_(true, folder, suggested);
     return !path.isEmpty() && saveTo(path.toStdString());
 }
 
@@ -146,17 +189,26 @@ bool SettingsKeeper::open() {
     return !path.isEmpty() && openFrom(path.toStdString());
 }
 
+void SettingsKeeper::tellNotices() {
+    const std::vector<std::string> notices = std::move(notices_);
+    notices_.clear();
+    ActingWindow acting(&window_); // in front of the window they speak of
+    for (const std::string& notice : notices)
+        window_.form().prompter().notify(notice);
+}
+
 bool SettingsKeeper::saveTo(const std::string& path) {
     Prompter& prompter = window_.form().prompter();
     const std::string text = settingsText(window_.form(), registry_);
     const Status written =
-        text.size() > kSettingsSizeLimit ? Status(Failure{"设置超过 1 MiB"}) : writeFile(path, text);
+        fitsSettingsFile(text) ? writeFile(path, text) : Status(Failure{settingsTooLargeReason()});
     if (!written) {
         prompter.notify("无法保存设置到“" + path + "”：" + written.failure().reason +
                         "。\n原来的文件没有改动。");
         return false;
     }
     (void)recent_.remember(path); // the list is a convenience: a failed write of it is no failed save
+    file_ = path;
     return true;
 }
 
@@ -181,14 +233,35 @@ bool SettingsKeeper::openFrom(const std::string& path) {
     }
     applySettings(form, *read);
     (void)recent_.remember(path);
+    file_ = path;
+    // What the window shows now is the file's: the texts kept from last time are not offered over it.
+    dismissBar();
     return true;
+}
+
+bool SettingsKeeper::openText(const std::string& text, const std::string& source) {
+    Form& form = window_.form();
+    const SettingsRead read = readSettings(text, form.module(), registry_);
+    if (!read) {
+        form.prompter().notify("无法打开" + source + "的设置：" + read.failure().message +
+                               "。\n窗口的内容没有改动。");
+        return false;
+    }
+    applySettings(form, *read);
+    dismissBar();
+    return true;
+}
+
+void SettingsKeeper::addAction(QAction* action) {
+    extra_.push_back(action);
+    window_.addAction(action); // its shortcut works anywhere in the window
 }
 
 void SettingsKeeper::offerEarlier(LoadedSettings earlier) {
     earlier_ = std::move(earlier);
     bar_ = new RestoreBar(&window_);
     connect(bar_, &RestoreBar::restoreClicked, this, &SettingsKeeper::restoreEarlier);
-    connect(bar_, &RestoreBar::ignoreClicked, this, &SettingsKeeper::dismissBar);
+    connect(bar_, &RestoreBar::ignoreClicked, this, &SettingsKeeper::ignoreEarlier);
     // At the top of the window, above everything it holds.
     if (auto* column = qobject_cast<QBoxLayout*>(window_.layout()))
         column->insertWidget(0, bar_);
@@ -199,6 +272,12 @@ void SettingsKeeper::offerEarlier(LoadedSettings earlier) {
 void SettingsKeeper::restoreEarlier() {
     if (earlier_)
         applySettings(window_.form(), *earlier_);
+    dismissBar();
+}
+
+void SettingsKeeper::ignoreEarlier() {
+    // Ignored is gone: the same texts are not offered again next time.
+    keep(kept_.discard());
     dismissBar();
 }
 

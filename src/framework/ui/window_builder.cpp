@@ -1,8 +1,12 @@
 #include "window_builder.h"
 
+#include "code_edit.h"
+
 #include "field_edit.h"
 #include "flow_line.h"
+#include "list_box.h"
 #include "picture_box.h"
+#include "return_presses.h"
 #include "width_policy.h"
 
 #include "framework/model/constants.h"
@@ -101,11 +105,14 @@ BuiltWindow WindowBuilder::build(QDialog* window) {
 
     built_.bottom = new QWidget(window);
     built_.bottom->setObjectName(QStringLiteral("codeArea"));
-    built_.code = new QPlainTextEdit(built_.bottom);
+    built_.code = new CodeEdit(built_.bottom);
     built_.code->setObjectName(q(module_.codeBox.name));
     built_.code->setAccessibleName(q(spokenName(module_.codeBox)));
     built_.code->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     built_.code->setProperty("role", QStringLiteral("code"));
+    // The tab key leaves the box, as it leaves every other control: a TAB in the code comes from the
+    // generator or the clipboard, never from moving through the window.
+    built_.code->setTabChangesFocus(true);
     built_.tabOrder.push_back(built_.code);
 
     QWidget* buttons = buildButtons(built_.bottom);
@@ -395,7 +402,7 @@ QWidget* WindowBuilder::buildControl(QWidget* parent, const Control& c, const st
         w = buildField(parent, c);
         break;
     case ControlKind::List: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ListBox(parent);
         int longest = 4;
         for (const std::string& e : c.entries) {
             combo->addItem(q(e));
@@ -458,7 +465,8 @@ QWidget* WindowBuilder::buildControl(QWidget* parent, const Control& c, const st
 QPushButton* WindowBuilder::buildButton(QWidget* parent, const Button& b) {
     auto* button = new QPushButton(q(b.caption), parent);
     button->setObjectName(q(b.name));
-    button->setAutoDefault(false);
+    button->setAutoDefault(false); // no default button: Return in a field presses nothing
+    pressOnReturn(button);
     if (b.action == Action::Generate)
         button->setProperty("role", QStringLiteral("generate"));
     built_.buttons.emplace_back(&b, button);

@@ -1,10 +1,15 @@
 #include "window_placement.h"
 
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+#include <set>
+#include <tuple>
 #include <utility>
 
 namespace ornavo::ui {
@@ -84,6 +89,86 @@ void placeBeside(QWidget* window, const QWidget* owner, const std::vector<const 
             standing.push_back(other->frameGeometry());
     const QSize frameThickness = owner->frameGeometry().size() - owner->size();
     window->move(besideFrame(owner->frameGeometry(), window->size() + frameThickness, area, standing));
+}
+
+QRect placeClear(const QSize& wantedSize, const QSize& leastSize, const QRect& area,
+                 const Clearance& clearance) {
+    const QSize wanted = wantedSize.boundedTo(area.size());
+    const QSize least = leastSize.boundedTo(wanted);
+    std::vector<QRect> all = clearance.keepClear;
+    all.insert(all.end(), clearance.rather.begin(), clearance.rather.end());
+    all.push_back(clearance.opener);
+    // The lines a frame may stand against: the area's edges and, a gap away, every rectangle's.
+    std::set<int> xEdges = {area.left(), area.right() + 1}, yEdges = {area.top(), area.bottom() + 1};
+    for (const QRect& r : all) {
+        if (r.isNull())
+            continue;
+        for (int x : {r.left() - kGap, r.right() + 1 + kGap})
+            if (x >= area.left() && x <= area.right() + 1)
+                xEdges.insert(x);
+        for (int y : {r.top() - kGap, r.bottom() + 1 + kGap})
+            if (y >= area.top() && y <= area.bottom() + 1)
+                yEdges.insert(y);
+    }
+    // The sizes: the one wanted, and each that fills a gap between two lines exactly.
+    auto sizes = [](const std::set<int>& edges, int most, int fewest) {
+        std::set<int> lengths = {most};
+        for (auto a = edges.begin(); a != edges.end(); ++a)
+            for (auto b = std::next(a); b != edges.end(); ++b)
+                if (*b - *a >= fewest && *b - *a <= most)
+                    lengths.insert(*b - *a);
+        return lengths;
+    };
+    const std::set<int> widths = sizes(xEdges, wanted.width(), least.width());
+    const std::set<int> heights = sizes(yEdges, wanted.height(), least.height());
+    const QRect& opener = clearance.opener;
+
+    QRect best;
+    std::vector<long long> bestScore;
+    for (int w : widths)
+        for (int h : heights) {
+            std::set<int> xs = {area.left(), area.right() + 1 - w}, ys = {area.top(), area.bottom() + 1 - h};
+            for (int x : xEdges)
+                xs.insert({x, x - w});
+            for (int y : yEdges)
+                ys.insert({y, y - h});
+            for (int x : xs)
+                for (int y : ys) {
+                    const QRect frame(inside(QPoint(x, y), QSize(w, h), area), QSize(w, h));
+                    std::vector<long long> score;
+                    long long keep = 0;
+                    for (const QRect& r : clearance.keepClear)
+                        keep += covered(frame, r);
+                    score.push_back(keep);
+                    for (const QRect& r : clearance.rather)
+                        score.push_back(covered(frame, r));
+                    score.push_back(-static_cast<long long>(w) * h);
+                    score.push_back(opener.isNull() || frame.left() > opener.right() ? 0 : 1);
+                    score.push_back(opener.isNull() ? 0 : std::abs(frame.top() - opener.top()));
+                    if (bestScore.empty() || score < bestScore) {
+                        bestScore = std::move(score);
+                        best = frame;
+                    }
+                }
+        }
+    return best;
+}
+
+QRect fieldsOnScreen(const QWidget* window) {
+    QRect all;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || !(qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                                 qobject_cast<const QRadioButton*>(w)))
+            continue;
+        // As far as it is in sight: every widget it stands in clips it (a scrolled area's view too).
+        QRect shown(w->mapToGlobal(QPoint()), w->size());
+        for (const QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+            shown &= QRect(up->mapToGlobal(QPoint()), up->size());
+        if (shown.isEmpty())
+            continue;
+        all |= shown;
+    }
+    return all;
 }
 
 } // namespace ornavo::ui

@@ -24,4 +24,22 @@ QPoint besideFrame(const QRect& owner, const QSize& size, const QRect& screen,
 // as the owner's.
 void placeBeside(QWidget* window, const QWidget* owner, const std::vector<const QWidget*>& others = {});
 
+// What a window about to open should leave in sight, in screen coordinates.
+struct Clearance {
+    std::vector<QRect> keepClear; // covered only when nothing else can be done: the fields being typed
+    std::vector<QRect> rather;    // covered as little as can be, the first before the second
+    QRect opener;                 // the window it is opened from (its frame), which it stands beside
+};
+
+// The frame for a window of `wanted` size (never smaller than `least`, never larger than `area`) inside
+// `area`. Every size from `wanted` down to `least` that fills a gap between the area's edges and the
+// rectangles to keep clear is tried, at every place that lines up with them: the frame that covers the
+// least of `keepClear`, then of each of `rather` in turn, wins; among equals the larger, then one right of
+// the first of `rather` (the window it was opened from), then one level with its top.
+QRect placeClear(const QSize& wanted, const QSize& least, const QRect& area, const Clearance& clearance);
+
+// Where the window's fields, lists and radio buttons are on the screen: the rectangle that holds all
+// of them as far as they are in sight (an empty one when it has none).
+QRect fieldsOnScreen(const QWidget* window);
+
 } // namespace ornavo::ui

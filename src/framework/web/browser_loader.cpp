@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QTimer>
@@ -19,8 +20,6 @@
 #include <cstdlib>
 #include <functional>
 #include <thread>
-
-#include <dlfcn.h>
 
 namespace ornavo::web {
 
@@ -222,10 +221,12 @@ class WarmUpper : public QObject {
         beQuietAboutLateAttribute();
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         loadingNow = true;
-        // Loaded and bound whole, so that little is left for this thread; the handle is kept (the
+        // Loaded and bound whole, so that little is left for this thread; it is never unloaded (the
         // library stays for the run), and QPluginLoader finds the library loaded.
-        std::thread([file = QFile::encodeName(path)] {
-            dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
+        std::thread([path] {
+            QLibrary library(path);
+            library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+            library.load();
             loadingNow = false;
         }).detach();
         state = WarmUp::Loading;
@@ -265,7 +266,7 @@ const char* const kPreviewUnavailable = "预览窗口无法打开：浏览器组
 const char* const kColourTableUnavailable = "颜色表无法打开：浏览器组件没有加载成功。";
 
 QString browserLibraryName() {
-    return QStringLiteral("ornavo-browser.so");
+    return QStringLiteral(ORNAVO_BROWSER_FILE_NAME);
 }
 
 QStringList browserLibraryCandidates() {
@@ -302,6 +303,21 @@ bool presentPreview(const std::string& code, QWidget* from, Prompter& prompter) 
 bool presentColourTable(QWidget* from, Prompter& prompter) {
     return present(kColourTableUnavailable, prompter,
                    [from](BrowserWindows& w) { w.presentColourTable(from); });
+}
+
+bool presentPagePreview(const std::string& pageFile, QWidget* from, std::function<void(int)> selected,
+                        std::function<void(const std::string&)> liveCode, Prompter& prompter) {
+    return present(kPreviewUnavailable, prompter, [&pageFile, from, &selected, &liveCode](BrowserWindows& w) {
+        w.presentPagePreview(pageFile, from, std::move(selected), std::move(liveCode));
+    });
+}
+
+bool updatePageSlot(int slot, const std::string& code) {
+    return windows && windows->updatePageSlot(slot, code);
+}
+
+bool wholePageShown() {
+    return windows && windows->showsWholePage();
 }
 
 void closeBrowserWindows() {

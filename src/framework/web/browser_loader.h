@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -37,6 +38,16 @@ extern const char* const kColourTableUnavailable;
 // sandbox cannot run here and the user chose not to open without it (see sandbox_check.h).
 bool presentPreview(const std::string& code, QWidget* from, Prompter& prompter);
 bool presentColourTable(QWidget* from, Prompter& prompter);
+
+// The whole page in the preview window: the page's file (written by the page board), in a new window
+// beside `from` or the open one; a click on a module's slot there calls `selected` with its number.
+// Live code of the module window the preview follows goes to `liveCode`.
+bool presentPagePreview(const std::string& pageFile, QWidget* from, std::function<void(int slot)> selected,
+                        std::function<void(const std::string& code)> liveCode, Prompter& prompter);
+// New code for one slot of the whole page shown in the preview; false when none is shown.
+bool updatePageSlot(int slot, const std::string& code);
+// Whether the preview window shows the page board's whole page now.
+bool wholePageShown();
 
 // Closes both windows if the library was ever loaded; call before the application object goes.
 void closeBrowserWindows();

@@ -58,6 +58,18 @@ class BrowserPlugin : public QObject, public BrowserWindows {
         PreviewWindow::present(code, defaultPreviewFolder(), from);
     }
     void presentColourTable(QWidget* from) override { ColourTableWindow::present(from); }
+    void presentPagePreview(const std::string& pageFile, QWidget* from, std::function<void(int)> selected,
+                            std::function<void(const std::string&)> liveCode) override {
+        PreviewWindow::presentPage(pageFile, from, std::move(selected), std::move(liveCode));
+    }
+    bool showsWholePage() override {
+        PreviewWindow* window = PreviewWindow::instance();
+        return window && window->isVisible() && window->showsWholePage();
+    }
+    bool updatePageSlot(int slot, const std::string& code) override {
+        PreviewWindow* window = PreviewWindow::instance();
+        return window && window->replaceSlot(slot, code);
+    }
     void closeAll() override { closeWebWindows(); }
     void setLiveSwitch(LiveSwitch* live) override { PreviewWindow::setLiveSwitch(live); }
     void warmUp() override { PreviewWindow::warmUp(); }

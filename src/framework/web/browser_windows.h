@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QtPlugin>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -26,6 +27,16 @@ class BrowserWindows {
     virtual void presentPreview(const std::string& code, QWidget* from) = 0;
     // The colour table, new beside `from` or brought to the front.
     virtual void presentColourTable(QWidget* from) = 0;
+    // The whole page (its file written by the page board) in the preview window: a new one beside
+    // `from`, or the open one; a click on a module's slot calls `selected` with the module's number.
+    // Live code of the module window the preview follows goes to `liveCode`.
+    virtual void presentPagePreview(const std::string& pageFile, QWidget* from,
+                                    std::function<void(int slot)> selected,
+                                    std::function<void(const std::string& code)> liveCode) = 0;
+    // New code for one slot of the whole page on show; false when no whole page is shown.
+    virtual bool updatePageSlot(int slot, const std::string& code) = 0;
+    // Whether the preview window is open and shows the page board's whole page.
+    virtual bool showsWholePage() = 0;
     // Closes and destroys both windows (the preview page goes with its window).
     virtual void closeAll() = 0;
     // Live preview: the preview windows opened from now on show its check box and follow it. The
@@ -39,5 +50,5 @@ class BrowserWindows {
 
 } // namespace ornavo::web
 
-#define ORNAVO_BROWSER_WINDOWS_IID "org.ornavo.BrowserWindows/3"
+#define ORNAVO_BROWSER_WINDOWS_IID "org.ornavo.BrowserWindows/4"
 Q_DECLARE_INTERFACE(ornavo::web::BrowserWindows, ORNAVO_BROWSER_WINDOWS_IID)

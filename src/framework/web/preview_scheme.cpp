@@ -22,10 +22,12 @@ namespace {
 
 const char* const kHost = "preview";
 const QLatin1String kPagePath("/test.html");
+const QLatin1String kWholePagePath("/page.html");
 const QLatin1String kBarePath("/bare.html");
 const QLatin1String kRuntimePath("/runtime/");
 
 QString pageFile;
+QString wholePageFile;
 
 QByteArray mimeTypeOf(const QString& path) {
     if (path.endsWith(QLatin1String(".html")))
@@ -45,6 +47,8 @@ QString fileFor(const QUrl& url) {
     const QString path = url.path();
     if (path == kPagePath)
         return pageFile;
+    if (path == kWholePagePath)
+        return wholePageFile;
     if (!path.startsWith(kRuntimePath))
         return {};
     const QString folder = previewRuntimeFolder();
@@ -94,6 +98,11 @@ QUrl previewPageUrl() {
         QStringLiteral("%1://%2%3").arg(QLatin1String(kPreviewScheme), QLatin1String(kHost), kPagePath));
 }
 
+QUrl wholePageUrl() {
+    return QUrl(
+        QStringLiteral("%1://%2%3").arg(QLatin1String(kPreviewScheme), QLatin1String(kHost), kWholePagePath));
+}
+
 QUrl barePageUrl() {
     return QUrl(
         QStringLiteral("%1://%2%3").arg(QLatin1String(kPreviewScheme), QLatin1String(kHost), kBarePath));
@@ -130,6 +139,10 @@ void servePreviewScheme(QWebEngineProfile* profile) {
 
 void setPreviewPageFile(const QString& path) {
     pageFile = path;
+}
+
+void setWholePageFile(const QString& path) {
+    wholePageFile = path;
 }
 
 } // namespace ornavo::web

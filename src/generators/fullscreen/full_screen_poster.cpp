@@ -74,6 +74,7 @@ ModuleSpec fullScreenPosterModule() {
          }},
     };
     m.codeBox = codeBox(kCode);
+    m.variables = {kBoxClass, kOuterStyle, kInnerStyle};
     m.buttons = {
         generateButton("按钮_全屏海报一键生成", "一键生成", generate),
         copyButton("按钮_全屏海报复制代码"),

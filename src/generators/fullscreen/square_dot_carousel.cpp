@@ -187,6 +187,7 @@ ModuleSpec squareDotCarouselModule() {
          }},
     };
     m.codeBox = codeBox(kCode);
+    m.variables = {kDotSprite};
     m.buttons = {
         generateButton("按钮_F04一键生成", "一键生成", generate),
         copyButton("按钮_F04复制代码"),
