@@ -259,28 +259,8 @@ TEST(OrnavoGen, EveryFailureIsOneLineAndAStatus) {
 }
 
 #ifndef _WIN32
-// What needs a POSIX shell (a folder as standard input, /dev/full, a memory limit): built only there.
-namespace {
-
-// Runs ornavo-gen through the shell with the arguments (a shell fragment), stdout captured, stderr into
-// `errFile`; `before` is put ahead of the command (a pipe into it, a limit).
-Finished shell(const std::string& args, const std::string& errFile = "/dev/null",
-               const std::string& before = "") {
-    const std::string command = before + ORNAVO_GEN + " " + args + " 2>" + errFile;
-    Finished r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
-
-} // namespace
+// What needs a POSIX shell (a folder as standard input, /dev/full, a memory limit): built only there,
+// through the shell (cli_support.h).
 
 TEST(OrnavoGen, OutputThatCannotBeWrittenOrAFolderAsInputFails) {
     const std::string folder = tempPath("folder");
@@ -302,7 +282,7 @@ TEST(OrnavoGen, OutputThatCannotBeWrittenOrAFolderAsInputFails) {
     };
     const std::string err = tempPath("failure.err");
     for (const auto& c : cases) {
-        const Finished r = shell(c.args, err, c.before);
+        const auto r = ornavo::testing::gen(c.args, err, c.before);
         const std::string message = slurp(err);
         EXPECT_EQ(r.status, c.status) << c.before << c.args << "\n" << message;
         EXPECT_EQ(r.out, "") << c.args;
@@ -316,7 +296,7 @@ TEST(OrnavoGen, OutputThatCannotBeWrittenOrAFolderAsInputFails) {
 TEST(OrnavoGen, OutputIsStreamedInBoundedMemory) {
     const std::string once = tempPath("once.txt");
     std::ofstream(once) << "open F20\npress 按钮_F20专业版代码\nprint\n";
-    const std::size_t codeSize = shell("run " + once).out.size();
+    const std::size_t codeSize = ornavo::testing::gen("run " + once).out.size();
     ASSERT_GT(codeSize, 20000u);
     const std::string recipe = tempPath("prints.txt");
     {
@@ -328,7 +308,7 @@ TEST(OrnavoGen, OutputIsStreamedInBoundedMemory) {
     const std::string output = tempPath("prints.out");
     for (const std::string& source : {recipe, std::string("-")}) {
         const std::string before = "ulimit -v 65536; " + (source == "-" ? "cat " + recipe + " | " : "");
-        const Finished r = shell("run " + source + " > " + output, "/dev/null", before);
+        const auto r = ornavo::testing::gen("run " + source + " > " + output, "/dev/null", before);
         EXPECT_EQ(r.status, 0) << source;
         EXPECT_EQ(std::filesystem::file_size(output), 3000 * codeSize) << source;
         std::filesystem::remove(output);
