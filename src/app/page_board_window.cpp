@@ -442,7 +442,7 @@ void PageBoardWindow::refresh() {
     }
     for (std::size_t i = 0; i < page.modules.size(); ++i) {
         const PageModule& m = page.modules[i];
-        const ModuleSpec* spec = moduleRegistry().byKey(m.key);
+        const ModuleSpec* module = moduleRegistry().byKey(m.key);
         const auto entry = paste.find(i);
         const std::size_t areaIndex = static_cast<std::size_t>(
             std::find(std::begin(kAreas), std::end(kAreas), m.area) - std::begin(kAreas));
@@ -450,8 +450,8 @@ void PageBoardWindow::refresh() {
         item->setData(0, kIdRole, m.id);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
         item->setText(kLabel, q(m.label));
-        item->setIcon(kLabel, thumbnailOf(spec));
-        item->setText(kWindow, q(m.key + " " + (spec ? spec->caption : std::string())) +
+        item->setIcon(kLabel, thumbnailOf(module));
+        item->setText(kWindow, q(m.key + " " + (module ? module->caption : std::string())) +
                                    (m.linked() ? QStringLiteral("（链接）") : QString()));
         item->setText(kDestination, entry == paste.end() ? QString() : q(entry->second.destination));
         item->setText(kWeight, shown[i].problem ? QStringLiteral("无法生成") : weightText(board_.weight(i)));
@@ -665,25 +665,23 @@ void PageBoardWindow::editModule(std::size_t index) {
     if (!services_.windows || index >= board_.page().modules.size())
         return;
     const PageModule& m = board_.page().modules[index];
-    const ModuleSpec* spec = moduleRegistry().byKey(m.key);
-    if (!spec)
+    const ModuleSpec* module = moduleRegistry().byKey(m.key);
+    if (!module)
         return;
     if (services_.windows->window()) { // one module window at a time: the open one comes to the front
-        services_.windows->open(*spec);
+        services_.windows->open(*module);
         return;
     }
     editingId_ = m.id;
     editingLinkBytes_.reset();
     if (m.linked()) {
-        const Result<std::string, ReadFailure> bytes =
-            readFile(linkedPath(m.link, board_.folder()), kSettingsSizeLimit);
-        if (bytes)
+        const std::string path = linkedPath(m.link, board_.folder());
+        if (const Result<std::string, ReadFailure> bytes = readFile(path, kSettingsSizeLimit))
             editingLinkBytes_ = *bytes;
+        editing_ = services_.windows->open(*module, path);
+    } else {
+        editing_ = services_.windows->openWithSettings(*module, m.settings, "模块“" + m.label + "”");
     }
-    if (m.linked())
-        editing_ = services_.windows->open(*spec, linkedPath(m.link, board_.folder()));
-    else
-        editing_ = services_.windows->openWithSettings(*spec, m.settings, "模块“" + m.label + "”");
     // With the whole page in the preview, live preview follows this window into its module's slot.
     if (editing_ && pagePreviewShown_ && services_.followLive)
         services_.followLive(editing_);

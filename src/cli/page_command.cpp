@@ -220,13 +220,13 @@ int pageAddCommand(const std::vector<std::string>& args) {
         if (!text)
             return fail("cannot read " + settingsPath + ": " + text.failure().english());
         const std::string key = settingsKeyOf(*text);
-        const ModuleSpec* spec = registry.byKey(key);
-        if (!spec)
+        const ModuleSpec* description = registry.byKey(key);
+        if (!description)
             return fail(
                 settingsPath + ": " +
                 (key.empty() ? "not a settings file: it opens no module window" : "no module " + key));
-        PageModule module =
-            link ? linkedModule(*spec, linkFor(settingsPath, pagePath), *text) : embeddedModule(*spec, *text);
+        PageModule module = link ? linkedModule(*description, linkFor(settingsPath, pagePath), *text)
+                                 : embeddedModule(*description, *text);
         if (area) {
             const std::vector<PageArea> allowed = areasFor(key);
             if (std::find(allowed.begin(), allowed.end(), *area) == allowed.end())

@@ -125,7 +125,7 @@ TEST(PageCommand, PrintsEachModuleAsItsSettingsAlonePrint) {
         EXPECT_FALSE(m.hidden);
         EXPECT_EQ(p.key, m.key);
         EXPECT_EQ(p.area, areaWord(areasFor(m.key).front()));
-        EXPECT_EQ(p.label, spec(m.key).caption);
+        EXPECT_EQ(p.label, description(m.key).caption);
         const std::string alone = gen("run " + order[p.number - 1]).out;
         if (p.number == order.size())
             EXPECT_NE(p.code, alone) << "the second F15 shows the page's copy";
@@ -179,11 +179,11 @@ TEST(PageCommand, ListsWhereCodeGoesAndWritesThePreview) {
     const GenRun list = gen("page " + page + " --paste-list");
     EXPECT_EQ(list.status, 0);
     const std::string gridBytes = std::to_string(gen("run " + grid).out.size());
-    EXPECT_EQ(list.out, "1\tF17\t自定义内容区 1\tnot-copied\t" + gridBytes + "\t" + spec("F17").caption +
-                            "\n2\tF09\t店铺招牌\tnot-copied\t" +
-                            std::to_string(gen("run " + sign).out.size()) + "\t" + spec("F09").caption +
-                            "\n3\tF17\t自定义内容区 2\tnot-copied\t" + gridBytes + "\t" +
-                            spec("F17").caption + "\n");
+    EXPECT_EQ(list.out, "1\tF17\t自定义内容区 1\tnot-copied\t" + gridBytes + "\t" +
+                            description("F17").caption + "\n2\tF09\t店铺招牌\tnot-copied\t" +
+                            std::to_string(gen("run " + sign).out.size()) + "\t" +
+                            description("F09").caption + "\n3\tF17\t自定义内容区 2\tnot-copied\t" +
+                            gridBytes + "\t" + description("F17").caption + "\n");
 
     const std::string err = dir + "/err";
     const GenRun preview = gen("page " + page + " --preview " + dir + "/out", err);

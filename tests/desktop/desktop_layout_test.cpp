@@ -32,27 +32,17 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 #include <iostream>
 
 // Last: the X headers define words (None, Status, …) that the program's own headers use.
+#include "desktop_main.h"
 #include "x_screen.h"
 
 using namespace ornavo;
 
 namespace {
-
-// Nothing leaves the machine: the shop page and the colour table ask for other hosts.
-class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
-  public:
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        const QUrl url = info.requestUrl();
-        if (url.scheme().startsWith(QLatin1String("http")) && url.host() != QLatin1String("127.0.0.1"))
-            info.block(true);
-    }
-};
 
 std::string screenName() {
     const QSize s = QGuiApplication::primaryScreen()->size();
@@ -118,16 +108,16 @@ TEST_F(Desktop, ModuleWindowsStandInsideTheWorkArea) {
     for (const char* key : {"F03", "F09", "F11", "F12", "F16", "F20", "F22"}) {
         SCOPED_TRACE(key);
         ui::GeneratorWindow* window = open(key);
-        const ModuleSpec& spec = window->form().module();
+        const ModuleSpec& description = window->form().module();
         const QRect frame = frameOf(window);
         EXPECT_TRUE(area.contains(frame))
             << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
             << " outside the work area " << area.height();
-        if (area.height() >= spec.height + 60) {
-            EXPECT_EQ(window->height(), spec.height) << "a window that fits keeps its size";
+        if (area.height() >= description.height + 60) {
+            EXPECT_EQ(window->height(), description.height) << "a window that fits keeps its size";
         }
         // The code box and the buttons are all there, inside the window.
-        auto* code = window->findChild<QPlainTextEdit*>(QString::fromStdString(spec.codeBox.name));
+        auto* code = window->findChild<QPlainTextEdit*>(QString::fromStdString(description.codeBox.name));
         ASSERT_NE(code, nullptr);
         EXPECT_GE(code->height(), 40);
         EXPECT_TRUE(window->rect().contains(QRect(code->mapTo(window, QPoint()), code->size())));
@@ -143,9 +133,9 @@ TEST_F(Desktop, ThePreviewAndTheColourTableLeaveTheFieldsInSight) {
     for (const char* key : {"F03", "F11", "F22"}) {
         SCOPED_TRACE(key);
         ui::GeneratorWindow* window = open(key);
-        const ModuleSpec& spec = window->form().module();
+        const ModuleSpec& description = window->form().module();
         std::string previewButton, colourButton;
-        for (const Button* b : allButtons(spec)) {
+        for (const Button* b : allButtons(description)) {
             if (b->action == Action::Preview && previewButton.empty())
                 previewButton = b->name;
             if (b->action == Action::ColourPicker && colourButton.empty())
@@ -340,30 +330,5 @@ TEST_F(Desktop, ThePageBoardBuildsAndPreviewsAPage) {
 } // namespace
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ornavo"));
-    ui::installChineseTranslations();
-    LoopbackOnly interceptor;
-    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
-    // A box the program raises by itself is one no test expects: it fails the test that raised it
-    // and goes, instead of holding the test's waits until ctest ends the run.
-    QTimer boxWatch;
-    QPointer<QWidget> seen;
-    int seenFor = 0;
-    QObject::connect(&boxWatch, &QTimer::timeout, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        seenFor = box && box == seen ? seenFor + 1 : 0;
-        seen = box;
-        if (box && seenFor >= 10) {
-            const auto* message = qobject_cast<QMessageBox*>(box);
-            ADD_FAILURE() << "a box stood unanswered: "
-                          << (message ? message->text() : box->windowTitle()).toStdString();
-            box->close();
-        }
-    });
-    boxWatch.start(1000);
-    return RUN_ALL_TESTS();
+    return ornavo::testing::runDesktopTests(argc, argv, true);
 }

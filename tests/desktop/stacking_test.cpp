@@ -23,8 +23,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineProfile>
-#include <QWebEngineUrlRequestInterceptor>
 
+#include "desktop_main.h"
 #include "x_screen.h"
 
 #include <algorithm>
@@ -35,16 +35,6 @@
 using namespace ornavo;
 
 namespace {
-
-// Nothing leaves the machine: the preview's shop page asks the marketplace for its scripts.
-class LoopbackOnly : public QWebEngineUrlRequestInterceptor {
-  public:
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
-        const QUrl url = info.requestUrl();
-        if (url.scheme().startsWith(QLatin1String("http")) && url.host() != QLatin1String("127.0.0.1"))
-            info.block(true);
-    }
-};
 
 std::size_t place(const std::vector<unsigned long>& stacking, unsigned long window) {
     return std::size_t(std::find(stacking.begin(), stacking.end(), window) - stacking.begin());
@@ -243,13 +233,5 @@ TEST_F(Stacking, BrowserWindowsBesideAndInFrontOfTheModuleWindow) {
 }
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ornavo"));
-    ui::installChineseTranslations();
-    LoopbackOnly interceptor;
-    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&interceptor);
-    return RUN_ALL_TESTS();
+    return ornavo::testing::runDesktopTests(argc, argv, false);
 }

@@ -18,14 +18,14 @@ std::vector<std::string> keysOf(const Page& page) {
     std::vector<std::string> keys;
     for (const PageModule& m : page.modules)
         keys.push_back(m.key + (m.hidden ? "(hidden)" : "") +
-                       (m.label == spec(m.key).caption ? "" : ":" + m.label));
+                       (m.label == description(m.key).caption ? "" : ":" + m.label));
     return keys;
 }
 
 PageBoard boardOf(const std::vector<std::string>& keys) {
     PageBoard board(registry());
     for (const std::string& key : keys)
-        EXPECT_TRUE(board.add(embeddedModule(spec(key), settingsOf(key)))) << key;
+        EXPECT_TRUE(board.add(embeddedModule(description(key), settingsOf(key)))) << key;
     return board;
 }
 
@@ -164,7 +164,7 @@ TEST(PageBoard, ALinkedFileThatChangedIsOfferedNotTaken) {
     const std::string first = settingsOf("F03");
     ASSERT_TRUE(writeFile(file, first));
     PageBoard board(registry());
-    ASSERT_TRUE(board.add(linkedModule(spec("F03"), file, first)));
+    ASSERT_TRUE(board.add(linkedModule(description("F03"), file, first)));
     const std::string before = board.shown()[0].module.pageCode;
     EXPECT_TRUE(board.changedLinks().empty());
 

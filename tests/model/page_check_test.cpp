@@ -114,8 +114,8 @@ TEST(PageRenaming, ModulesThatAppearOnceKeepTheirWindowsCode) {
 
     // F01's classes follow its width: two posters of different widths do not clash at all.
     Page widths;
-    ASSERT_TRUE(insertModule(widths, 0, embeddedModule(spec("F01"), settingsOf("F01"))));
-    ASSERT_TRUE(insertModule(widths, 1, embeddedModule(spec("F01"), settingsOf("F01", [](Form& f) {
+    ASSERT_TRUE(insertModule(widths, 0, embeddedModule(description("F01"), settingsOf("F01"))));
+    ASSERT_TRUE(insertModule(widths, 1, embeddedModule(description("F01"), settingsOf("F01", [](Form& f) {
                                                            f.setText("编辑框_大图尺寸宽", "1440");
                                                        }))));
     const std::vector<RenderedModule> twoWidths = render(widths);
@@ -238,9 +238,9 @@ TEST(PageCheck, FindsEachClashWhereItIs) {
         Page page;
         page.edition = c.edition;
         for (const auto& [key, settings] : c.modules)
-            ASSERT_TRUE(
-                insertModule(page, page.modules.size(),
-                             embeddedModule(spec(key), settings.empty() ? settingsOf(key) : settings)));
+            ASSERT_TRUE(insertModule(
+                page, page.modules.size(),
+                embeddedModule(description(key), settings.empty() ? settingsOf(key) : settings)));
         if (std::string(c.what).find("hidden") != std::string::npos) {
             ASSERT_TRUE(setModuleHidden(page, 0, true));
         }

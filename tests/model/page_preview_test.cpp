@@ -22,23 +22,6 @@ namespace {
 // as a browser would, into UTF-8; moves `at` past it.
 std::string readScriptString(const std::string& text, std::size_t& at) {
     std::string out;
-    auto put = [&out](char32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    };
     EXPECT_EQ(text[at], '"');
     for (++at; at < text.size() && text[at] != '"'; ++at) {
         if (text[at] != '\\') {
@@ -57,7 +40,7 @@ std::string readScriptString(const std::string& text, std::size_t& at) {
             unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
             at += 6;
         }
-        put(unit);
+        appendUtf8(out, unit);
     }
     ++at;
     return out;

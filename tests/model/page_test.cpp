@@ -71,9 +71,10 @@ TEST(PageFile, WritingAndReadingGiveTheSamePageAndTheSameBytes) {
     const std::string odd =
         "\xEF\xBB\xBF# made by hand\r\nopen F03\r\n\r\n|set\r\n| \r\n  \r\nset 编辑框_海报高度 "
         "12\r\npress 按钮_全屏海报一键生成\r\nprint";
-    ASSERT_TRUE(insertModule(page, 0, embeddedModule(spec("F09"), sign)));
-    ASSERT_TRUE(insertModule(page, 1, embeddedModule(spec("F03"), odd)));
-    ASSERT_TRUE(insertModule(page, 2, linkedModule(spec("F15"), "settings dir/f15 #1.ornavo", "bytes")));
+    ASSERT_TRUE(insertModule(page, 0, embeddedModule(description("F09"), sign)));
+    ASSERT_TRUE(insertModule(page, 1, embeddedModule(description("F03"), odd)));
+    ASSERT_TRUE(
+        insertModule(page, 2, linkedModule(description("F15"), "settings dir/f15 #1.ornavo", "bytes")));
     ASSERT_TRUE(setModuleHidden(page, 2, true));
     ASSERT_TRUE(setModuleLabel(page, 1, " 海报\t\\\r\n下一行 "));
     ASSERT_TRUE(setModuleLabel(page, 0, ""));
@@ -187,9 +188,10 @@ TEST(PageFile, TheBoardsChangesKeepNumbersAndRecords) {
     Page page;
     const std::string poster = settingsOf("F03");
     for (const char* key : {"F03", "F15", "F23"})
-        ASSERT_TRUE(insertModule(page, page.modules.size(), embeddedModule(spec(key), settingsOf(key))));
+        ASSERT_TRUE(
+            insertModule(page, page.modules.size(), embeddedModule(description(key), settingsOf(key))));
     EXPECT_EQ(page.modules[2].area, PageArea::Side);
-    EXPECT_EQ(page.modules[1].label, spec("F15").caption);
+    EXPECT_EQ(page.modules[1].label, description("F15").caption);
     ASSERT_TRUE(markModuleCopied(page, 1, "copied"));
     ASSERT_TRUE(duplicateModule(page, 1));
     ASSERT_EQ(page.modules.size(), 4u);
@@ -212,7 +214,7 @@ TEST(PageFile, TheBoardsChangesKeepNumbersAndRecords) {
     EXPECT_EQ(page.modules[0].id, 5);
     ASSERT_TRUE(removeModule(page, 0));
     ASSERT_TRUE(removeModule(page, 3));
-    ASSERT_TRUE(insertModule(page, 1, embeddedModule(spec("F03"), poster)));
+    ASSERT_TRUE(insertModule(page, 1, embeddedModule(description("F03"), poster)));
     EXPECT_EQ(page.modules[1].id, 5);
 
     EXPECT_FALSE(setModuleArea(page, 0, PageArea::Sign));
@@ -220,7 +222,7 @@ TEST(PageFile, TheBoardsChangesKeepNumbersAndRecords) {
     EXPECT_EQ(page.modules[3].area, PageArea::Body);
     const Page before = page;
     const std::size_t beyond = page.modules.size();
-    EXPECT_FALSE(insertModule(page, beyond + 1, embeddedModule(spec("F03"), poster)));
+    EXPECT_FALSE(insertModule(page, beyond + 1, embeddedModule(description("F03"), poster)));
     EXPECT_FALSE(moveModule(page, 0, beyond));
     EXPECT_FALSE(duplicateModule(page, beyond));
     EXPECT_FALSE(removeModule(page, beyond));
@@ -232,8 +234,8 @@ TEST(PageFile, TheBoardsChangesKeepNumbersAndRecords) {
 
     Page full;
     for (std::size_t k = 0; k < kPageModuleLimit; ++k)
-        ASSERT_TRUE(insertModule(full, 0, embeddedModule(spec("F03"), poster)));
-    EXPECT_FALSE(insertModule(full, 0, embeddedModule(spec("F03"), poster)));
+        ASSERT_TRUE(insertModule(full, 0, embeddedModule(description("F03"), poster)));
+    EXPECT_FALSE(insertModule(full, 0, embeddedModule(description("F03"), poster)));
     EXPECT_FALSE(duplicateModule(full, 0));
 }
 
@@ -249,15 +251,15 @@ TEST(PageReplay, EveryModuleIsReplayedAlone) {
     ASSERT_NE(chained.out.substr(runRecipe(fixed).out.size()), alone);
 
     Page page;
-    ASSERT_TRUE(insertModule(page, 0, embeddedModule(spec("F06"), fixed)));
-    ASSERT_TRUE(insertModule(page, 1, embeddedModule(spec("F06"), none)));
+    ASSERT_TRUE(insertModule(page, 0, embeddedModule(description("F06"), fixed)));
+    ASSERT_TRUE(insertModule(page, 1, embeddedModule(description("F06"), none)));
     const std::vector<RenderedModule> modules = render(page);
     EXPECT_EQ(modules[0].pageCode, runRecipe(fixed).out);
     EXPECT_EQ(modules[1].pageCode, alone);
 
     // A module without settings still makes a file that reads; replaying it names the module.
     Page empty;
-    ASSERT_TRUE(insertModule(empty, 0, embeddedModule(spec("F03"), "")));
+    ASSERT_TRUE(insertModule(empty, 0, embeddedModule(description("F03"), "")));
     PageResult<Page> read = parsePage(pageText(empty), registry());
     ASSERT_TRUE(read) << read.failure().english;
     PageResult<std::vector<RenderedModule>> unset = replayPage(*read, registry(), ".");
@@ -269,8 +271,9 @@ TEST(PageReplay, EveryModuleIsReplayedAlone) {
 // A module's settings that cannot run name the page line they are on, what they concern and why.
 TEST(PageReplay, BadSettingsNameThePageLine) {
     Page page;
-    ASSERT_TRUE(insertModule(page, 0, embeddedModule(spec("F03"), settingsOf("F03"))));
-    ASSERT_TRUE(insertModule(page, 1, embeddedModule(spec("F15"), "open F15\nset 编辑框_没有 1\nprint\n")));
+    ASSERT_TRUE(insertModule(page, 0, embeddedModule(description("F03"), settingsOf("F03"))));
+    ASSERT_TRUE(
+        insertModule(page, 1, embeddedModule(description("F15"), "open F15\nset 编辑框_没有 1\nprint\n")));
     PageResult<Page> read = parsePage(pageText(page), registry());
     ASSERT_TRUE(read);
     PageResult<std::vector<RenderedModule>> replayed = renderPage(*read, registry(), ".");
@@ -297,7 +300,7 @@ TEST(PageReplay, BadSettingsNameThePageLine) {
     };
     for (const Case& c : cases) {
         Page one;
-        ASSERT_TRUE(insertModule(one, 0, embeddedModule(spec(c.key), c.settings)));
+        ASSERT_TRUE(insertModule(one, 0, embeddedModule(description(c.key), c.settings)));
         PageResult<std::vector<RenderedModule>> r = replayPage(one, registry(), ".");
         ASSERT_FALSE(r) << c.settings;
         EXPECT_NE(r.failure().english.find(c.english), std::string::npos) << r.failure().english;
@@ -313,7 +316,7 @@ TEST(PageReplay, LinkedFilesAreTakenOnlyWithTheirHash) {
     const std::string first = settingsOf("F03");
     spit(folder + "/parts/poster.ornavo", first);
     Page page;
-    ASSERT_TRUE(insertModule(page, 0, linkedModule(spec("F03"), "parts/poster.ornavo", first)));
+    ASSERT_TRUE(insertModule(page, 0, linkedModule(description("F03"), "parts/poster.ornavo", first)));
     PageResult<std::vector<RenderedModule>> ok = renderPage(page, registry(), folder);
     ASSERT_TRUE(ok) << ok.failure().english;
     EXPECT_EQ(ok->at(0).windowCode, runRecipe(first).out);
@@ -346,7 +349,8 @@ TEST(PasteList, SaysWhereEachModuleGoesAndWhatChanged) {
                                                  {"F07", false}, {"F15", true},  {"F23", false},
                                                  {"F17", false}, {"F06", false}};
     for (const auto& [key, hidden] : keys) {
-        ASSERT_TRUE(insertModule(page, page.modules.size(), embeddedModule(spec(key), settingsOf(key))));
+        ASSERT_TRUE(
+            insertModule(page, page.modules.size(), embeddedModule(description(key), settingsOf(key))));
         ASSERT_TRUE(setModuleHidden(page, page.modules.size() - 1, hidden));
     }
     ASSERT_TRUE(setModuleArea(page, 5, PageArea::Body));

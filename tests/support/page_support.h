@@ -19,7 +19,7 @@ inline const Registry& registry() {
     return moduleRegistry();
 }
 
-inline const ModuleSpec& spec(const std::string& key) {
+inline const ModuleSpec& description(const std::string& key) {
     const ModuleSpec* module = registry().byKey(key);
     if (!module)
         throw std::invalid_argument("no module " + key);
@@ -52,7 +52,7 @@ inline std::size_t linesIn(const std::string& text) {
 inline Page pageOf(const std::vector<std::string>& keys) {
     Page page;
     for (const std::string& key : keys)
-        if (!insertModule(page, page.modules.size(), embeddedModule(spec(key), settingsOf(key))))
+        if (!insertModule(page, page.modules.size(), embeddedModule(description(key), settingsOf(key))))
             throw std::logic_error("the page is full");
     return page;
 }

@@ -552,8 +552,8 @@ PageResult<RenderedModule> replayModule(const Page& page, std::size_t i, const R
     const PageModule& m = page.modules.at(i);
     const std::string chineseName = moduleNameChinese(page, i);
     const std::string englishName = moduleNameEnglish(page, i);
-    const ModuleSpec* spec = registry.byKey(m.key);
-    if (!spec)
+    const ModuleSpec* description = registry.byKey(m.key);
+    if (!description)
         return problem(m.line, "没有窗口" + quotedChinese(m.key), "no module " + recipeExcerpt(m.key));
 
     std::string text = m.settings;
@@ -575,7 +575,7 @@ PageResult<RenderedModule> replayModule(const Page& page, std::size_t i, const R
         text = std::move(*file);
     }
 
-    SettingsRead read = readSettings(text, *spec, registry);
+    SettingsRead read = readSettings(text, *description, registry);
     if (!read) {
         const SettingsProblem& p = read.failure();
         const std::string english = englishReasonOf(p, text, registry);
@@ -590,11 +590,11 @@ PageResult<RenderedModule> replayModule(const Page& page, std::size_t i, const R
     }
 
     RenderedModule r;
-    r.spec = spec;
+    r.description = description;
     r.settings = std::move(*read);
-    r.windowCode = r.settings.snapshot.texts.at(spec->codeBox.name);
+    r.windowCode = r.settings.snapshot.texts.at(description->codeBox.name);
     r.pageCode = r.windowCode;
-    for (const Button* b : allButtons(*spec))
+    for (const Button* b : allButtons(*description))
         if (b->name == r.settings.snapshot.lastGenerate)
             r.basicCode = !b->basicOf.empty();
     return r;

@@ -164,12 +164,12 @@ using Renaming = std::vector<Rename>;
 
 // One module as the page shows it.
 struct RenderedModule {
-    const ModuleSpec* spec = nullptr;
-    LoadedSettings settings; // the window as its settings leave it
-    std::string windowCode;  // the code box: what the module's window shows for these settings
-    std::string pageCode;    // what is pasted: the window's code with the renaming applied
-    Renaming renaming;       // empty: the page's copy is the window's code
-    bool basicCode = false;  // made by a basic-edition button
+    const ModuleSpec* description = nullptr; // the module's window
+    LoadedSettings settings;                 // the window as its settings leave it
+    std::string windowCode; // the code box: what the module's window shows for these settings
+    std::string pageCode;   // what is pasted: the window's code with the renaming applied
+    Renaming renaming;      // empty: the page's copy is the window's code
+    bool basicCode = false; // made by a basic-edition button
 };
 
 // Replays every module's settings, each alone on a window of its own, in page order; hidden modules

@@ -249,7 +249,7 @@ const std::vector<PageBoard::Shown>& PageBoard::shown() {
             if (replayed) {
                 entry.first = std::move(*replayed);
             } else {
-                entry.first.spec = registry_.byKey(page_.modules[i].key);
+                entry.first.description = registry_.byKey(page_.modules[i].key);
                 entry.second = replayed.failure();
             }
             known = replays_.emplace(key, std::move(entry)).first;

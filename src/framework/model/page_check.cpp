@@ -797,12 +797,12 @@ std::vector<PageFinding> checkPage(const Page& page, const std::vector<RenderedM
             say(Severity::Warning, i, "这是基础版代码，专业版店铺请用“专业版代码”",
                 "this is basic-edition code; a professional-edition shop takes the professional-edition "
                 "code");
-        if (page.edition == PageEdition::Basic && r.spec) {
-            const std::vector<const Button*> buttons = allButtons(*r.spec);
+        if (page.edition == PageEdition::Basic && r.description) {
+            const std::vector<const Button*> buttons = allButtons(*r.description);
             const bool offersBasic = std::any_of(buttons.begin(), buttons.end(), [](const Button* b) {
                 return b->action == Action::Generate && !b->basicOf.empty();
             });
-            if (!r.spec->basicButton)
+            if (!r.description->basicButton)
                 say(Severity::Warning, i, "基础版的模块目录里没有这个模块，它是为专业版店铺做的",
                     "the basic-edition catalogue does not offer this module: it is made for "
                     "professional-edition "

@@ -69,21 +69,6 @@ Failure systemFailure(int error) {
     return Failure{errorReason(error), 0, error};
 }
 
-// Temporaries of a write of `path` are named path + ".tmp-" + the writer's process number + "-" + six
-// characters (and were path + ".tmp-" + six characters before they carried the number).
-std::string temporaryPrefix(const std::string& path) {
-    return path + ".tmp-";
-}
-
-// The writing process of a temporary's name after its prefix; 0 when it names none.
-long temporaryOwner(const std::string& rest) {
-    const auto dash = rest.find('-');
-    if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() != dash + 7 ||
-        rest.find_first_not_of("0123456789") != dash)
-        return 0;
-    return std::stol(rest.substr(0, dash));
-}
-
 // A temporary this old is left over whoever wrote it: no write takes that long.
 constexpr time_t kLeftoverAge = 10 * 60;
 
@@ -176,6 +161,20 @@ std::string errorReason(int error) {
 
 std::string errorText(int error) {
     return error ? std::strerror(error) : "unknown error";
+}
+
+// ---- Temporaries of whole-file writes ----
+
+std::string temporaryPrefix(const std::string& path) {
+    return path + ".tmp-";
+}
+
+long temporaryOwner(const std::string& rest) {
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() != dash + 7 ||
+        rest.find_first_not_of("0123456789") != dash)
+        return 0;
+    return std::stol(rest.substr(0, dash));
 }
 
 // ---- Whole files ----

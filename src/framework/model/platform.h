@@ -66,6 +66,11 @@ Status writeFile(const std::string& path, const std::string& bytes, Links links 
 // Removes the temporaries of interrupted writes of `path` (links not followed): those of processes
 // that no longer run, and any older than ten minutes. Those of running writers are theirs to finish.
 void removeWriteLeftovers(const std::string& path, Links links = Links::Follow);
+// Temporaries of a write of `path` are named path + ".tmp-" + the writer's process number + "-" + six
+// characters (and were path + ".tmp-" + six characters before they carried the number).
+std::string temporaryPrefix(const std::string& path);
+// The writing process that what follows a temporary's prefix names; 0 when it names none.
+long temporaryOwner(const std::string& rest);
 
 // Creates the folder and the folders above it that are missing (readable by the user only).
 Status makeFolders(const std::string& path);

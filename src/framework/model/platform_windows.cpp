@@ -282,15 +282,6 @@ std::string uniqueSuffix() {
     return std::to_string(::GetCurrentProcessId()) + "-" + digits;
 }
 
-// The writing process of a temporary's name after its ".tmp-"; 0 when it names none.
-long temporaryOwner(const std::string& rest) {
-    const auto dash = rest.find('-');
-    if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() != dash + 7 ||
-        rest.find_first_not_of("0123456789") != dash)
-        return 0;
-    return std::stol(rest.substr(0, dash));
-}
-
 // A temporary this old is left over whoever wrote it: no write takes that long (in FILETIME ticks).
 constexpr std::int64_t kLeftoverAge = 10LL * 60 * 10000000;
 
@@ -497,7 +488,7 @@ Result<std::string, ReadFailure> readFile(const std::string& path, std::size_t l
 Status writeFile(const std::string& path, const std::string& bytes, Links links) {
     // A link among the program's own files is replaced, never written through.
     const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
-    const std::wstring temporary = wide(target + ".tmp-" + uniqueSuffix());
+    const std::wstring temporary = wide(temporaryPrefix(target) + uniqueSuffix());
     Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr));
     if (!file.valid())
@@ -518,7 +509,7 @@ Status writeFile(const std::string& path, const std::string& bytes, Links links)
 
 void removeWriteLeftovers(const std::string& path, Links links) {
     const std::string target = links == Links::Follow ? resolvedTarget(path) : path;
-    const std::string prefix = fileNameOf(target) + ".tmp-";
+    const std::string prefix = fileNameOf(temporaryPrefix(target));
     const std::string folder = folderOf(target);
     WIN32_FIND_DATAW found{};
     const HANDLE search = ::FindFirstFileW(wide(pathInFolder(folder, prefix + "*")).c_str(), &found);

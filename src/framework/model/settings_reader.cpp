@@ -21,17 +21,6 @@ const char* const kSaveAsUtf8 =
     "文件不是 UTF-8 编码的文字，看来是用 GBK 编码（中文 Windows 的“ANSI”）保存的。"
     "请在编辑器里把它另存为 UTF-8 编码，再打开";
 
-// Every line without its end (LF, CR LF or CR), as the recipe runner counts them.
-std::vector<std::string> linesOf(const std::string& text) {
-    std::istringstream in(text);
-    RecipeLineReader reader(in);
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.readLine(line))
-        lines.push_back(line);
-    return lines;
-}
-
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -76,7 +65,7 @@ SettingsRead readSettings(const std::string& text, const ModuleSpec& module, con
         return problem(0, kTooLarge);
     if (!isUtf8(text) && looksLikeGbk(text))
         return problem(0, kSaveAsUtf8);
-    std::vector<std::string> lines = linesOf(text);
+    std::vector<std::string> lines = recipeLines(text);
     const int format = formatOf(lines);
     if (format > kSettingsFormat)
         return problem(0, "这是较新版本的 Ornavo 保存的设置（设置格式 " + std::to_string(format) +
@@ -164,7 +153,7 @@ Result<const ModuleSpec*, SettingsProblem> settingsWindowOf(const std::string& p
         return problem(0, text.failure().fault == ReadFault::TooLarge ? kTooLarge : text.failure().reason());
     if (!isUtf8(*text) && looksLikeGbk(*text))
         return problem(0, kSaveAsUtf8);
-    const std::vector<std::string> lines = linesOf(*text);
+    const std::vector<std::string> lines = recipeLines(*text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         const int number = static_cast<int>(i) + 1;

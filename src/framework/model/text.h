@@ -12,6 +12,8 @@ namespace ornavo {
 // The well-formed UTF-8 sequence at text[pos]: its length, with its code point in `cp`; 0 when it is
 // not well-formed (truncated, overlong, a surrogate, beyond U+10FFFF).
 std::size_t utf8Sequence(const std::string& text, std::size_t pos, char32_t& cp);
+// Appends the code point's UTF-8 bytes.
+void appendUtf8(std::string& out, char32_t cp);
 // True when the bytes are well-formed UTF-8 throughout.
 bool isUtf8(const std::string& text);
 // True for bytes that are not UTF-8 but read as GBK text (a file a Chinese editor saved as "ANSI"),
