@@ -251,6 +251,7 @@ PageBoardWindow::PageBoardWindow(BoardServices services, QWidget* parent)
     }
     resize(900, 620);
     refresh();
+    list_->setFocus(); // the keyboard starts on the modules
     offerKept();
 }
 
@@ -477,6 +478,13 @@ void PageBoardWindow::refresh() {
         if (m.id == current)
             list_->setCurrentItem(item);
     }
+    // A module stands selected, so the keyboard starts on the page's modules, not on a heading.
+    if (!list_->currentItem() || !list_->currentItem()->parent())
+        for (QTreeWidgetItem* area : areas)
+            if (area->childCount() > 0) {
+                list_->setCurrentItem(area->child(0));
+                break;
+            }
     list_->expandAll();
     for (int c = kWindow; c < kColumns; ++c)
         list_->resizeColumnToContents(c);
@@ -826,11 +834,13 @@ void PageBoardWindow::offerKept() {
         }
         bar_->deleteLater();
         refresh();
+        list_->setFocus(); // the bar's button goes with it
     });
     connect(bar_, &ui::RestoreBar::ignoreClicked, this, [this] {
         keptPage_.reset();
         (void)removeFile(keptPath());
         bar_->deleteLater();
+        list_->setFocus();
     });
     static_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(0, bar_);
 }

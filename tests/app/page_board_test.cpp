@@ -195,6 +195,10 @@ TEST_F(Board, FilesJoinThePageAndAKeptPageComesBack) {
                       Qt::LeftButton);
     EXPECT_EQ(listed(), (std::vector<std::string>{"F09", "F03"}));
     EXPECT_TRUE(board->board().canUndo()) << "restoring is a change the user can take back";
+    // The keyboard starts on the modules: one stands selected in the list, which has the focus.
+    EXPECT_EQ(board->focusWidget(), board->list());
+    ASSERT_NE(board->list()->currentItem(), nullptr);
+    EXPECT_NE(board->list()->currentItem()->parent(), nullptr) << "a heading, not a module, is selected";
 
     chosen = state.path() + QStringLiteral("/首页.ornavo-page");
     ASSERT_TRUE(board->save());
